@@ -1,0 +1,17 @@
+#pragma once
+// Lines of the count report: a line ends at CR or CR LF (a lone LF stays in the line), and a last
+// line without a terminator is read as well.
+
+#include <string>
+
+#include "platform/sequential_input.hpp"
+
+namespace kv884 {
+
+// The next line, decoded from Big5, without its terminator. Throws FileError 62 at the end.
+std::u16string readReportLine(SequentialInput& input);
+
+// The text one line adds to the report window: CR LF, two blanks, the line.
+std::u16string reportWindowLine(const std::u16string& line);
+
+}  // namespace kv884

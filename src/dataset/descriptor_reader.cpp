@@ -1,0 +1,45 @@
+#include "dataset/descriptor_reader.hpp"
+
+#include "platform/big5.hpp"
+#include "platform/file_error.hpp"
+
+namespace kv884 {
+
+namespace {
+
+bool isLineBreak(int c) {
+  return c == '\r' || c == '\n';
+}
+
+// Consumes the separator that ends an item: a comma, or a line break (CR LF counts as one).
+void takeSeparator(SequentialInput& in) {
+  int c = in.get();
+  if (c == '\r' && in.peek() == '\n') in.get();
+}
+
+void skipToSeparator(SequentialInput& in) {
+  while (in.peek() != -1 && in.peek() != ',' && !isLineBreak(in.peek())) in.get();
+}
+
+}  // namespace
+
+std::u16string readDescriptorItem(SequentialInput& in) {
+  while (in.peek() == ' ' || isLineBreak(in.peek())) in.get();
+  if (in.peek() == -1) throw FileError::inputPastEnd();
+
+  std::string bytes;
+  if (in.peek() == '"') {
+    in.get();
+    while (in.peek() != -1 && in.peek() != '"') bytes += static_cast<char>(in.get());
+    if (in.peek() == '"') in.get();
+    skipToSeparator(in);
+  } else {
+    while (in.peek() != -1 && in.peek() != ',' && !isLineBreak(in.peek()))
+      bytes += static_cast<char>(in.get());
+    while (!bytes.empty() && bytes.back() == ' ') bytes.pop_back();
+  }
+  if (in.peek() != -1) takeSeparator(in);
+  return decodeBig5(bytes);
+}
+
+}  // namespace kv884

@@ -1,0 +1,50 @@
+#include "dataset/key_kind.hpp"
+
+#include <array>
+
+#include "dataset/record_field.hpp"
+#include "dataset/record_number.hpp"
+#include "platform/key_compare.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// The root pages and successor fields follow the field order of the detail record
+// (統一編號, 帳號, 中文戶名, 戶號), not the kinds' numbering.
+constexpr std::array<KeyKind, 4> kKinds{{
+    {1, u"依 統一編號", 1, 1800, 18, 12, 1, 10, 44, true, false, u"MSG_1_02:無符合資料 !",
+     u"MSG_1_04:無符合資料 !"},
+    {2, u"依 帳號", 2, 1800, 18, 12, 11, 11, 50, false, false, u"MSG_1_02:無符合資料 !",
+     u"MSG_1_05:無符合資料 !"},
+    {3, u"依 戶號", 4, 1800, 18, 12, 28, 10, 62, false, false, u"MSG_1_02:無符合資料 !",
+     u"MSG_1_06:無符合資料 !"},
+    {4, u"依 中文戶名", 3, 1200, 12, 6, 22, 6, 56, false, true, u"MSG_1_03:無符合資料 !",
+     u"MSG_1_07:無符合資料 !"},
+}};
+
+}  // namespace
+
+const KeyKind& keyKind(int kind) {
+  return kKinds.at(static_cast<size_t>(kind - 1));
+}
+
+std::optional<int> kindOfCaption(std::u16string_view text) {
+  for (const KeyKind& k : kKinds)
+    if (text == k.caption) return k.kind;
+  return std::nullopt;
+}
+
+int compareKeys(const KeyKind& kind, std::u16string_view a, std::u16string_view b) {
+  return kind.byNameCollation ? NameCollation::compare(a, b) : compareCodeUnits(a, b);
+}
+
+int64_t successorOf(const KeyKind& kind, std::u16string_view detailText) {
+  return recordNumber(field(detailText, kind.successorPosition, kRecordNumberWidth));
+}
+
+std::u16string_view keyFieldOf(const KeyKind& kind, std::u16string_view detailText) {
+  return field(detailText, kind.keyFieldPosition, kind.keyFieldLength);
+}
+
+}  // namespace kv884

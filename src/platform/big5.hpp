@@ -1,0 +1,24 @@
+#pragma once
+// Big5 as the host code page 950 decodes it (ICU's windows-950 converter): one character for each
+// double-byte character, user-defined characters in the private use area (FA40 is U+E000), a pair
+// with no mapping as one U+FFFD. Positions in record texts count decoded characters.
+
+#include <string>
+#include <string_view>
+
+namespace kv884 {
+
+std::u16string decodeBig5(std::string_view bytes);
+
+// The first n decoded characters of a record, padded with blanks when it decodes shorter.
+std::u16string decodeRecord(std::string_view bytes, size_t n);
+
+// The code page 950 bytes of text, for the data set builder. Throws std::invalid_argument when
+// a character has no code page 950 form.
+std::string encodeBig5(std::u16string_view text);
+
+// True for a character that code page 950 writes as two bytes (user-defined characters
+// included): such a character takes two columns on a printed page.
+bool isDoubleByte(char16_t c);
+
+}  // namespace kv884

@@ -1,0 +1,31 @@
+#pragma once
+// Controls of a window as plain data: what a view copies into its widgets after every handler.
+
+#include <string>
+#include <vector>
+
+namespace kv884 {
+
+struct Label {
+  std::u16string caption;
+};
+
+struct Button {
+  std::u16string caption;
+  bool enabled{true};
+};
+
+struct TextBox {
+  std::u16string text;
+  bool enabled{true};
+  bool readOnly{false};
+  int maxLength{0};  // 0: no limit
+};
+
+struct ComboBox {
+  std::u16string text;
+  std::vector<std::u16string> items;
+  bool enabled{true};
+};
+
+}  // namespace kv884

@@ -1,0 +1,61 @@
+#pragma once
+// The program-wide table of open files, addressed by number as the windows address them
+// (3 holder data, 1 holder-key index, 2 detail index, 14 count report, 15 descriptor).
+// Every failure is thrown as a FileError. Files are only ever opened for reading.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/sequential_input.hpp"
+
+namespace kv884 {
+
+class FileTable {
+ public:
+  FileTable();
+  ~FileTable();
+  FileTable(const FileTable&) = delete;
+  FileTable& operator=(const FileTable&) = delete;
+
+  // formedPath is the path as the program forms it; the host mapping happens here.
+  void openInput(int fileNo, std::u16string_view formedPath);
+  void openRecords(int fileNo, std::u16string_view formedPath, int recordLength);
+
+  int64_t length(int fileNo) const;
+  int recordLength(int fileNo) const;
+  // The number of records the file holds, a partly present last record included.
+  int64_t recordCount(int fileNo) const;
+
+  // Record recNo (1-based) as raw bytes, recordLength long: a last record that is only partly
+  // present is padded with blanks. A number below 1 or wholly beyond the end is error 63.
+  std::string readRecord(int fileNo, int64_t recNo);
+
+  SequentialInput& input(int fileNo);
+
+  void close(int fileNo);  // closing a number that is not open does nothing
+  void closeAll();
+
+  bool isOpen(int fileNo) const;
+  std::vector<int> openNumbers() const;
+
+  // Called after every successful record read; tests count reads through it.
+  using ReadObserver = std::function<void(int fileNo, int64_t recNo)>;
+  void setReadObserver(ReadObserver observer) { observer_ = std::move(observer); }
+
+ private:
+  struct OpenFile;
+  int openReadOnly(std::u16string_view formedPath);
+  void ensureFree(int fileNo) const;
+  OpenFile& find(int fileNo);
+  const OpenFile& find(int fileNo) const;
+
+  std::map<int, std::unique_ptr<OpenFile>> files_;
+  ReadObserver observer_;
+};
+
+}  // namespace kv884

@@ -1,0 +1,56 @@
+#include "platform/key_compare.hpp"
+
+#include <unicode/uchar.h>
+#include <unicode/ucol.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace kv884 {
+
+int compareCodeUnits(std::u16string_view a, std::u16string_view b) {
+  return a.compare(b);
+}
+
+std::u16string upperCaseKey(std::u16string_view key) {
+  std::u16string upper(key);
+  for (char16_t& c : upper) {
+    if (c >= 0xD800 && c < 0xE000) continue;  // surrogates map to themselves
+    UChar32 mapped = u_toupper(c);
+    if (mapped < 0x10000) c = static_cast<char16_t>(mapped);
+  }
+  return upper;
+}
+
+namespace {
+
+struct CollatorCloser {
+  void operator()(UCollator* c) const { ucol_close(c); }
+};
+
+// Created on first use: opening the data set or searching by a key of kinds 1 to 3 never pays
+// for it.
+UCollator* nameCollator() {
+  static std::unique_ptr<UCollator, CollatorCloser> collator = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UCollator, CollatorCloser> c(ucol_open(NameCollation::tag(), &status));
+    if (U_FAILURE(status)) throw std::runtime_error("ICU cannot open the name collation");
+    return c;
+  }();
+  return collator.get();
+}
+
+}  // namespace
+
+const char* NameCollation::tag() {
+  return "zh-Hant-TW-u-kr-latn-hani-ks-level2";
+}
+
+int NameCollation::compare(std::u16string_view a, std::u16string_view b) {
+  UCollationResult r = ucol_strcoll(
+      nameCollator(), reinterpret_cast<const UChar*>(a.data()), static_cast<int32_t>(a.size()),
+      reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()));
+  return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+}
+
+}  // namespace kv884

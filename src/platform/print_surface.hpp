@@ -1,0 +1,47 @@
+#pragma once
+// The printer as the printouts use it: a font size and a face name that persist, lines of items
+// with column stops, and the end of the document.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace kv884 {
+
+// Tab(n): move to column n of the current line (columns from 1 at the left edge, each as wide as
+// the current font's average character width); when already past it, column n of the next line.
+struct Tab {
+  int column;
+};
+
+using PrintItem = std::variant<std::u16string, Tab>;
+
+class PrintSurface {
+ public:
+  virtual ~PrintSurface() = default;
+  virtual void setFontSize(float points) = 0;
+  virtual void setFontName(const std::u16string& name) = 0;
+  // Items printed one right after the other, then a line break. A single empty text is an empty
+  // line.
+  virtual void printLine(const std::vector<PrintItem>& items) = 0;
+  virtual void endDocument() = 0;
+};
+
+}  // namespace kv884
+
+#include <stdexcept>
+
+namespace kv884 {
+
+// A printer that cannot take the job (none installed, job refused); reason is the printer's.
+class PrintError : public std::runtime_error {
+ public:
+  explicit PrintError(std::u16string reason)
+      : std::runtime_error("print failed"), reason_(std::move(reason)) {}
+  const std::u16string& reason() const { return reason_; }
+
+ private:
+  std::u16string reason_;
+};
+
+}  // namespace kv884

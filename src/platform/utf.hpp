@@ -1,0 +1,14 @@
+#pragma once
+// UTF-8 <-> UTF-16 conversion at the program's edges (command line, JSON, file names).
+// Inside, every text is UTF-16: a decoded Big5 character is always one code unit, so an index
+// into a record text is a character position.
+
+#include <string>
+#include <string_view>
+
+namespace kv884 {
+
+std::string toUtf8(std::u16string_view text);
+std::u16string fromUtf8(std::string_view utf8);
+
+}  // namespace kv884

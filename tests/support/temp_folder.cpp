@@ -1,0 +1,71 @@
+#include "support/temp_folder.hpp"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/utf.hpp"
+
+namespace fs = std::filesystem;
+
+namespace kv884::test {
+
+TempFolder::TempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "kv884-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ec;
+  // Tests make copies read-only; give the owner write access back so everything can go.
+  for (auto it = fs::recursive_directory_iterator(path_, ec);
+       it != fs::recursive_directory_iterator(); it.increment(ec))
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(path_, ec);
+}
+
+std::u16string TempFolder::text() const {
+  return fromUtf8(path_.string());
+}
+
+fs::path fixturePath(const std::string& name) {
+  return fs::path(KV884_FIXTURES) / name;
+}
+
+fs::path copyFixture(const std::string& name, const fs::path& folder) {
+  fs::path target = folder / name;
+  fs::create_directories(target);
+  for (const auto& entry : fs::recursive_directory_iterator(fixturePath(name))) {
+    fs::path relative = fs::relative(entry.path(), fixturePath(name));
+    if (entry.is_directory()) {
+      fs::create_directories(target / relative);
+    } else {
+      fs::copy_file(entry.path(), target / relative, fs::copy_options::overwrite_existing);
+      fs::permissions(target / relative, fs::perms::owner_read | fs::perms::owner_write,
+                      fs::perm_options::add);
+    }
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(target))
+    if (entry.is_directory())
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+  return target;
+}
+
+void writeFile(const fs::path& file, const std::string& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::string readFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace kv884::test

@@ -1,0 +1,32 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything in it at the end
+// of the test; and copies of the shared fixture data sets to damage or vary.
+
+#include <filesystem>
+#include <string>
+
+namespace kv884::test {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::u16string text() const;  // the folder as the folder box would hold it
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::filesystem::path fixturePath(const std::string& name);  // "basic" or "wide"
+
+// Copies a fixture data set into folder/name (writable) and returns the copy's path.
+std::filesystem::path copyFixture(const std::string& name, const std::filesystem::path& folder);
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes);
+std::string readFile(const std::filesystem::path& file);
+
+}  // namespace kv884::test
