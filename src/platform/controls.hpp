@@ -11,21 +11,29 @@ struct Label {
 };
 
 struct Button {
+  explicit Button(std::u16string caption = {}, bool enabled = true, std::u16string tooltip = {})
+      : caption(std::move(caption)), enabled(enabled), tooltip(std::move(tooltip)) {}
   std::u16string caption;
-  bool enabled{true};
+  bool enabled;
+  std::u16string tooltip;
 };
 
 struct TextBox {
+  explicit TextBox(std::u16string text = {}, bool enabled = true, bool readOnly = false,
+                   int maxLength = 0)
+      : text(std::move(text)), enabled(enabled), readOnly(readOnly), maxLength(maxLength) {}
   std::u16string text;
-  bool enabled{true};
-  bool readOnly{false};
-  int maxLength{0};  // 0: no limit
+  bool enabled;
+  bool readOnly;
+  int maxLength;  // 0: no limit
 };
 
 struct ComboBox {
+  ComboBox(std::u16string text, std::vector<std::u16string> items, bool enabled = true)
+      : text(std::move(text)), items(std::move(items)), enabled(enabled) {}
   std::u16string text;
   std::vector<std::u16string> items;
-  bool enabled{true};
+  bool enabled;
 };
 
 }  // namespace kv884

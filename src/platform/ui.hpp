@@ -37,3 +37,25 @@ class Ui {
 };
 
 }  // namespace kv884
+
+namespace kv884 {
+
+// Shows the wait pointer over a control for the life of the guard, so every way out of a handler
+// restores the default pointer.
+class WaitPointer {
+ public:
+  WaitPointer(Ui& ui, WindowId window, std::string_view control)
+      : ui_(ui), window_(window), control_(control) {
+    ui_.setWaitPointer(window_, control_, true);
+  }
+  ~WaitPointer() { ui_.setWaitPointer(window_, control_, false); }
+  WaitPointer(const WaitPointer&) = delete;
+  WaitPointer& operator=(const WaitPointer&) = delete;
+
+ private:
+  Ui& ui_;
+  WindowId window_;
+  std::string_view control_;
+};
+
+}  // namespace kv884

@@ -1,0 +1,16 @@
+#pragma once
+// The number formats of the record display, with "," for grouping and "." for the decimal point
+// whatever the user's locale. Rounding takes halves away from zero, on the value's 15-digit
+// decimal form, so 0.125 rounds to 0.13 as a clerk expects.
+
+#include <string>
+
+namespace kv884 {
+
+std::u16string formatCount(double value);            // "#0"
+std::u16string formatWholeQuantity(double value);    // "#,##0"
+std::u16string formatDecimalQuantity(double value);  // "#,##0.00"
+std::u16string formatQuantity(double value, const std::u16string& decimalFlag);
+std::u16string formatRingPosition(int slot);  // "0000 "
+
+}  // namespace kv884

@@ -1,0 +1,128 @@
+// 查詢: the first holder, in the order of the chosen key, whose key begins with the typed key.
+// The kind's root page leads to one leaf page, whose entry leads into the kind's chain of detail
+// records; the walk stops at the first key not below the search key.
+
+#include "dataset/data_paths.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/key_kind.hpp"
+#include "dataset/key_page.hpp"
+#include "platform/big5.hpp"
+#include "platform/key_compare.hpp"
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+
+namespace kv884 {
+
+void QueryWindow::cmd_1_Click() {
+  WaitPointer wait(program_.ui, WindowId::Query, "cmd_1");
+  showScreenAtomically([this] {
+    m_SearchKeyLen = static_cast<int16_t>(tx_i_01.text.size());
+    std::optional<int> kindNo = kindOfCaption(comb_1.text);
+    if (!kindNo) {
+      showMessage(u"MSG_1_01:查詢條件 不在範圍內 !");
+      return;
+    }
+    const KeyKind& kind = keyKind(*kindNo);
+    m_SearchKind = static_cast<int16_t>(kind.kind);
+    if (kind.upperCasesKey) tx_i_01.text = upperCaseKey(tx_i_01.text);
+    m_SearchKey = tx_i_01.text;
+
+    switch (findFirstMatch(kind)) {
+      case SearchEnd::Match:
+        ShowMatch();
+        break;
+      case SearchEnd::RootMiss:
+        // 次筆 would otherwise follow the new kind's chain from the old kind's record.
+        cmd_2.enabled = false;
+        showMessage(std::u16string(kind.rootMissMessage));
+        break;
+      case SearchEnd::WalkMiss:
+        cmd_2.enabled = false;
+        showMessage(std::u16string(kind.walkMissMessage));
+        break;
+    }
+  });
+}
+
+QueryWindow::SearchEnd QueryWindow::findFirstMatch(const KeyKind& kind) {
+  int64_t leafPage = 0;
+  if (!scanRootPage(kind, leafPage)) return SearchEnd::RootMiss;
+  if (!scanLeafPage(kind, leafPage)) return SearchEnd::WalkMiss;
+  return walkChain(kind) ? SearchEnd::Match : SearchEnd::WalkMiss;
+}
+
+// The first root entry whose key is not below the search key names the leaf page. An unused
+// entry met first, a page that cannot be read, or an entry naming no page: nothing lies there.
+bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
+  std::u16string text;
+  try {
+    text = decodeRecord(program_.files.readRecord(kKeyIndexFile, kind.rootPage), kind.pageChars);
+  } catch (const FileError&) {
+    return false;
+  }
+  KeyPage root{kind, text};
+  for (int entry = 1; entry <= kEntriesPerPage; ++entry) {
+    if (compareKeys(kind, m_SearchKey, root.key(entry)) > 0) {
+      if (root.isEmptyEntry(entry)) return false;
+      continue;
+    }
+    leafPage = root.number(entry);
+    return leafPage >= 1;
+  }
+  return false;
+}
+
+// The first leaf entry whose key is not below the search key names where the walk starts.
+bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
+  std::u16string text;
+  try {
+    text = decodeRecord(program_.files.readRecord(kKeyIndexFile, leafPage), kind.pageChars);
+  } catch (const FileError&) {
+    return false;
+  }
+  KeyPage leaf{kind, text};
+  for (int entry = 1; entry <= kEntriesPerPage; ++entry) {
+    if (compareKeys(kind, m_SearchKey, leaf.key(entry)) <= 0) {
+      m_NextRecNo = static_cast<int32_t>(leaf.number(entry));
+      return true;
+    }
+  }
+  return false;
+}
+
+// Follows the chain to the first record whose key is not below the search key and accepts it
+// when its key begins with the search key. A sound chain visits each detail record at most once,
+// so a walk longer than the file has records is a cycle.
+bool QueryWindow::walkChain(const KeyKind& kind) {
+  const int64_t maxSteps = program_.files.recordCount(kDetailIndexFile);
+  for (int64_t step = 0; step < maxSteps; ++step) {
+    std::u16string record;
+    try {
+      record = readDetailRecord(m_NextRecNo);
+    } catch (const FileError&) {
+      return false;
+    }
+    m_IdxdRec = std::move(record);
+    m_SearchRecNo = m_NextRecNo;
+    cmd_2.enabled = false;
+    m_NextRecNo = static_cast<int32_t>(successorOf(kind, m_IdxdRec));
+    if (compareKeys(kind, m_SearchKey, keyFieldOf(kind, m_IdxdRec)) > 0) {
+      if (m_NextRecNo == kEndOfChain) return false;
+      continue;
+    }
+    if (!beginsWithSearchKey(m_IdxdRec)) return false;
+    m_DataRecNo = static_cast<int32_t>(DetailRecord{m_IdxdRec}.dataRecNo());
+    return true;
+  }
+  return false;
+}
+
+// The search key against as many characters from the start of the key field: a key longer than
+// its field runs on into the next field and so never matches.
+bool QueryWindow::beginsWithSearchKey(std::u16string_view detailText) const {
+  const KeyKind& kind = keyKind(m_SearchKind);
+  std::u16string_view start = field(detailText, kind.keyFieldPosition, m_SearchKeyLen);
+  return kind.byNameCollation ? NameCollation::equal(start, m_SearchKey) : start == m_SearchKey;
+}
+
+}  // namespace kv884

@@ -1,0 +1,62 @@
+// Every found holder is shown through ShowMatch: pushed onto the ring of shown screens, shown,
+// and the next record of the key order read ahead so 次筆 is offered exactly when one more
+// holder begins with the search key.
+
+#include "dataset/data_paths.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/key_kind.hpp"
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+
+namespace kv884 {
+
+namespace {
+
+int16_t nextSlot(int16_t slot) {
+  return slot + 1 > kRingSlots ? 1 : slot + 1;
+}
+
+}  // namespace
+
+void QueryWindow::ShowMatch() {
+  // A push goes after the newest screen, whatever screen is on display; when the ring is full
+  // the oldest screen gives way.
+  m_HistLast = nextSlot(m_HistLast);
+  if (m_HistLast == m_HistFirst) m_HistFirst = nextSlot(m_HistFirst);
+  if (m_HistFirst == 0) m_HistFirst = 1;
+  m_HistIdxd[m_HistLast] = m_SearchRecNo;
+  m_HistData[m_HistLast] = m_DataRecNo;
+  m_HistPos = m_HistLast;
+  cmd_5.enabled = m_HistPos != m_HistFirst;
+  cmd_6.enabled = false;
+
+  ShowRecord();
+
+  cmd_2.enabled = false;
+  if (m_NextRecNo != kEndOfChain) {
+    try {
+      std::u16string ahead = readDetailRecord(m_NextRecNo);
+      m_IdxdRec = std::move(ahead);
+      m_SearchRecNo = m_NextRecNo;
+      if (beginsWithSearchKey(m_IdxdRec)) cmd_2.enabled = true;
+    } catch (const FileError&) {
+      // A successor that cannot be read ends the order here, as 999999 would.
+    }
+  }
+  program_.ui.repaintNow(WindowId::Query);
+}
+
+void QueryWindow::cmd_2_Click() {
+  if (!cmd_2.enabled) return;
+  WaitPointer wait(program_.ui, WindowId::Query, "cmd_2");
+  showScreenAtomically([this] {
+    const KeyKind& kind = keyKind(m_SearchKind);
+    tx_i_01.text = m_SearchKey;
+    m_DataRecNo = static_cast<int32_t>(DetailRecord{m_IdxdRec}.dataRecNo());
+    m_NextRecNo = static_cast<int32_t>(successorOf(kind, m_IdxdRec));
+    comb_1.text = kind.caption;
+    ShowMatch();
+  });
+}
+
+}  // namespace kv884

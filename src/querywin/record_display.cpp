@@ -1,0 +1,67 @@
+// ShowRecord: the holder data record and three fields of its detail record into the boxes of
+// the record area, formatted, and the ring position. Nothing is written before the holder data
+// record has been read.
+
+#include <array>
+
+#include "dataset/data_paths.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/holder_record.hpp"
+#include "dataset/numeric_value.hpp"
+#include "platform/big5.hpp"
+#include "querywin/display_formats.hpp"
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+
+namespace kv884 {
+
+namespace {
+
+struct AllotmentType {
+  char16_t code;
+  std::u16string_view text;
+};
+
+constexpr std::array<AllotmentType, 7> kAllotmentTypes{{
+    {u'0', u"一般配發"},
+    {u'A', u"中籤配發"},
+    {u'B', u"員工限制轉讓"},
+    {u'C', u"解除限制轉讓"},
+    {u'E', u"庫存股配發"},
+    {u'F', u"庫存股限制轉讓"},
+    {u'G', u"庫存股解除轉讓"},
+}};
+
+// The code's display text; a code outside the table is shown as it stands.
+std::u16string allotmentTypeText(std::u16string_view code) {
+  for (const AllotmentType& type : kAllotmentTypes)
+    if (code.size() == 1 && code[0] == type.code) return std::u16string(type.text);
+  return std::u16string(code);
+}
+
+}  // namespace
+
+void QueryWindow::ShowRecord() {
+  m_DataRec =
+      decodeRecord(program_.files.readRecord(kHolderDataFile, m_DataRecNo), kHolderRecordChars);
+  const HolderRecord data{m_DataRec};
+  const DetailRecord detail{m_IdxdRec};
+  const std::u16string& flag = program_.g_DecimalFlag;
+
+  tx_o_01.text = std::u16string(data.securityCode()) + u"  " + program_.g_SecurityName;
+  tx_o_02.text = data.holderNo();
+  tx_o_03.text = detail.holderName();
+  tx_o_04.text = data.idNo();
+  tx_o_04_x.text = data.forcedPostingFlag() == u"2" ? u"＊" : u"\u3000";
+  tx_o_05.text = data.accountNo();
+  tx_o_09.text = data.dataCategory();
+  tx_o_12.text = formatCount(numericValue(detail.collateralCount()));
+  tx_o_11.text = formatQuantity(numericValue(detail.collateralShares()), flag);
+  tx_o_18.text = formatQuantity(numericValue(data.transferShares()), flag);
+  tx_o_19.text = allotmentTypeText(data.allotmentType());
+  tx_o_24.text = data.perHolderFlag();
+  tx_o_pnt.text = formatRingPosition(m_HistFirst) + formatRingPosition(m_HistPos) +
+                  formatRingPosition(m_HistLast);
+}
+
+}  // namespace kv884

@@ -1,0 +1,39 @@
+// 前一畫面 and 下一畫面: one slot back or forward in the ring of shown screens. The screen is
+// read afresh by its record numbers; the search keeps its place, so 次筆 goes on from there.
+
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+
+namespace kv884 {
+
+void QueryWindow::cmd_5_Click() {
+  if (!cmd_5.enabled) return;
+  showScreenAtomically([this] {
+    showSlot(m_HistPos - 1 == 0 ? kRingSlots : m_HistPos - 1);
+    cmd_6.enabled = true;
+    if (m_HistPos == m_HistFirst) cmd_5.enabled = false;
+  });
+}
+
+void QueryWindow::cmd_6_Click() {
+  if (!cmd_6.enabled) return;
+  showScreenAtomically([this] {
+    showSlot(m_HistPos + 1 > kRingSlots ? 1 : m_HistPos + 1);
+    cmd_5.enabled = true;
+    if (m_HistPos == m_HistLast) cmd_6.enabled = false;
+  });
+}
+
+void QueryWindow::showSlot(int16_t slot) {
+  m_HistPos = slot;
+  m_DataRecNo = m_HistData[slot];
+  m_NextRecNo = m_HistIdxd[slot];
+  m_IdxdRec = readDetailRecord(m_NextRecNo);
+  ShowRecord();
+  program_.ui.repaintNow(WindowId::Query);
+  // Put the record at which the search stands back into the buffer.
+  m_NextRecNo = m_SearchRecNo;
+  m_IdxdRec = readDetailRecord(m_SearchRecNo);
+}
+
+}  // namespace kv884

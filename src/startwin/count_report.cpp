@@ -1,0 +1,35 @@
+// The count report: read afresh into the report window on every request.
+
+#include "dataset/count_report_reader.hpp"
+#include "dataset/data_paths.hpp"
+#include "platform/file_error.hpp"
+#include "startwin/program.hpp"
+#include "startwin/report_window.hpp"
+#include "startwin/start_window.hpp"
+
+namespace kv884 {
+
+void StartWindow::cmd_5_Click() {
+  ReadSecurityFile();
+  if (m_ReadFailed == 1) return;
+
+  FileTable& files = program_.files;
+  try {
+    m_FilePath = countReportPath(tx_i_01.text, m_SecurityCode);
+    files.openInput(kCountReportFile, m_FilePath);
+    SequentialInput& in = files.input(kCountReportFile);
+    TextBox& text = program_.reportWindowCreated().tx_o_01;
+    text.text.clear();
+    while (!in.atEnd()) {
+      m_TextLine = readReportLine(in);
+      text.text += reportWindowLine(m_TextLine);
+    }
+    files.close(kCountReportFile);
+    program_.showReportWindow();
+  } catch (const FileError& e) {
+    files.close(kCountReportFile);
+    showFileError(u"MSG_0_15 ", e.number(), e.description());
+  }
+}
+
+}  // namespace kv884

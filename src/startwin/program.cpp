@@ -1,0 +1,52 @@
+#include "startwin/program.hpp"
+
+#include "querywin/query_window.hpp"
+#include "startwin/report_window.hpp"
+
+namespace kv884 {
+
+Program::Program(Ui& ui) : ui(ui), frm_0(*this) {}
+
+Program::~Program() = default;
+
+void Program::showQueryWindow() {
+  if (!frm_1_) {
+    unloadedQuery_.reset();
+    frm_1_ = std::make_unique<QueryWindow>(*this);
+    frm_1_->Form_Load();
+  }
+  ui.showWindow(WindowId::Query);
+}
+
+void Program::unloadQueryWindow() {
+  if (!frm_1_) return;
+  ui.unloadWindow(WindowId::Query);
+  unloadedQuery_ = std::move(frm_1_);
+}
+
+ReportWindow& Program::reportWindowCreated() {
+  if (!frm_5_) {
+    unloadedReport_.reset();
+    frm_5_ = std::make_unique<ReportWindow>(*this);
+  }
+  return *frm_5_;
+}
+
+void Program::showReportWindow() {
+  reportWindowCreated().visible = true;
+  ui.showWindow(WindowId::Report);
+}
+
+void Program::closeReportWindow() {
+  if (!frm_5_) return;
+  ui.unloadWindow(WindowId::Report);
+  unloadedReport_ = std::move(frm_5_);
+}
+
+void Program::end() {
+  files.closeAll();
+  ended_ = true;
+  ui.endProgram();
+}
+
+}  // namespace kv884

@@ -1,0 +1,13 @@
+#include "startwin/report_window.hpp"
+
+#include "startwin/program.hpp"
+
+namespace kv884 {
+
+ReportWindow::ReportWindow(Program& program) : program_(program) {}
+
+void ReportWindow::cmd_2_Click() {
+  program_.closeReportWindow();
+}
+
+}  // namespace kv884

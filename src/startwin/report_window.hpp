@@ -1,0 +1,37 @@
+#pragma once
+// frm_5, the count report window: the report text in a read-only box, printing, closing. Its
+// query row is shown but inert.
+
+#include "platform/controls.hpp"
+
+namespace kv884 {
+
+class Program;
+
+class ReportWindow {
+ public:
+  explicit ReportWindow(Program& program);
+
+  static constexpr std::u16string_view kCaption = u"帳簿劃撥配發筆數";
+
+  Label Label1{u"帳簿劃撥配發筆數查詢"};
+  Label Label2_0{u"查詢條件"};
+  ComboBox comb_1{u"", {u"依 統一編號", u"依 中文戶名", u"依 帳號", u"依 戶號"}, false};
+  Label Label2_1{u"查詢資料"};
+  TextBox tx_i_01{u"", false, false, 12};
+  Button Command2{u"查詢", false};
+  Button Command1{u"次筆", false};
+  Button cmd_1{u"列印"};
+  Button cmd_2{u"結束"};
+  TextBox tx_o_01{u"", true, true};  // the report text
+
+  bool visible{false};  // hidden from creation until the report has been read
+
+  void cmd_1_Click();  // print the report
+  void cmd_2_Click();  // close the window; its text is discarded
+
+ private:
+  Program& program_;
+};
+
+}  // namespace kv884

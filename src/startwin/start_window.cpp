@@ -1,0 +1,49 @@
+#include "startwin/start_window.hpp"
+
+#include "dataset/data_paths.hpp"
+#include "platform/host_path.hpp"
+#include "startwin/program.hpp"
+
+namespace kv884 {
+
+StartWindow::StartWindow(Program& program) : program_(program) {}
+
+void StartWindow::lab_01_Click() {
+  std::u16string folder = BrowseForFolder(u"選擇檔案所在資料夾");
+  if (!folder.empty()) {
+    tx_i_01.text = folder;
+    CheckIndexFolder(tx_i_01.text);
+  } else {
+    showMessage(u"未選擇資料夾或取消選擇資料夾！");
+  }
+}
+
+std::u16string StartWindow::BrowseForFolder(const std::u16string& prompt) {
+  return program_.ui.browseForFolder(prompt.empty() ? u"選擇目錄" : prompt);
+}
+
+void StartWindow::CheckIndexFolder(const std::u16string& folder) {
+  if (!nameExists(indexFolderPath(folder)))
+    program_.ui.messageBox(folder + u"資料夾內需存在ntridx次目錄", u"警告訊息",
+                           MessageIcon::Information);
+}
+
+void StartWindow::cmd_6_Click() {
+  program_.end();
+}
+
+void StartWindow::showMessage(const std::u16string& text) {
+  program_.ui.messageBox(text, u"KV884", MessageIcon::None);
+}
+
+// The three-line file error: code and path with " 開檔錯誤 !", the error number, its description.
+void StartWindow::showFileError(std::u16string_view code, int number,
+                                const std::u16string& description) {
+  std::u16string numberText;
+  for (char c : std::to_string(number)) numberText += static_cast<char16_t>(c);
+  m_ErrorText =
+      std::u16string(code) + m_FilePath + u" 開檔錯誤 !\r\n" + numberText + u"\r\n" + description;
+  showMessage(m_ErrorText);
+}
+
+}  // namespace kv884
