@@ -76,6 +76,10 @@ std::u16string fromUtf8(std::string_view utf8) {
       ok = (c & 0xC0) == 0x80;
       cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms, encoded surrogates and values above U+10FFFF are malformed too.
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (ok && extra > 0)
+      ok = cp >= kLeast[extra] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp < 0xE000);
     if (!ok) {
       out += u'\uFFFD';
       ++i;
