@@ -1,0 +1,90 @@
+#include "mkset/csv_parser.hpp"
+
+#include "mkset/mkset_error.hpp"
+
+namespace kv884::mkset {
+
+namespace {
+
+class CsvScanner {
+ public:
+  explicit CsvScanner(std::string_view text) : text_(text) {
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+  }
+
+  std::vector<CsvRow> rows() {
+    std::vector<CsvRow> rows;
+    while (pos_ < text_.size()) {
+      CsvRow row{line_, {}};
+      if (atLineEnd()) {
+        takeLineEnd();
+        continue;
+      }
+      while (true) {
+        row.fields.push_back(field());
+        if (pos_ < text_.size() && text_[pos_] == ',') {
+          ++pos_;
+          continue;
+        }
+        break;
+      }
+      takeLineEnd();
+      rows.push_back(std::move(row));
+    }
+    return rows;
+  }
+
+ private:
+  bool atLineEnd() const { return text_[pos_] == '\n' || text_[pos_] == '\r'; }
+
+  void takeLineEnd() {
+    if (pos_ >= text_.size()) return;
+    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
+    ++pos_;
+    ++line_;
+  }
+
+  std::string field() {
+    if (pos_ < text_.size() && text_[pos_] == '"') return quotedField();
+    size_t end = text_.find_first_of(",\r\n", pos_);
+    if (end == std::string_view::npos) end = text_.size();
+    std::string value(text_.substr(pos_, end - pos_));
+    pos_ = end;
+    return value;
+  }
+
+  std::string quotedField() {
+    size_t startLine = line_;
+    ++pos_;
+    std::string value;
+    while (true) {
+      if (pos_ >= text_.size())
+        throw MksetError("line " + std::to_string(startLine) + ": a quoted field is never closed");
+      char c = text_[pos_++];
+      if (c != '"') {
+        if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n'))) ++line_;
+        value += c;
+      } else if (pos_ < text_.size() && text_[pos_] == '"') {
+        value += '"';
+        ++pos_;
+      } else {
+        break;
+      }
+    }
+    if (pos_ < text_.size() && text_[pos_] != ',' && !atLineEnd())
+      throw MksetError("line " + std::to_string(line_) + ": text after a closing quote");
+    return value;
+  }
+
+  std::string_view text_;
+  size_t pos_ = 0;
+  size_t line_ = 1;
+};
+
+}  // namespace
+
+std::vector<CsvRow> parseCsv(std::string_view text) {
+  return CsvScanner(text).rows();
+}
+
+}  // namespace kv884::mkset

@@ -1,0 +1,91 @@
+#include "mkset/holder.hpp"
+
+#include <algorithm>
+
+namespace kv884::mkset {
+
+namespace {
+
+constexpr std::array<HolderFieldSpec, kHolderFieldCount> kSpecs{{
+    {HolderField::AccountNo, "account_no", 11, false, true, "集保帳號, depository account number"},
+    {HolderField::IdNo, "id_no", 10, false, true,
+     "身分證/營利事業統一編號 (letter + 9 digits, or 8 digits)"},
+    {HolderField::TransferShares, "transfer_shares", 13, true, true,
+     "劃撥股數 as stored (hundredths when the decimal flag is Y)"},
+    {HolderField::ForcedPostingFlag, "forced_posting_flag", 1, false, true,
+     "2 = posted although the ID did not match"},
+    {HolderField::DataCategory, "data_category", 1, false, true,
+     "資料類別: 1 無償配股, 2 有償配股, empty 其他"},
+    {HolderField::SecurityCode, "security_code", 6, false, true,
+     "證券代號 (default: the --code value)"},
+    {HolderField::AllotmentType, "allotment_type", 1, false, true,
+     "配發類別 code: 0 A B C E F G (others are shown as stored)"},
+    {HolderField::HolderNo, "holder_no", 10, false, true, "戶號"},
+    {HolderField::PerHolderFlag, "per_holder_flag", 1, false, true, "逐戶配發 flag"},
+    {HolderField::HolderName, "holder_name", 19, false, false, "戶名 (up to 19 characters)"},
+    {HolderField::CollateralShares, "collateral_shares", 13, true, true,
+     "擔保品/全權委託撥轉股數 as stored"},
+    {HolderField::CollateralCount, "collateral_count", 2, true, true, "擔保品/全權委託撥轉筆數"},
+}};
+
+constexpr bool inEnumOrder() {
+  for (size_t i = 0; i < kSpecs.size(); ++i)
+    if (static_cast<size_t>(kSpecs[i].field) != i) return false;
+  return true;
+}
+static_assert(inEnumOrder(), "the field table is indexed by HolderField");
+
+// Offsets of the fields in the flat block, in enum order.
+constexpr std::array<size_t, kHolderFieldCount> offsets() {
+  std::array<size_t, kHolderFieldCount> result{};
+  size_t at = 0;
+  for (const HolderFieldSpec& spec : kSpecs) {
+    result[static_cast<size_t>(spec.field)] = at;
+    at += static_cast<size_t>(spec.width);
+  }
+  return result;
+}
+
+constexpr std::array<size_t, kHolderFieldCount> kOffsets = offsets();
+
+bool digitsOnly(std::u16string_view value) {
+  return !value.empty() &&
+         std::all_of(value.begin(), value.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+}  // namespace
+
+const std::array<HolderFieldSpec, kHolderFieldCount>& holderFieldSpecs() {
+  return kSpecs;
+}
+
+const HolderFieldSpec& holderFieldSpec(HolderField field) {
+  return kSpecs[static_cast<size_t>(field)];
+}
+
+Holder::Holder() {
+  chars_.fill(u' ');
+}
+
+std::u16string_view Holder::get(HolderField field) const {
+  const HolderFieldSpec& spec = holderFieldSpec(field);
+  return std::u16string_view(chars_.data() + kOffsets[static_cast<size_t>(field)],
+                             static_cast<size_t>(spec.width));
+}
+
+void Holder::set(HolderField field, std::u16string_view value) {
+  const HolderFieldSpec& spec = holderFieldSpec(field);
+  auto width = static_cast<size_t>(spec.width);
+  char16_t* out = chars_.data() + kOffsets[static_cast<size_t>(field)];
+  value = value.substr(0, width);
+  if (spec.quantity && digitsOnly(value)) {
+    size_t zeros = width - value.size();
+    std::fill(out, out + zeros, u'0');
+    std::copy(value.begin(), value.end(), out + zeros);
+  } else {
+    std::copy(value.begin(), value.end(), out);
+    std::fill(out + value.size(), out + width, u' ');
+  }
+}
+
+}  // namespace kv884::mkset

@@ -1,0 +1,57 @@
+#pragma once
+// One holder of the register as the builder keeps it: every field already in its stored width,
+// so a million holders take one flat block of memory and the record writers only copy.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace kv884::mkset {
+
+enum class HolderField {
+  AccountNo,
+  IdNo,
+  TransferShares,
+  ForcedPostingFlag,
+  DataCategory,
+  SecurityCode,
+  AllotmentType,
+  HolderNo,
+  PerHolderFlag,
+  HolderName,
+  CollateralShares,
+  CollateralCount,
+};
+
+inline constexpr size_t kHolderFieldCount = 12;
+
+struct HolderFieldSpec {
+  HolderField field;
+  std::string_view column;  // the CSV header name
+  int width;                // characters in the record
+  bool quantity;            // digits only are right-aligned with leading zeros
+  bool asciiOnly;           // every field but the name is a code or a number
+  std::string_view help;
+};
+
+// All fields, in the order the help text lists them.
+const std::array<HolderFieldSpec, kHolderFieldCount>& holderFieldSpecs();
+const HolderFieldSpec& holderFieldSpec(HolderField field);
+
+class Holder {
+ public:
+  Holder();
+
+  // The field's stored characters, always exactly its width.
+  std::u16string_view get(HolderField field) const;
+
+  // Stores value in the field's width: a quantity of digits only is zero-filled on the left,
+  // anything else is kept as written and padded with blanks. The caller has checked the width.
+  void set(HolderField field, std::u16string_view value);
+
+ private:
+  static constexpr size_t kChars = 88;
+  std::array<char16_t, kChars> chars_;
+};
+
+}  // namespace kv884::mkset

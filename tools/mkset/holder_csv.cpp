@@ -1,0 +1,108 @@
+#include "mkset/holder_csv.hpp"
+
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "mkset/big5_encoder.hpp"
+#include "mkset/csv_parser.hpp"
+#include "mkset/mkset_error.hpp"
+#include "platform/utf.hpp"
+
+namespace kv884::mkset {
+
+namespace {
+
+std::optional<HolderField> fieldOfColumn(std::string_view name) {
+  for (const HolderFieldSpec& spec : holderFieldSpecs())
+    if (spec.column == name) return spec.field;
+  return std::nullopt;
+}
+
+std::string trimmed(const std::string& text) {
+  size_t begin = text.find_first_not_of(" \t");
+  size_t end = text.find_last_not_of(" \t");
+  return begin == std::string::npos ? std::string() : text.substr(begin, end - begin + 1);
+}
+
+std::vector<HolderField> headerFields(const CsvRow& header) {
+  std::vector<HolderField> fields;
+  for (const std::string& cell : header.fields) {
+    std::string name = trimmed(cell);
+    std::optional<HolderField> field = fieldOfColumn(name);
+    if (!field)
+      throw MksetError("line " + std::to_string(header.line) + ": unknown column \"" + name +
+                       "\" (kv884-mkset --help lists the columns)");
+    for (HolderField seen : fields)
+      if (seen == *field)
+        throw MksetError("line " + std::to_string(header.line) + ": column \"" + name +
+                         "\" appears twice");
+    fields.push_back(*field);
+  }
+  return fields;
+}
+
+class ValueChecker {
+ public:
+  // The reason value cannot be stored in the field, or nothing when it can.
+  std::optional<std::string> problem(const HolderFieldSpec& spec, std::u16string_view value) {
+    if (value.size() > static_cast<size_t>(spec.width))
+      return std::to_string(value.size()) + " characters, at most " + std::to_string(spec.width);
+    for (char16_t c : value) {
+      if (spec.asciiOnly && (c < 0x20 || c > 0x7E))
+        return "\"" + toUtf8(std::u16string_view(&c, 1)) +
+               "\" where only printable ASCII characters are stored";
+      if (c < 0x20) return "a control character";
+      if (!encoder_.canEncode(c))
+        return "\"" + toUtf8(std::u16string_view(&c, 1)) + "\" has no Big5 form";
+    }
+    return std::nullopt;
+  }
+
+ private:
+  Big5Encoder encoder_;
+};
+
+}  // namespace
+
+std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_view securityCode) {
+  std::vector<CsvRow> rows = parseCsv(utf8Text);
+  if (rows.empty()) throw MksetError("the CSV file is empty: it needs a header row");
+  std::vector<HolderField> fields = headerFields(rows.front());
+  bool codeGiven = false;
+  for (HolderField f : fields) codeGiven = codeGiven || f == HolderField::SecurityCode;
+
+  ValueChecker checker;
+  std::vector<Holder> holders;
+  holders.reserve(rows.size() - 1);
+  for (size_t r = 1; r < rows.size(); ++r) {
+    const CsvRow& row = rows[r];
+    if (row.fields.size() != fields.size())
+      throw MksetError("line " + std::to_string(row.line) + ": " +
+                       std::to_string(row.fields.size()) + " fields, but the header names " +
+                       std::to_string(fields.size()));
+    Holder holder;
+    if (!codeGiven) holder.set(HolderField::SecurityCode, securityCode.substr(0, 6));
+    for (size_t c = 0; c < fields.size(); ++c) {
+      const HolderFieldSpec& spec = holderFieldSpec(fields[c]);
+      std::u16string value = fromUtf8(row.fields[c]);
+      if (std::optional<std::string> why = checker.problem(spec, value))
+        throw MksetError("line " + std::to_string(row.line) + ", column " +
+                         std::string(spec.column) + ": " + *why);
+      holder.set(spec.field, value);
+    }
+    holders.push_back(holder);
+  }
+  return holders;
+}
+
+std::vector<Holder> readHoldersCsv(const std::filesystem::path& file,
+                                   std::u16string_view securityCode) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw MksetError("cannot read " + file.string());
+  std::ostringstream text;
+  text << in.rdbuf();
+  return holdersFromCsv(text.str(), securityCode);
+}
+
+}  // namespace kv884::mkset
