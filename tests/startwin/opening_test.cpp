@@ -1,0 +1,203 @@
+// Opening a data set from the start window: each failure shows its exact message and leaves no
+// file open; a successful opening hands the three files to a freshly loaded query window.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/utf.hpp"
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+#include "support/recording_ui.hpp"
+#include "support/temp_folder.hpp"
+
+namespace kv884::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Opening : public ::testing::Test {
+ protected:
+  Opening() : program(ui) { set = copyFixture("basic", temp.path()); }
+
+  void open() {
+    program.frm_0.tx_i_01.text = fromPath(set);
+    program.frm_0.cmd_1_Click();
+  }
+  static std::u16string fromPath(const fs::path& p) { return fromUtf8(p.string()); }
+  std::u16string path(const std::string& relative) { return fromPath(set) + fromUtf8(relative); }
+
+  TempFolder temp;
+  fs::path set;
+  RecordingUi ui;
+  Program program;
+};
+
+TEST_F(Opening, SucceedsWithThreeFilesOpenAndTheQueryWindowLoaded) {
+  open();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(program.files.openNumbers(), (std::vector<int>{1, 2, 3}));
+  EXPECT_FALSE(program.frm_0.cmd_1.enabled);
+  ASSERT_NE(program.queryWindow(), nullptr);
+  QueryWindow& w = *program.queryWindow();
+  EXPECT_EQ(w.tx_o_23.text, u"20150115");
+  EXPECT_EQ(w.comb_1.text, u"依 統一編號");
+  EXPECT_FALSE(w.cmd_2.enabled || w.cmd_5.enabled || w.cmd_6.enabled);
+  EXPECT_EQ(program.g_SecurityName, u"群星水泥");
+  EXPECT_EQ(program.g_DecimalFlag, u"Y");
+  EXPECT_TRUE(ui.shown.count(WindowId::Query));
+}
+
+TEST_F(Opening, ReadsNoRecord) {
+  int reads = 0;
+  program.files.setReadObserver([&](int, int64_t) { ++reads; });
+  open();
+  EXPECT_EQ(reads, 0);
+}
+
+TEST_F(Opening, QueryWindowCloseGivesTheOpenButtonBackAndAFreshWindowNextTime) {
+  open();
+  QueryWindow* first = program.queryWindow();
+  first->tx_i_01.text = u"A";
+  first->cmd_1_Click();
+  first->cmd_3_Click();
+  EXPECT_EQ(program.queryWindow(), nullptr);
+  EXPECT_TRUE(program.files.openNumbers().empty());
+  EXPECT_TRUE(program.frm_0.cmd_1.enabled);
+  EXPECT_FALSE(ui.shown.count(WindowId::Query));
+
+  test::writeFile(set / "ntridx" / "security.txt", "\"7701\",\"NAME\",\"20991231\",\"N\"");
+  open();
+  ASSERT_NE(program.queryWindow(), nullptr);
+  QueryWindow& w = *program.queryWindow();
+  EXPECT_EQ(w.tx_o_23.text, u"20991231");  // the descriptor is read afresh
+  EXPECT_EQ(w.tx_i_01.text, u"");
+  EXPECT_EQ(w.tx_o_02.text, u"");
+  EXPECT_EQ(w.m_HistFirst + w.m_HistPos + w.m_HistLast, 0);
+}
+
+TEST_F(Opening, FolderTextEndingInASeparatorOpens) {
+  program.frm_0.tx_i_01.text = fromPath(set) + u"\\";
+  program.frm_0.cmd_1_Click();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_NE(program.queryWindow(), nullptr);
+}
+
+struct FailureCase {
+  const char* name;
+  std::function<void(const fs::path&)> damage;
+  std::function<std::u16string(const std::u16string& folder)> message;
+};
+
+TEST_F(Opening, EachFailureShowsItsMessageAndLeavesNothingOpen) {
+  const std::vector<FailureCase> cases{
+      {"no descriptor", [](const fs::path& s) { fs::remove(s / "ntridx" / "security.txt"); },
+       [](const std::u16string& f) {
+         return u"MSG_0_17 " + f + u"\\ntridx\\security.txt 開檔錯誤 !\r\n53\r\n找不到檔案";
+       }},
+      {"three items",
+       [](const fs::path& s) { writeFile(s / "ntridx" / "security.txt", "\"7701\",\"x\",\"d\""); },
+       [](const std::u16string& f) {
+         return u"MSG_0_17 " + f + u"\\ntridx\\security.txt 開檔錯誤 !\r\n62\r\n輸入超過檔案結尾";
+       }},
+      {"holder data missing", [](const fs::path& s) { fs::remove(s / "ntr" / "7701.sin"); },
+       [](const std::u16string& f) {
+         return u"MSG_0_03 " + f + u"\\ntr\\7701.sin 開檔錯誤 !\r\n53\r\n找不到檔案";
+       }},
+      {"holder data empty", [](const fs::path& s) { fs::resize_file(s / "ntr" / "7701.sin", 0); },
+       [](const std::u16string&) { return std::u16string(u"MSG_0_16 資料燒錄錯誤 !"); }},
+      {"key index missing", [](const fs::path& s) { fs::remove(s / "ntridx" / "7701idxp.sin"); },
+       [](const std::u16string& f) {
+         return u"MSG_0_03 " + f + u"\\ntridx\\7701idxp.sin 開檔錯誤 !\r\n53\r\n找不到檔案";
+       }},
+      {"key index empty",
+       [](const fs::path& s) { fs::resize_file(s / "ntridx" / "7701idxp.sin", 0); },
+       [](const std::u16string&) { return std::u16string(u"MSG_0_01 無可查詢資料 !"); }},
+      {"detail index a folder",
+       [](const fs::path& s) {
+         fs::remove(s / "ntridx" / "7701idxd.sin");
+         fs::create_directory(s / "ntridx" / "7701idxd.sin");
+       },
+       [](const std::u16string& f) {
+         return u"MSG_0_03 " + f + u"\\ntridx\\7701idxd.sin 開檔錯誤 !\r\n75\r\n路徑/檔案存取錯誤";
+       }},
+      {"detail index empty",
+       [](const fs::path& s) { fs::resize_file(s / "ntridx" / "7701idxd.sin", 0); },
+       [](const std::u16string&) { return std::u16string(u"MSG_0_02 資料燒錄錯誤 !"); }},
+  };
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder caseTemp;
+    fs::path caseSet = copyFixture("basic", caseTemp.path());
+    c.damage(caseSet);
+    RecordingUi caseUi;
+    Program p(caseUi);
+    p.frm_0.tx_i_01.text = fromPath(caseSet);
+    p.frm_0.cmd_1_Click();
+    ASSERT_EQ(caseUi.messages.size(), 1u);
+    EXPECT_EQ(caseUi.messages[0].text, c.message(fromPath(caseSet)));
+    EXPECT_EQ(caseUi.messages[0].caption, u"KV884");
+    EXPECT_EQ(caseUi.messages[0].icon, MessageIcon::None);
+    EXPECT_TRUE(p.files.openNumbers().empty());
+    EXPECT_TRUE(p.frm_0.cmd_1.enabled);
+    EXPECT_EQ(p.queryWindow(), nullptr);
+  }
+}
+
+TEST_F(Opening, DescriptorFailingHalfWayKeepsTheValuesReadAndTheNextPressSucceeds) {
+  program.g_DataDate = u"old date";
+  program.g_DecimalFlag = u"old flag";
+  writeFile(set / "ntridx" / "security.txt", "\"7701\",\"\xb7s\xa6W\"");  // 新名 in Big5
+  open();
+  EXPECT_EQ(program.frm_0.m_ReadFailed, 1);
+  EXPECT_EQ(program.g_SecurityName, u"新名");
+  EXPECT_EQ(program.g_DataDate, u"old date");
+  EXPECT_TRUE(program.files.openNumbers().empty());
+
+  writeFile(set / "ntridx" / "security.txt", "7701\r\nNAME\r\n20150115\r\nY\r\n");
+  ui.messages.clear();
+  open();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(program.frm_0.m_ReadFailed, 0);
+  EXPECT_NE(program.queryWindow(), nullptr);
+}
+
+TEST_F(Opening, EndingTheProgramClosesEveryFileWithoutAMessage) {
+  open();
+  program.frm_0.cmd_6_Click();
+  EXPECT_TRUE(ui.ended);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(program.files.openNumbers().empty());
+}
+
+TEST_F(Opening, FolderDialogCancelKeepsTheBoxAndSaysSo) {
+  program.frm_0.tx_i_01.text = u"/previous";
+  program.frm_0.lab_01_Click();
+  EXPECT_EQ(ui.prompts, std::vector<std::u16string>{u"選擇檔案所在資料夾"});
+  EXPECT_EQ(program.frm_0.tx_i_01.text, u"/previous");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, u"未選擇資料夾或取消選擇資料夾！");
+  EXPECT_EQ(ui.messages[0].caption, u"KV884");
+}
+
+TEST_F(Opening, FolderWithoutIndexFolderIsKeptWithAWarning) {
+  ui.folderAnswers = {fromPath(set), fromPath(temp.path())};
+  program.frm_0.lab_01_Click();
+  EXPECT_TRUE(ui.messages.empty());  // the set has ntridx
+  program.frm_0.lab_01_Click();
+  EXPECT_EQ(program.frm_0.tx_i_01.text, fromPath(temp.path()));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, fromPath(temp.path()) + u"資料夾內需存在ntridx次目錄");
+  EXPECT_EQ(ui.messages[0].caption, u"警告訊息");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+
+  // A plain file named ntridx passes the check.
+  writeFile(temp.path() / "other" / "ntridx", "");
+  ui.messages.clear();
+  ui.folderAnswers = {fromPath(temp.path() / "other")};
+  program.frm_0.lab_01_Click();
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace kv884::test
