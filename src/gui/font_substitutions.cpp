@@ -1,4 +1,4 @@
-#include "font_substitutions.hpp"
+#include "gui/font_substitutions.hpp"
 
 #include <QFont>
 #include <QString>
