@@ -1,0 +1,25 @@
+#pragma once
+// Reads a data file of fixed-length records from start to end in large blocks, handing each record
+// to a callback: the checks read every record once without a system call per record. A last
+// record that is only partly present is padded with blanks, as the table of open files pads it.
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+namespace kv884 {
+
+struct RecordFileSize {
+  int64_t length{0};   // bytes
+  int64_t records{0};  // a partly present last record included
+  int recordLength{0};
+  bool partial() const;  // the length is not a multiple of the record length
+};
+
+using RecordVisitor = std::function<void(int64_t recNo, std::string_view bytes)>;
+
+// formedPath is the path as the program forms it. Throws FileError when the file cannot be read.
+RecordFileSize readRecordFile(std::u16string_view formedPath, int recordLength,
+                              const RecordVisitor& visit);
+
+}  // namespace kv884

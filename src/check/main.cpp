@@ -1,0 +1,10 @@
+// kv884-check: verifies a delivered data set before anyone relies on it.
+
+#include <iostream>
+
+#include "check/check_command.hpp"
+
+int main(int argc, char** argv) {
+  return kv884::runCheckCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                std::cerr);
+}

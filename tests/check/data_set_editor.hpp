@@ -1,0 +1,114 @@
+#pragma once
+// Edits a copy of a data set the way damage on a disc or a faulty producer would: fields of detail
+// records, holder data records and key pages replaced by character position, chains read back.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "check/check_report.hpp"
+#include "check/data_set_check.hpp"
+#include "cli/headless_ui.hpp"
+#include "dataset/data_paths.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/key_kind.hpp"
+#include "dataset/record_number.hpp"
+#include "platform/big5.hpp"
+#include "platform/utf.hpp"
+#include "startwin/program.hpp"
+
+namespace kv884::test {
+
+class DataSetEditor {
+ public:
+  DataSetEditor(std::filesystem::path folder, const std::string& code)
+      : detail_(folder / "ntridx" / (code + "idxd.sin")),
+        pages_(folder / "ntridx" / (code + "idxp.sin")),
+        holders_(folder / "ntr" / (code + ".sin")) {}
+
+  std::u16string detailText(int64_t recNo) const {
+    return decodeRecord(read(detail_, kDetailRecordLength, recNo), kDetailRecordChars);
+  }
+  int64_t detailCount() const {
+    return static_cast<int64_t>(std::filesystem::file_size(detail_)) / kDetailRecordLength;
+  }
+
+  void setDetailField(int64_t recNo, int position, std::u16string_view text) {
+    replace(detail_, kDetailRecordLength, recNo, position, text);
+  }
+  void setHolderField(int64_t recNo, int position, std::u16string_view text) {
+    replace(holders_, kHolderRecordLength, recNo, position, text);
+  }
+  void setPageField(int64_t page, int position, std::u16string_view text) {
+    replace(pages_, kKeyPageLength, page, position, text);
+  }
+  std::u16string pageText(int64_t page) const {
+    return decodeRecord(read(pages_, kKeyPageLength, page), kKeyPageLength);
+  }
+
+  void setSuccessor(int kind, int64_t recNo, int64_t next) {
+    setDetailField(recNo, keyKind(kind).successorPosition, sixDigits(next));
+  }
+
+  // The chain of kind from the record the first leaf entry names, as far as it goes.
+  std::vector<int64_t> chain(int kind) const {
+    const KeyKind& k = keyKind(kind);
+    std::u16string root = pageText(k.rootPage);
+    int64_t leaf = recordNumber(root.substr(static_cast<size_t>(k.keyWidth), 6));
+    std::u16string leafText = pageText(leaf);
+    std::vector<int64_t> records;
+    for (int64_t r = recordNumber(leafText.substr(static_cast<size_t>(k.keyWidth), 6));
+         r != kEndOfChain && records.size() <= static_cast<size_t>(detailCount());
+         r = successorOf(k, detailText(r)))
+      records.push_back(r);
+    return records;
+  }
+
+  static std::u16string sixDigits(int64_t n) {
+    std::string digits = std::to_string(n);
+    return fromUtf8(std::string(6 - digits.size(), '0') + digits);
+  }
+
+ private:
+  static std::string read(const std::filesystem::path& file, int length, int64_t recNo) {
+    std::ifstream in(file, std::ios::binary);
+    in.seekg((recNo - 1) * length);
+    std::string bytes(static_cast<size_t>(length), ' ');
+    in.read(bytes.data(), length);
+    return bytes;
+  }
+
+  static void replace(const std::filesystem::path& file, int length, int64_t recNo, int position,
+                      std::u16string_view text) {
+    std::u16string decoded = decodeBig5(read(file, length, recNo));
+    decoded.replace(static_cast<size_t>(position - 1), text.size(), text);
+    std::string bytes = encodeBig5(decoded);
+    bytes.resize(static_cast<size_t>(length), ' ');
+    std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+    out.seekp((recNo - 1) * length);
+    out.write(bytes.data(), length);
+  }
+
+  std::filesystem::path detail_;
+  std::filesystem::path pages_;
+  std::filesystem::path holders_;
+};
+
+// Opens folder as the start window does and checks it; an opening that fails is a test failure.
+inline CheckReport checkFolder(const std::filesystem::path& folder) {
+  HeadlessUi ui;
+  Program program(ui);
+  program.frm_0.tx_i_01.text = fromUtf8(folder.string());
+  program.frm_0.cmd_1_Click();
+  if (!program.queryWindow()) throw std::runtime_error("the data set did not open");
+  return checkDataSet(program);
+}
+
+// The shown problems of one class and kind.
+inline std::vector<Problem> shown(const CheckReport& report, ProblemClass problemClass, int kind) {
+  auto it = report.problems.groups().find({problemClass, kind});
+  return it == report.problems.groups().end() ? std::vector<Problem>{} : it->second.shown;
+}
+
+}  // namespace kv884::test
