@@ -30,6 +30,7 @@ void StartWindow::ReadSecurityFile() {
 }
 
 void StartWindow::cmd_1_Click() {
+  if (!cmd_1.enabled) return;  // the data set is open in the query window
   ReadSecurityFile();
   if (m_ReadFailed == 1) return;
 
