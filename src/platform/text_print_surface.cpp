@@ -1,0 +1,76 @@
+#include "platform/text_print_surface.hpp"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+#include "platform/big5.hpp"
+#include "platform/utf.hpp"
+
+namespace kv884 {
+
+int displayWidth(char16_t c) {
+  if (c < 0x80) return 1;
+  // Asking the encoder costs a converter call; each character is asked once (0: not yet known).
+  static std::array<std::atomic<std::uint8_t>, 0x10000> known{};
+  std::atomic<std::uint8_t>& slot = known[c];
+  std::uint8_t width = slot.load(std::memory_order_relaxed);
+  if (width == 0) {
+    width = isDoubleByte(c) ? 2 : 1;
+    slot.store(width, std::memory_order_relaxed);
+  }
+  return width;
+}
+
+TextPrintSurface::TextPrintSurface(const std::filesystem::path& file)
+    : file_(file), out_(file, std::ios::binary | std::ios::trunc) {}
+
+void TextPrintSurface::breakLine() {
+  lines_.emplace_back();
+  column_ = 1;
+}
+
+void TextPrintSurface::printLine(const std::vector<PrintItem>& items) {
+  breakLine();
+  for (const PrintItem& item : items) {
+    if (const Tab* tab = std::get_if<Tab>(&item)) {
+      const int target = tab->column < 1 ? 1 : tab->column;
+      if (column_ > target) breakLine();
+      lines_.back().append(static_cast<size_t>(target - column_), u' ');
+      column_ = target;
+      continue;
+    }
+    const std::u16string& text = std::get<std::u16string>(item);
+    for (size_t i = 0; i < text.size(); ++i) {
+      char16_t c = text[i];
+      if (c == u'\r' || c == u'\n') {  // a line break inside a text starts a new line
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        breakLine();
+        continue;
+      }
+      lines_.back() += c;
+      column_ += displayWidth(c);
+    }
+  }
+}
+
+void TextPrintSurface::endDocument() {
+  std::vector<std::u16string> page;
+  page.swap(lines_);
+  column_ = 1;
+  if (!out_.is_open()) throw PrintError(u"無法建立檔案 " + file_.u16string());
+  std::string text;
+  if (pagesWritten_ > 0) text += "\f\n";
+  for (std::u16string& line : page) {
+    size_t end = line.find_last_not_of(u' ');
+    line.resize(end == std::u16string::npos ? 0 : end + 1);
+    text += toUtf8(line);
+    text += '\n';
+  }
+  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out_.flush();
+  if (!out_) throw PrintError(u"無法寫入檔案 " + file_.u16string());
+  ++pagesWritten_;
+}
+
+}  // namespace kv884

@@ -1,0 +1,247 @@
+// 列印 in the query window: the page's calls on the printer, the page as text for a fixture
+// record, and a printer that fails.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/text_print_surface.hpp"
+#include "platform/ui.hpp"
+#include "platform/utf.hpp"
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+#include "support/recording_print_surface.hpp"
+#include "support/temp_folder.hpp"
+
+namespace kv884 {
+namespace {
+
+class MessageLog : public Ui {
+ public:
+  void messageBox(const std::u16string& text, const std::u16string& caption,
+                  MessageIcon icon) override {
+    texts.push_back(text);
+    captions.push_back(caption);
+    icons.push_back(icon);
+  }
+  std::u16string browseForFolder(const std::u16string&) override { return {}; }
+  void setWaitPointer(WindowId, std::string_view, bool) override {}
+  void repaintNow(WindowId) override {}
+  void showWindow(WindowId) override {}
+  void unloadWindow(WindowId) override {}
+  void endProgram() override {}
+
+  std::vector<std::u16string> texts;
+  std::vector<std::u16string> captions;
+  std::vector<MessageIcon> icons;
+};
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  if (start < text.size()) lines.push_back(text.substr(start) + "<no final line break>");
+  return lines;
+}
+
+class RecordPrintout : public ::testing::Test {
+ protected:
+  RecordPrintout() {
+    program.frm_0.tx_i_01.text = fromUtf8(test::fixturePath("basic").string());
+    program.frm_0.cmd_1_Click();
+  }
+
+  QueryWindow& window() { return *program.queryWindow(); }
+
+  void search(const std::u16string& caption, const std::u16string& key) {
+    window().comb_1.text = caption;
+    window().tx_i_01.text = key;
+    window().cmd_1_Click();
+  }
+
+  // The page 列印 prints now, as a text page.
+  std::vector<std::string> textPage() {
+    test::TempFolder folder;
+    {
+      TextPrintSurface surface(folder.path() / "page.txt");
+      program.printer = &surface;
+      window().cmd_4_Click();
+      program.printer = nullptr;
+    }
+    return linesOf(test::readFile(folder.path() / "page.txt"));
+  }
+
+  MessageLog ui;
+  Program program{ui};
+};
+
+TEST_F(RecordPrintout, BeforeAnySearchEveryCallIsInPageOrderWithOnlyTheDataDateFilled) {
+  ASSERT_NE(program.queryWindow(), nullptr);
+  test::RecordingPrintSurface printer;
+  program.printer = &printer;
+  window().cmd_4_Click();
+
+  const std::vector<std::string> expected = {
+      "size 20",
+      "name 細明體",
+      "line \" \"",
+      "line \"　　　   配發有價證券劃撥轉帳清冊            KQD05\"",
+      "size 12",
+      "line \" \"",
+      "line \"　　　　　　　　證券代號\" tab(25) \" : \" \"\" tab(50) \"\"",
+      "line \"　　　　　　　　資料日期\" tab(25) \" : \" \"20150115\"",
+      "line \"\"",
+      "line \"　　　　　　　　　　戶號\" tab(25) \" : \" \"\"",
+      "line \"　　　　　　　　　　戶名\" tab(25) \" : \" \"\"",
+      "line \" 身分證/營利事業統一編號\" tab(25) \" : \" \"\" \"\"",
+      "line \"　　　　　　　　集保帳號\" tab(25) \" : \" \"\"",
+      "line \"　　　　　　　　劃撥股數\" tab(25) \" : \" \"\"",
+      "line \" 擔保品/全權委託撥轉股數\" tab(25) \" : \" \"\"",
+      "line \" 擔保品/全權委託撥轉筆數\" tab(25) \" : \" \"\"",
+      "line \"　　　　　　　　資料類別\" tab(25) \" : \" \"\"",
+      "line \"　　　　　　　　逐戶配發\" tab(25) \" : \" \"\"",
+      "line \"\"",
+      "size 8",
+      "line \"註：＊表示身分證字號不符強迫入帳者　　　 \"",
+      "line \"　　資料類別：１：無償配股 ２：有償配股 空白：其他\"",
+      "size 14",
+      "line \"\"",
+      "line \"\"",
+      "line \"\"",
+      "line \"     經                     主\"",
+      "line \"     辦                     管                   製表：鴻澤證券登錄託存處\"",
+      "end",
+  };
+  EXPECT_EQ(printer.calls, expected);
+  EXPECT_TRUE(ui.texts.empty());
+}
+
+TEST_F(RecordPrintout, CaptionsAreTakenFromTheLabelsAtPrintTime) {
+  window().lab_02.caption = u"戶號碼";
+  window().lab_04.caption = u"身分證/統一編號";
+  test::RecordingPrintSurface printer;
+  program.printer = &printer;
+  window().cmd_4_Click();
+  ASSERT_GT(printer.calls.size(), 11u);
+  EXPECT_EQ(printer.calls[9], "line \"　　　　　　　　　戶號碼\" tab(25) \" : \" \"\"");
+  EXPECT_EQ(printer.calls[11], "line \" 身分證/統一編號\" tab(25) \" : \" \"\" \"\"");
+}
+
+TEST_F(RecordPrintout, ForcedPostingRecordPrintsAsThisTextPage) {
+  search(u"依 統一編號", u"B1200003");
+  ASSERT_EQ(window().tx_o_04_x.text, u"＊");
+
+  const std::vector<std::string> expected = {
+      "",
+      "　　　   配發有價證券劃撥轉帳清冊            KQD05",
+      "",
+      "　　　　　　　　證券代號 : 2330    群星水泥      D",
+      "　　　　　　　　資料日期 : 20150115",
+      "",
+      "　　　　　　　　　　戶號 : 0000100301",
+      "　　　　　　　　　　戶名 : 張國華",
+      " 身分證/營利事業統一編號 : B120000301＊",
+      "　　　　　　　　集保帳號 : 53800012345",
+      "　　　　　　　　劃撥股數 : 15,000.00",
+      " 擔保品/全權委託撥轉股數 : 0.00",
+      " 擔保品/全權委託撥轉筆數 : 0",
+      "　　　　　　　　資料類別 :",
+      "　　　　　　　　逐戶配發 : N",
+      "",
+      "註：＊表示身分證字號不符強迫入帳者　　　",
+      "　　資料類別：１：無償配股 ２：有償配股 空白：其他",
+      "",
+      "",
+      "",
+      "     經                     主",
+      "     辦                     管                   製表：鴻澤證券登錄託存處",
+  };
+  EXPECT_EQ(textPage(), expected);
+}
+
+TEST_F(RecordPrintout, UnmarkedIdEndsWithAnIdeographicSpaceAndTheCategoryIsPrinted) {
+  search(u"依 統一編號", u"B1200003");
+  window().cmd_2_Click();
+  ASSERT_EQ(window().tx_o_02.text, u"0000100302");
+  std::vector<std::string> page = textPage();
+  ASSERT_EQ(page.size(), 23u);
+  EXPECT_EQ(page[3], "　　　　　　　　證券代號 : 2330    群星水泥      一般配發");
+  EXPECT_EQ(page[8], " 身分證/營利事業統一編號 : B120000302　");
+  EXPECT_EQ(page[11], " 擔保品/全權委託撥轉股數 : 2,500.00");
+  EXPECT_EQ(page[13], "　　　　　　　　資料類別 : 1");
+}
+
+TEST_F(RecordPrintout, AllotmentTypeMovesToTheNextLineOnlyWhenTheNameReachesPastColumn49) {
+  search(u"依 統一編號", u"B1200003");
+  // The value starts at column 28: 22 columns end at column 49, 23 at column 50.
+  window().tx_o_01.text = u"2330    群星水泥工業社";
+  std::vector<std::string> page = textPage();
+  ASSERT_EQ(page.size(), 23u);
+  EXPECT_EQ(page[3], "　　　　　　　　證券代號 : 2330    群星水泥工業社D");
+  EXPECT_EQ(page[4], "　　　　　　　　資料日期 : 20150115");
+
+  window().tx_o_01.text = u"2330    群星水泥工業社X";
+  page = textPage();
+  ASSERT_EQ(page.size(), 24u);
+  EXPECT_EQ(page[3], "　　　　　　　　證券代號 : 2330    群星水泥工業社X");
+  EXPECT_EQ(page[4], std::string(49, ' ') + "D");
+  EXPECT_EQ(page[5], "　　　　　　　　資料日期 : 20150115");
+}
+
+// Everything the window shows and keeps, to see that a failed print changed nothing.
+std::vector<std::u16string> windowState(const QueryWindow& w) {
+  std::vector<std::u16string> state = {
+      w.comb_1.text,   w.tx_i_01.text, w.tx_o_01.text, w.tx_o_19.text,   w.tx_o_23.text,
+      w.tx_o_02.text,  w.tx_o_03.text, w.tx_o_04.text, w.tx_o_04_x.text, w.tx_o_05.text,
+      w.tx_o_18.text,  w.tx_o_11.text, w.tx_o_12.text, w.tx_o_09.text,   w.tx_o_24.text,
+      w.tx_o_pnt.text, w.m_SearchKey,  w.m_IdxdRec,    w.m_DataRec};
+  for (int v :
+       {int(w.cmd_1.enabled), int(w.cmd_2.enabled), int(w.cmd_3.enabled), int(w.cmd_4.enabled),
+        int(w.cmd_5.enabled), int(w.cmd_6.enabled), int(w.m_SearchKind), int(w.m_SearchKeyLen),
+        int(w.m_SearchRecNo), int(w.m_NextRecNo), int(w.m_DataRecNo), int(w.m_HistFirst),
+        int(w.m_HistPos), int(w.m_HistLast)})
+    state.push_back(fromUtf8(std::to_string(v)));
+  return state;
+}
+
+TEST_F(RecordPrintout, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
+  search(u"依 統一編號", u"B1200003");
+  window().cmd_2_Click();
+  const std::vector<std::u16string> before = windowState(window());
+  ASSERT_TRUE(ui.texts.empty());
+
+  // The printer refuses at the start, in the middle of the page, and at the end of the document.
+  for (size_t failAt : {0u, 12u, 28u}) {
+    SCOPED_TRACE(failAt);
+    test::RecordingPrintSurface printer;
+    printer.failAtCall = failAt;
+    printer.failReason = u"印表機離線";
+    program.printer = &printer;
+    window().cmd_4_Click();
+    EXPECT_EQ(printer.calls.size(), failAt);
+    ASSERT_EQ(ui.texts.size(), 1u);
+    EXPECT_EQ(ui.texts[0], u"MSG_1_09:列印失敗 !\r\n印表機離線");
+    EXPECT_EQ(ui.captions[0], u"KV884");
+    EXPECT_EQ(ui.icons[0], MessageIcon::None);
+    EXPECT_EQ(windowState(window()), before);
+    ui.texts.clear(), ui.captions.clear(), ui.icons.clear();
+  }
+}
+
+TEST_F(RecordPrintout, TextPageThatCannotBeWrittenIsAPrinterFailure) {
+  search(u"依 統一編號", u"B1200003");
+  const std::vector<std::u16string> before = windowState(window());
+  test::TempFolder folder;
+  TextPrintSurface surface(folder.path() / "missing-folder" / "page.txt");
+  program.printer = &surface;
+  window().cmd_4_Click();
+  ASSERT_EQ(ui.texts.size(), 1u);
+  EXPECT_EQ(ui.texts[0].rfind(u"MSG_1_09:列印失敗 !\r\n", 0), 0u);
+  EXPECT_GT(ui.texts[0].size(), std::u16string(u"MSG_1_09:列印失敗 !\r\n").size());
+  EXPECT_EQ(windowState(window()), before);
+}
+
+}  // namespace
+}  // namespace kv884
