@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test screenshots bench clean
 
 all: build
 
@@ -22,6 +22,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Pictures of the start, query and count report windows on the sample set, into
+# $(BUILD)/screenshots/ (drawn under Xvfb).
+screenshots: build
+	@scripts/screenshots $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
