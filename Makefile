@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test screenshots bench clean
+.PHONY: all deps configure build run test screenshots bench clean test-asan fuzz
 
 all: build
 
@@ -27,6 +27,24 @@ test: build
 # $(BUILD)/screenshots/ (drawn under Xvfb).
 screenshots: build
 	@scripts/screenshots $(BUILD)
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
+ASAN_BUILD ?= build-asan
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DKV884_SANITIZE=ON -DKV884_GUI=OFF -DKV884_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The libFuzzer targets of fuzz/ (clang), each run FUZZ_SECONDS seconds, in build-fuzz/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= descriptor_reader_fuzz count_report_reader_fuzz record_fields_fuzz query_window_fuzz
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DKV884_FUZZ=ON -DKV884_GUI=OFF \
+	  -DKV884_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@fuzz/run-targets $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD)
