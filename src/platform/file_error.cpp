@@ -5,7 +5,7 @@
 namespace kv884 {
 
 FileError::FileError(int number, std::u16string description)
-    : std::runtime_error(std::to_string(number) + " " + toUtf8(description)),
+    : std::runtime_error(std::to_string(number).append(" ").append(toUtf8(description))),
       number_(number),
       description_(std::move(description)) {}
 
