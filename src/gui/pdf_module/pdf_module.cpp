@@ -1,0 +1,45 @@
+// The PDF printer as a loadable module: QtPrintSurface writing into a PDF file, with the face
+// name substitutions and, in a process without one, an offscreen QGuiApplication for the fonts.
+
+#include "gui/pdf_module/pdf_module.hpp"
+
+#include <QGuiApplication>
+
+#include "gui/font_substitutions.hpp"
+#include "gui/qt_print_surface.hpp"
+
+namespace {
+
+QGuiApplication* ownApplication = nullptr;
+int openSurfaces = 0;
+
+void ensureApplication() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "kv884-pdf";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");  // no display is needed to lay out a page
+  ownApplication = new QGuiApplication(argc, argv);
+  kv884::installFontSubstitutions();
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) kv884::PrintSurface* kv884_pdf_open(
+    const char* path) {
+  ensureApplication();
+  ++openSurfaces;
+  return kv884::QtPrintSurface::pdfFile(QString::fromUtf8(path)).release();
+}
+
+extern "C" __attribute__((visibility("default"))) bool kv884_pdf_close(
+    kv884::PrintSurface* surface) {
+  auto* pdf = static_cast<kv884::QtPrintSurface*>(surface);
+  const bool written = pdf->finish();
+  delete pdf;
+  if (--openSurfaces == 0 && ownApplication) {
+    delete ownApplication;
+    ownApplication = nullptr;
+  }
+  return written;
+}

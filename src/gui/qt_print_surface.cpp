@@ -1,0 +1,176 @@
+#include "gui/qt_print_surface.hpp"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace kv884 {
+
+namespace {
+
+QString toQString(const std::u16string& text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string toU16(const QString& text) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                        static_cast<size_t>(text.size()));
+}
+
+// Half a device pixel: a print position this close to a column stop stands on it.
+constexpr qreal kColumnTolerance = 0.5;
+
+}  // namespace
+
+struct QtPrintSurface::Impl {
+  enum class Target { DefaultPrinter, Pdf } target;
+  QString pdfPath;
+
+  float fontSize{12};
+  QString fontName;
+
+  std::unique_ptr<QPrinter> printer;
+  QPainter painter;
+  bool documentOpen{false};
+  bool pdfHasPage{false};  // the next document of the PDF begins with a new page
+  qreal pageHeight{0};
+  qreal x{0};
+  qreal y{0};  // top of the next line
+
+  void beginDocument() {
+    if (documentOpen) return;
+    if (target == Target::DefaultPrinter) {
+      QPrinterInfo info = QPrinterInfo::defaultPrinter();
+      if (info.isNull()) throw PrintError(u"沒有設定預設的印表機");
+      printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+      if (!painter.begin(printer.get()))
+        throw PrintError(u"印表機 " + toU16(info.printerName()) + u" 無法開始列印");
+    } else if (!painter.isActive()) {
+      printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdfPath);
+      printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+      if (!painter.begin(printer.get())) throw PrintError(u"無法寫入檔案 " + toU16(pdfPath));
+    } else if (pdfHasPage) {
+      printer->newPage();
+    }
+    pageHeight = printer->pageLayout().paintRectPixels(printer->resolution()).height();
+    documentOpen = true;
+    y = 0;
+    applyFont();
+  }
+
+  void applyFont() {
+    if (!painter.isActive()) return;
+    QFont font(fontName);
+    font.setPointSizeF(fontSize);
+    painter.setFont(font);
+  }
+
+  QFontMetricsF metrics() const { return QFontMetricsF(painter.font(), printer.get()); }
+
+  // Moves to the start of a new line, on a new page when the line would pass the bottom margin.
+  void startLine() {
+    x = 0;
+    if (y > 0 && y + metrics().lineSpacing() > pageHeight) {
+      printer->newPage();
+      y = 0;
+    }
+  }
+
+  void endLine() { y += metrics().lineSpacing(); }
+
+  void drawText(const QString& text) {
+    if (text.isEmpty()) return;
+    QFontMetricsF m = metrics();
+    painter.drawText(QPointF(x, y + m.ascent()), text);
+    x += m.horizontalAdvance(text);
+  }
+};
+
+QtPrintSurface::QtPrintSurface(std::unique_ptr<Impl> impl) : d_(std::move(impl)) {}
+
+QtPrintSurface::~QtPrintSurface() {
+  finish();
+}
+
+std::unique_ptr<QtPrintSurface> QtPrintSurface::defaultPrinter() {
+  auto impl = std::make_unique<Impl>();
+  impl->target = Impl::Target::DefaultPrinter;
+  return std::unique_ptr<QtPrintSurface>(new QtPrintSurface(std::move(impl)));
+}
+
+std::unique_ptr<QtPrintSurface> QtPrintSurface::pdfFile(const QString& path) {
+  auto impl = std::make_unique<Impl>();
+  impl->target = Impl::Target::Pdf;
+  impl->pdfPath = path;
+  return std::unique_ptr<QtPrintSurface>(new QtPrintSurface(std::move(impl)));
+}
+
+void QtPrintSurface::setFontSize(float points) {
+  d_->fontSize = points;
+  d_->applyFont();
+}
+
+void QtPrintSurface::setFontName(const std::u16string& name) {
+  d_->fontName = toQString(name);
+  d_->applyFont();
+}
+
+void QtPrintSurface::printLine(const std::vector<PrintItem>& items) {
+  d_->beginDocument();
+  d_->startLine();
+  const qreal column = d_->metrics().averageCharWidth();
+  for (const PrintItem& item : items) {
+    if (const Tab* tab = std::get_if<Tab>(&item)) {
+      const qreal stop = (tab->column < 1 ? 0 : tab->column - 1) * column;
+      if (d_->x > stop + kColumnTolerance) {
+        d_->endLine();
+        d_->startLine();
+      }
+      d_->x = stop;
+      continue;
+    }
+    // A line break inside a text starts a new line.
+    const QString text = toQString(std::get<std::u16string>(item));
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      if (text[i] != u'\r' && text[i] != u'\n') continue;
+      d_->drawText(text.mid(from, i - from));
+      if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+      d_->endLine();
+      d_->startLine();
+      from = i + 1;
+    }
+    d_->drawText(text.mid(from));
+  }
+  d_->endLine();
+}
+
+void QtPrintSurface::endDocument() {
+  d_->beginDocument();
+  d_->documentOpen = false;
+  if (d_->target == Impl::Target::Pdf) {
+    d_->pdfHasPage = true;
+    return;
+  }
+  const bool done = d_->painter.end();
+  d_->printer.reset();
+  if (!done) throw PrintError(u"印表機拒絕了列印工作");
+}
+
+bool QtPrintSurface::finish() {
+  if (d_->target != Impl::Target::Pdf || !d_->painter.isActive()) return true;
+  d_->documentOpen = false;
+  const bool done = d_->painter.end();
+  d_->printer.reset();
+  return done;
+}
+
+}  // namespace kv884

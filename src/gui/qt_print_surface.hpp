@@ -1,0 +1,38 @@
+#pragma once
+// The printer of the printouts on Qt: the system's default printer (each document one print
+// job) or a PDF file (each document begins a new page of the one file). Face names go through
+// the substitutions of installFontSubstitutions(); Tab(n) stands n - 1 average character widths
+// of the current font from the left edge of the printable area; a line that would pass the
+// bottom margin goes to a new page. Needs a QGuiApplication.
+
+#include <QString>
+#include <memory>
+
+#include "platform/print_surface.hpp"
+
+namespace kv884 {
+
+class QtPrintSurface : public PrintSurface {
+ public:
+  // Each document goes to the default printer of the moment; none → PrintError.
+  static std::unique_ptr<QtPrintSurface> defaultPrinter();
+  // Every document into one PDF file, written out by finish() (or when the surface goes).
+  static std::unique_ptr<QtPrintSurface> pdfFile(const QString& path);
+
+  ~QtPrintSurface() override;
+
+  void setFontSize(float points) override;
+  void setFontName(const std::u16string& name) override;
+  void printLine(const std::vector<PrintItem>& items) override;
+  void endDocument() override;
+
+  // Ends the PDF file; false when it could not be written. Nothing to do for the printer.
+  bool finish();
+
+ private:
+  struct Impl;
+  explicit QtPrintSurface(std::unique_ptr<Impl> impl);
+  std::unique_ptr<Impl> d_;
+};
+
+}  // namespace kv884
