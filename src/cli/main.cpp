@@ -3,6 +3,7 @@
 // window would show.
 
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "cli/headless_ui.hpp"
 #include "cli/json_output.hpp"
+#include "cli/print_files.hpp"
 #include "cli/replay.hpp"
 #include "dataset/data_paths.hpp"
 #include "platform/utf.hpp"
@@ -25,10 +27,12 @@ constexpr int kExitFailure = 2;
 constexpr int kExitUsage = 64;
 
 const char* const kUsage =
-    "usage: kv884-query FOLDER --by KIND [KEY] [--limit N] [--json]\n"
+    "usage: kv884-query FOLDER --by KIND [KEY] [--limit N] [--json] [--print FILE]\n"
     "       kv884-query FOLDER --replay SCRIPT   (SCRIPT: a path, or - for standard input)\n"
-    "       kv884-query FOLDER --report\n"
-    "KIND: id, account, holder or name\n";
+    "       kv884-query FOLDER --report [--print FILE]\n"
+    "KIND: id, account, holder or name\n"
+    "--print FILE: print each shown screen (or the report) as 列印 does, one page each, into\n"
+    "  FILE: a PDF when FILE ends in .pdf, else text pages separated by form feed lines\n";
 
 struct Options {
   std::string folder;
@@ -38,6 +42,7 @@ struct Options {
   std::optional<long> limit;
   bool json{false};
   std::string script;
+  std::optional<std::string> printFile;
 };
 
 int usage(const std::string& problem) {
@@ -87,11 +92,17 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
       o.limit = n;
     } else if (a == "--json") {
       o.json = true;
+    } else if (a == "--print") {
+      if (!next(value) || value.empty()) return problem = "--print needs a file", std::nullopt;
+      o.printFile = value;
     } else {
       return problem = "unknown argument " + a, std::nullopt;
     }
   }
   if (!haveMode) return problem = "one of --by, --replay or --report is needed", std::nullopt;
+  if (o.printFile && o.mode == Options::Mode::Replay)
+    return problem = "--print goes with --by or --report; a script prints with print FILE",
+           std::nullopt;
   if (o.key.size() > 12)
     return problem = "KEY has more than 12 characters, which the key box refuses", std::nullopt;
   return o;
@@ -115,7 +126,19 @@ bool open(Program& program, HeadlessUi& ui) {
   return false;
 }
 
-int runBy(Program& program, HeadlessUi& ui, const Options& o) {
+// Runs press (a 列印 button) with printer as the program's printer; false when the printer
+// failed (its message is then on standard error).
+bool pressPrint(Program& program, HeadlessUi& ui, PrintSurface& printer,
+                const std::function<void()>& press) {
+  program.printer = &printer;
+  press();
+  program.printer = nullptr;
+  std::vector<std::u16string> messages = ui.takeMessages();
+  printMessages(messages);
+  return messages.empty();
+}
+
+int runBy(Program& program, HeadlessUi& ui, const Options& o, PrintFiles& printFiles) {
   if (!open(program, ui)) return kExitFailure;
   QueryWindow& w = *program.queryWindow();
   w.comb_1.text = o.caption;
@@ -131,12 +154,15 @@ int runBy(Program& program, HeadlessUi& ui, const Options& o) {
       return messages.front().rfind(u"MSG_1_08", 0) == 0 ? kExitFailure : kExitNoMatch;
     }
     std::cout << (o.json ? screenJson(w) : screenText(w)) << '\n';
+    if (o.printFile &&
+        !pressPrint(program, ui, printFiles.surfaceFor(*o.printFile), [&] { w.cmd_4_Click(); }))
+      return kExitFailure;
     if (++shown >= limit || !w.cmd_2.enabled) return 0;
     w.cmd_2_Click();
   }
 }
 
-int runReport(Program& program, HeadlessUi& ui) {
+int runReport(Program& program, HeadlessUi& ui, const Options& o, PrintFiles& printFiles) {
   program.frm_0.cmd_5_Click();
   ReportWindow* report = program.reportWindow();
   if (!report || !report->visible) {
@@ -144,7 +170,18 @@ int runReport(Program& program, HeadlessUi& ui) {
     return kExitFailure;
   }
   std::cout << toUtf8(report->tx_o_01.text);
+  if (o.printFile &&
+      !pressPrint(program, ui, printFiles.surfaceFor(*o.printFile), [&] { report->cmd_1_Click(); }))
+    return kExitFailure;
   return 0;
+}
+
+// Ends the PDF files; false (and a line on standard error) when one could not be written.
+bool finishPrinting(PrintFiles& printFiles) {
+  std::string failed = printFiles.finish();
+  if (failed.empty()) return true;
+  std::cerr << "kv884-query: could not write " << failed << '\n';
+  return false;
 }
 
 int runReplayMode(Program& program, HeadlessUi& ui, const Options& o) {
@@ -159,7 +196,9 @@ int runReplayMode(Program& program, HeadlessUi& ui, const Options& o) {
   if (script.badLine)
     return usage("line " + std::to_string(script.badLine) + " of the script is not an action");
   if (!open(program, ui)) return kExitFailure;
-  return runReplay(program, ui, script, std::cout);
+  PrintFiles printFiles;
+  int status = runReplay(program, ui, script, std::cout, printFiles);
+  return finishPrinting(printFiles) ? status : kExitFailure;
 }
 
 }  // namespace
@@ -175,11 +214,16 @@ int main(int argc, char** argv) {
   HeadlessUi ui;
   Program program(ui);
   program.frm_0.tx_i_01.text = fromUtf8(options->folder);
+  PrintFiles printFiles;
   switch (options->mode) {
-    case Options::Mode::By:
-      return runBy(program, ui, *options);
-    case Options::Mode::Report:
-      return runReport(program, ui);
+    case Options::Mode::By: {
+      int status = runBy(program, ui, *options, printFiles);
+      return finishPrinting(printFiles) ? status : kExitFailure;
+    }
+    case Options::Mode::Report: {
+      int status = runReport(program, ui, *options, printFiles);
+      return finishPrinting(printFiles) ? status : kExitFailure;
+    }
     case Options::Mode::Replay:
       return runReplayMode(program, ui, *options);
   }

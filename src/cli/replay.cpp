@@ -5,6 +5,7 @@
 
 #include "cli/headless_ui.hpp"
 #include "cli/json_output.hpp"
+#include "cli/print_files.hpp"
 #include "dataset/key_kind.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
@@ -45,11 +46,13 @@ std::optional<ReplayAction> parseAction(const std::string& line) {
   }
   if (takeVerb(line, "pick", text) && kindOfCaption(text))
     return ReplayAction{Verb::Pick, text, line};
+  if (line.rfind("print ", 0) == 0 && line.size() > 6)
+    return ReplayAction{Verb::Print, {}, line, line.substr(6)};
   return std::nullopt;
 }
 
 // Performs one action; false when the control it needs is disabled or the window is not loaded.
-bool perform(Program& program, const ReplayAction& action) {
+bool perform(Program& program, const ReplayAction& action, PrintFiles& printFiles) {
   if (action.verb == Verb::Open) {
     if (!program.frm_0.cmd_1.enabled) return false;
     program.frm_0.cmd_1_Click();
@@ -86,6 +89,11 @@ bool perform(Program& program, const ReplayAction& action) {
       if (!w->cmd_6.enabled) return false;
       w->cmd_6_Click();
       return true;
+    case Verb::Print:
+      program.printer = &printFiles.surfaceFor(action.file);
+      w->cmd_4_Click();
+      program.printer = nullptr;
+      return true;
     case Verb::Close:
       w->cmd_3_Click();
       return true;
@@ -113,10 +121,11 @@ ReplayScript parseReplayScript(std::istream& in) {
   return script;
 }
 
-int runReplay(Program& program, HeadlessUi& ui, const ReplayScript& script, std::ostream& out) {
+int runReplay(Program& program, HeadlessUi& ui, const ReplayScript& script, std::ostream& out,
+              PrintFiles& printFiles) {
   out << replayJson("", ui.takeMessages(), false, program.queryWindow()) << '\n';
   for (const ReplayAction& action : script.actions) {
-    bool done = perform(program, action);
+    bool done = perform(program, action, printFiles);
     out << replayJson(action.line, ui.takeMessages(), !done, program.queryWindow()) << '\n';
   }
   return 0;

@@ -11,12 +11,14 @@ namespace kv884 {
 
 class Program;
 class HeadlessUi;
+class PrintFiles;
 
 struct ReplayAction {
-  enum class Verb { Kind, Pick, Key, ClickKey, Search, Next, Prev, Fwd, Close, Open };
+  enum class Verb { Kind, Pick, Key, ClickKey, Search, Next, Prev, Fwd, Print, Close, Open };
   Verb verb;
   std::u16string text;  // kind, pick, key: the text
   std::string line;     // the line as written
+  std::string file{};   // print: the file, relative to the working folder
 };
 
 // The actions of a script, or the number (1-based) of the first line that is not an action.
@@ -27,8 +29,9 @@ struct ReplayScript {
 
 ReplayScript parseReplayScript(std::istream& in);
 
-// Runs the script on an open program, printing the line after each action. Returns the exit
-// status.
-int runReplay(Program& program, HeadlessUi& ui, const ReplayScript& script, std::ostream& out);
+// Runs the script on an open program, printing the line after each action; `print FILE` prints
+// through printFiles. Returns the exit status.
+int runReplay(Program& program, HeadlessUi& ui, const ReplayScript& script, std::ostream& out,
+              PrintFiles& printFiles);
 
 }  // namespace kv884

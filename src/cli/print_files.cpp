@@ -1,0 +1,104 @@
+#include "cli/print_files.hpp"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "gui/pdf_module/pdf_module.hpp"
+#include "platform/text_print_surface.hpp"
+#include "platform/utf.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// A printer that cannot take any job, for the reason it was given.
+class UnavailablePrinter : public PrintSurface {
+ public:
+  explicit UnavailablePrinter(std::u16string reason) : reason_(std::move(reason)) {}
+  void setFontSize(float) override { throw PrintError(reason_); }
+  void setFontName(const std::u16string&) override { throw PrintError(reason_); }
+  void printLine(const std::vector<PrintItem>&) override { throw PrintError(reason_); }
+  void endDocument() override { throw PrintError(reason_); }
+
+ private:
+  std::u16string reason_;
+};
+
+std::filesystem::path programFolder() {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path(".") : self.parent_path();
+}
+
+struct PdfModule {
+  Kv884PdfOpen open{nullptr};
+  Kv884PdfClose close{nullptr};
+  std::string problem;  // why it could not be loaded
+};
+
+// Loaded once and kept for the life of the process (Qt does not like to be unloaded).
+const PdfModule& pdfModule() {
+  static const PdfModule module = [] {
+    PdfModule m;
+    const std::string file = (programFolder() / KV884_PDF_MODULE_FILE).string();
+    void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+      const char* error = ::dlerror();
+      m.problem = error ? error : file;
+      return m;
+    }
+    m.open = reinterpret_cast<Kv884PdfOpen>(::dlsym(handle, KV884_PDF_OPEN_SYMBOL));
+    m.close = reinterpret_cast<Kv884PdfClose>(::dlsym(handle, KV884_PDF_CLOSE_SYMBOL));
+    if (!m.open || !m.close) m.problem = file + ": not a KV884 PDF printer module";
+    return m;
+  }();
+  return module;
+}
+
+}  // namespace
+
+struct PrintFiles::Entry {
+  std::unique_ptr<PrintSurface> owned;  // text pages, or the unavailable PDF printer
+  PrintSurface* pdf{nullptr};           // from the module, given back through its close
+};
+
+bool isPdfName(const std::string& file) {
+  return file.size() >= 4 && file.compare(file.size() - 4, 4, ".pdf") == 0;
+}
+
+PrintFiles::PrintFiles() = default;
+
+PrintFiles::~PrintFiles() {
+  finish();
+}
+
+PrintSurface& PrintFiles::surfaceFor(const std::string& file) {
+  std::unique_ptr<Entry>& entry = files_[file];
+  if (!entry) {
+    entry = std::make_unique<Entry>();
+    if (!isPdfName(file)) {
+      entry->owned = std::make_unique<TextPrintSurface>(std::filesystem::path(file));
+    } else if (const PdfModule& module = pdfModule(); module.open) {
+      entry->pdf = module.open(file.c_str());
+    } else {
+      entry->owned = std::make_unique<UnavailablePrinter>(u"無法載入 PDF 列印模組 (" +
+                                                          fromUtf8(module.problem) + u")");
+    }
+  }
+  return entry->pdf ? *entry->pdf : *entry->owned;
+}
+
+std::string PrintFiles::finish() {
+  std::string failed;
+  for (auto& [file, entry] : files_) {
+    if (!entry->pdf) continue;
+    if (!pdfModule().close(entry->pdf)) failed += (failed.empty() ? "" : ", ") + file;
+    entry->pdf = nullptr;
+  }
+  files_.clear();
+  return failed;
+}
+
+}  // namespace kv884
