@@ -2,7 +2,10 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
@@ -70,33 +73,81 @@ const DecodeTable& decodeTable() {
   return table;
 }
 
+// Decodes from bytes[at] on into dst until room characters are written or the bytes end; returns
+// the number written and leaves at after the last byte taken. Decoding is strictly left to right,
+// so the first k characters never depend on what follows them.
+size_t decodeSome(std::string_view bytes, size_t& at, char16_t* dst, size_t room) {
+  const DecodeTable& table = decodeTable();
+  const size_t end = bytes.size();
+  size_t written = 0;
+  while (written < room && at < end) {
+    // A run of ASCII bytes (most of every record) eight at a time.
+    while (room - written >= 8 && end - at >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, bytes.data() + at, 8);
+      if (eight & 0x8080808080808080u) break;
+      for (int i = 0; i < 8; ++i) dst[written + i] = static_cast<char16_t>(bytes[at + i]);
+      written += 8;
+      at += 8;
+    }
+    if (written == room || at == end) break;
+    auto b = static_cast<unsigned char>(bytes[at]);
+    if (b < 0x80) {
+      dst[written++] = static_cast<char16_t>(b);
+      ++at;
+    } else if (isLeadByte(b) && at + 1 < end &&
+               isTrailByte(static_cast<unsigned char>(bytes[at + 1]))) {
+      dst[written++] = table.pair(b, static_cast<unsigned char>(bytes[at + 1]));
+      at += 2;
+    } else if (isLeadByte(b)) {
+      dst[written++] =
+          kReplacement;  // a lead byte without a trail byte: the next byte stands alone
+      ++at;
+    } else {
+      dst[written++] = table.single(b);
+      ++at;
+    }
+  }
+  return written;
+}
+
 }  // namespace
 
 std::u16string decodeBig5(std::string_view bytes) {
-  const DecodeTable& table = decodeTable();
-  std::u16string out;
-  out.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) {
-      out += static_cast<char16_t>(b);
-    } else if (isLeadByte(b) && i + 1 < bytes.size() &&
-               isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
-      out += table.pair(b, static_cast<unsigned char>(bytes[i + 1]));
-      ++i;
-    } else if (isLeadByte(b)) {
-      out += kReplacement;  // a lead byte without a trail byte: the next byte stands alone
-    } else {
-      out += table.single(b);
-    }
-  }
+  std::u16string out(bytes.size(), u'\0');
+  size_t at = 0;
+  out.resize(decodeSome(bytes, at, out.data(), bytes.size()));
   return out;
 }
 
 std::u16string decodeRecord(std::string_view bytes, size_t n) {
-  std::u16string text = decodeBig5(bytes);
-  text.resize(n, u' ');
+  std::u16string text;
+  decodeRecordInto(bytes, n, text);
   return text;
+}
+
+void decodeRecordInto(std::string_view bytes, size_t n, std::u16string& text) {
+  text.resize(n);
+  size_t at = 0;
+  size_t written = decodeSome(bytes, at, text.data(), n);
+  std::fill(text.begin() + static_cast<std::ptrdiff_t>(written), text.end(), u' ');
+}
+
+PartialRecordText::PartialRecordText(std::string_view bytes, size_t n, std::u16string& buffer)
+    : bytes_(bytes), n_(n), text_(buffer) {
+  text_.resize(n_);
+}
+
+std::u16string_view PartialRecordText::upTo(size_t chars) {
+  chars = std::min(chars, n_);
+  if (decoded_ < chars) {
+    decoded_ += decodeSome(bytes_, at_, text_.data() + decoded_, chars - decoded_);
+    if (decoded_ < chars) {  // the bytes have ended: the rest of the text is blank
+      std::fill(text_.begin() + static_cast<std::ptrdiff_t>(decoded_), text_.end(), u' ');
+      decoded_ = n_;
+    }
+  }
+  return std::u16string_view(text_.data(), decoded_);
 }
 
 std::string encodeBig5(std::u16string_view text) {

@@ -12,6 +12,24 @@ std::u16string decodeBig5(std::string_view bytes);
 
 // The first n decoded characters of a record, padded with blanks when it decodes shorter.
 std::u16string decodeRecord(std::string_view bytes, size_t n);
+// The same into text, whose storage is reused.
+void decodeRecordInto(std::string_view bytes, size_t n, std::u16string& text);
+
+// The text decodeRecord(bytes, n) gives, decoded only as far as it is asked for: a scan of a key
+// page that stops at its third entry decodes three entries. bytes and buffer must outlive it.
+class PartialRecordText {
+ public:
+  PartialRecordText(std::string_view bytes, size_t n, std::u16string& buffer);
+  // At least the first min(chars, n) characters of the text.
+  std::u16string_view upTo(size_t chars);
+
+ private:
+  std::string_view bytes_;
+  size_t n_;
+  std::u16string& text_;
+  size_t at_{0};       // bytes decoded
+  size_t decoded_{0};  // characters decoded (or padded)
+};
 
 // The code page 950 bytes of text, for the data set builder. Throws std::invalid_argument when
 // a character has no code page 950 form.

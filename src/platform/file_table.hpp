@@ -34,6 +34,8 @@ class FileTable {
   // Record recNo (1-based) as raw bytes, recordLength long: a last record that is only partly
   // present is padded with blanks. A number below 1 or wholly beyond the end is error 63.
   std::string readRecord(int fileNo, int64_t recNo);
+  // The same into bytes, whose storage is reused; on a failure bytes holds nothing of use.
+  void readRecordInto(int fileNo, int64_t recNo, std::string& bytes);
 
   SequentialInput& input(int fileNo);
 
