@@ -11,8 +11,14 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
+// Whole numbers below this have at most 15 digits, all exact in a double: rounding them to 15
+// significant digits changes nothing.
+constexpr double kExactWholeLimit = 1e15;
+
 // The digits of |value| rounded to `decimals` places, as one integer without a point.
 std::string roundedDigits(double value, int decimals) {
+  if (decimals == 0 && std::fabs(value) < kExactWholeLimit && std::trunc(value) == value)
+    return std::to_string(static_cast<int64_t>(std::fabs(value)));  // quantities as stored
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
   std::string mantissa;
@@ -83,6 +89,12 @@ std::u16string formatQuantity(double value, const std::u16string& decimalFlag) {
 }
 
 std::u16string formatRingPosition(int slot) {
+  if (slot >= 0 && slot <= 9999) {  // every slot of the ring
+    return {static_cast<char16_t>(u'0' + slot / 1000),
+            static_cast<char16_t>(u'0' + slot / 100 % 10),
+            static_cast<char16_t>(u'0' + slot / 10 % 10), static_cast<char16_t>(u'0' + slot % 10),
+            u' '};
+  }
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%04d ", slot);
   std::string text = buffer;

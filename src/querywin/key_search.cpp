@@ -54,14 +54,15 @@ QueryWindow::SearchEnd QueryWindow::findFirstMatch(const KeyKind& kind) {
 // The first root entry whose key is not below the search key names the leaf page. An unused
 // entry met first, a page that cannot be read, or an entry naming no page: nothing lies there.
 bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
-  std::u16string text;
   try {
-    text = decodeRecord(program_.files.readRecord(kKeyIndexFile, kind.rootPage), kind.pageChars);
+    program_.files.readRecordInto(kKeyIndexFile, kind.rootPage, recordBytes_);
   } catch (const FileError&) {
     return false;
   }
-  KeyPage root{kind, text};
+  // The page text is decoded only as far as the scan goes.
+  PartialRecordText text(recordBytes_, static_cast<size_t>(kind.pageChars), pageText_);
   for (int entry = 1; entry <= kEntriesPerPage; ++entry) {
+    KeyPage root{kind, text.upTo(static_cast<size_t>(entry * kind.entryWidth))};
     if (compareKeys(kind, m_SearchKey, root.key(entry)) > 0) {
       if (root.isEmptyEntry(entry)) return false;
       continue;
@@ -74,14 +75,14 @@ bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
 
 // The first leaf entry whose key is not below the search key names where the walk starts.
 bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
-  std::u16string text;
   try {
-    text = decodeRecord(program_.files.readRecord(kKeyIndexFile, leafPage), kind.pageChars);
+    program_.files.readRecordInto(kKeyIndexFile, leafPage, recordBytes_);
   } catch (const FileError&) {
     return false;
   }
-  KeyPage leaf{kind, text};
+  PartialRecordText text(recordBytes_, static_cast<size_t>(kind.pageChars), pageText_);
   for (int entry = 1; entry <= kEntriesPerPage; ++entry) {
+    KeyPage leaf{kind, text.upTo(static_cast<size_t>(entry * kind.entryWidth))};
     if (compareKeys(kind, m_SearchKey, leaf.key(entry)) <= 0) {
       m_NextRecNo = static_cast<int32_t>(leaf.number(entry));
       return true;
@@ -96,13 +97,11 @@ bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
 bool QueryWindow::walkChain(const KeyKind& kind) {
   const int64_t maxSteps = program_.files.recordCount(kDetailIndexFile);
   for (int64_t step = 0; step < maxSteps; ++step) {
-    std::u16string record;
     try {
-      record = readDetailRecord(m_NextRecNo);
+      readDetailRecord(m_NextRecNo);
     } catch (const FileError&) {
       return false;
     }
-    m_IdxdRec = std::move(record);
     m_SearchRecNo = m_NextRecNo;
     cmd_2.enabled = false;
     m_NextRecNo = static_cast<int32_t>(successorOf(kind, m_IdxdRec));

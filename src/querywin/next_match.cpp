@@ -35,8 +35,7 @@ void QueryWindow::ShowMatch() {
   cmd_2.enabled = false;
   if (m_NextRecNo != kEndOfChain) {
     try {
-      std::u16string ahead = readDetailRecord(m_NextRecNo);
-      m_IdxdRec = std::move(ahead);
+      readDetailRecord(m_NextRecNo);
       m_SearchRecNo = m_NextRecNo;
       if (beginsWithSearchKey(m_IdxdRec)) cmd_2.enabled = true;
     } catch (const FileError&) {

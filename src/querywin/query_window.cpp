@@ -40,21 +40,21 @@ void QueryWindow::cmd_3_Click() {
 }
 
 void QueryWindow::showScreenAtomically(const std::function<void()>& change) {
-  const QueryControls controls = *this;
-  const QueryState state = *this;
+  // Handlers never nest, so one snapshot is enough.
+  saved_.take(*this, *this);
   try {
     change();
   } catch (const FileError& error) {
     // A record that cannot be read leaves the window exactly as it was before the click.
-    static_cast<QueryControls&>(*this) = controls;
-    static_cast<QueryState&>(*this) = state;
+    saved_.restore(*this, *this);
     showMessage(u"MSG_1_08:資料讀取錯誤 !\r\n" + fromUtf8(std::to_string(error.number())) +
                 u"\r\n" + error.description());
   }
 }
 
-std::u16string QueryWindow::readDetailRecord(int64_t recNo) {
-  return decodeRecord(program_.files.readRecord(kDetailIndexFile, recNo), kDetailRecordChars);
+void QueryWindow::readDetailRecord(int64_t recNo) {
+  program_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
+  decodeRecordInto(recordBytes_, kDetailRecordChars, m_IdxdRec);
 }
 
 void QueryWindow::showMessage(const std::u16string& text) {

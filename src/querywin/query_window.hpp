@@ -9,6 +9,7 @@
 #include "platform/file_error.hpp"
 #include "querywin/query_controls.hpp"
 #include "querywin/query_state.hpp"
+#include "querywin/window_snapshot.hpp"
 
 namespace kv884 {
 
@@ -45,10 +46,18 @@ class QueryWindow : public QueryControls, public QueryState {
   // Runs a change of the shown screen; when a record cannot be read, every control and value
   // is put back as it was and MSG_1_08 reports the error.
   void showScreenAtomically(const std::function<void()>& change);
-  std::u16string readDetailRecord(int64_t recNo);
+  // Detail record recNo into m_IdxdRec; when it cannot be read, m_IdxdRec stays as it was.
+  void readDetailRecord(int64_t recNo);
   void showMessage(const std::u16string& text);
 
   Program& program_;
+
+  // Storage reused from click to click, so that a click allocates nothing once the window has
+  // been used a while. Each is written before it is read: nothing is kept here from one read or
+  // one click to the next.
+  std::string recordBytes_;    // the record just read, as bytes
+  std::u16string pageText_;    // the key page of the running search, decoded as far as scanned
+  QueryWindowSnapshot saved_;  // the window before the running click (showScreenAtomically)
 };
 
 }  // namespace kv884

@@ -42,8 +42,8 @@ std::u16string allotmentTypeText(std::u16string_view code) {
 }  // namespace
 
 void QueryWindow::ShowRecord() {
-  m_DataRec =
-      decodeRecord(program_.files.readRecord(kHolderDataFile, m_DataRecNo), kHolderRecordChars);
+  program_.files.readRecordInto(kHolderDataFile, m_DataRecNo, recordBytes_);
+  decodeRecordInto(recordBytes_, kHolderRecordChars, m_DataRec);
   const HolderRecord data{m_DataRec};
   const DetailRecord detail{m_IdxdRec};
   const std::u16string& flag = program_.g_DecimalFlag;

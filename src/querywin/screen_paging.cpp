@@ -28,12 +28,12 @@ void QueryWindow::showSlot(int16_t slot) {
   m_HistPos = slot;
   m_DataRecNo = m_HistData[slot];
   m_NextRecNo = m_HistIdxd[slot];
-  m_IdxdRec = readDetailRecord(m_NextRecNo);
+  readDetailRecord(m_NextRecNo);
   ShowRecord();
   program_.ui.repaintNow(WindowId::Query);
   // Put the record at which the search stands back into the buffer.
   m_NextRecNo = m_SearchRecNo;
-  m_IdxdRec = readDetailRecord(m_SearchRecNo);
+  readDetailRecord(m_SearchRecNo);
 }
 
 }  // namespace kv884
