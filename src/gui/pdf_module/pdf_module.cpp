@@ -19,6 +19,8 @@ void ensureApplication() {
   static char name[] = "kv884-pdf";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");  // no display is needed to lay out a page
+  // Standard error belongs to kv884-query's messages: Qt's own notes go nowhere.
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   ownApplication = new QGuiApplication(argc, argv);
   kv884::installFontSubstitutions();
 }
