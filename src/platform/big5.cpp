@@ -35,41 +35,20 @@ bool isTrailByte(unsigned char b) {
   return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
 }
 
-// Every double-byte character and every single byte decoded once through ICU; decoding a record
-// is then a table look-up per character.
+// Every single byte and every double-byte character decoded once through ICU at build time
+// (generator/make_big5_table.cpp); decoding a record is a table look-up per character.
+#include "big5_decode_table.inc"
+
 class DecodeTable {
  public:
-  DecodeTable() {
-    Converter converter = openConverter();
-    for (int b = 0; b < 256; ++b) single_[b] = decodeOne(converter.get(), {char(b)}, 1);
-    for (int lead = 0x81; lead <= 0xFE; ++lead)
-      for (int trail = 0; trail < 256; ++trail)
-        if (isTrailByte(static_cast<unsigned char>(trail)))
-          pair_[(lead - 0x81) * 256 + trail] =
-              decodeOne(converter.get(), {char(lead), char(trail)}, 2);
-  }
-
-  char16_t single(unsigned char b) const { return single_[b]; }
+  char16_t single(unsigned char b) const { return kBig5Single[b]; }
   char16_t pair(unsigned char lead, unsigned char trail) const {
-    return pair_[(lead - 0x81) * 256 + trail];
+    return kBig5Pair[(lead - 0x81) * 256 + trail];
   }
-
- private:
-  static char16_t decodeOne(UConverter* converter, std::array<char, 2> bytes, int length) {
-    UChar out[4];
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_reset(converter);
-    int32_t n = ucnv_toUChars(converter, out, 4, bytes.data(), length, &status);
-    if (U_FAILURE(status) || n != 1) return kReplacement;
-    return out[0];
-  }
-
-  std::array<char16_t, 256> single_{};
-  std::array<char16_t, 126 * 256> pair_{};
 };
 
 const DecodeTable& decodeTable() {
-  static const DecodeTable table;
+  static constexpr DecodeTable table;
   return table;
 }
 
