@@ -3,8 +3,8 @@
 // Properties: the record text has exactly the characters asked for; decoding agrees with a plain
 // character-by-character decoding through ICU (one character per valid double-byte pair, U+FFFD
 // for a pair without a mapping and for a lead byte without a trail byte); every field view lies
-// inside the text; the numeric value rule never fails and its formats hold only digits, "," "."
-// and a leading "-".
+// inside the text; record numbers fit the window's 32-bit values; the numeric value rule never
+// fails and its formats hold only digits, "," "." and a leading "-".
 
 #include <unicode/ucnv.h>
 
@@ -91,6 +91,10 @@ void checkInside(std::u16string_view text, std::u16string_view field) {
 
 constexpr std::array<size_t, 4> kRecordChars{122, 120, 1800, 1200};
 
+// The query window keeps record numbers in 32-bit values: a number read from a field (exponents
+// such as 9e9 included) has to fit, so that it never wraps into a small record number.
+constexpr int64_t kLargestRecordNumber = 2147483647;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -142,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           if (page.key(entry).size() != static_cast<size_t>(kind.keyWidth))
             fail("a page key of the wrong width");
           int64_t n = page.number(entry);
-          if (n < 0 || n > 999999) fail("a page entry read as a record number out of range");
+          if (n < 0 || n > kLargestRecordNumber) fail("a record number the window cannot hold");
           if (page.isEmptyEntry(entry) && n != 0) fail("an empty entry that names a record");
         }
       }
