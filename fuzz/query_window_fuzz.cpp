@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -49,17 +50,22 @@ class QuietUi : public kv884::Ui {
   std::vector<std::u16string> messages;
 };
 
+// Made on first use and removed when the fuzzer exits; never destroyed before that.
 const fs::path& folder() {
-  static const fs::path path = [] {
+  static const fs::path* const path = [] {
     fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path p = base / ("kv884-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(p / "ntr");
-    fs::create_directories(p / "ntridx");
-    std::ofstream(p / "ntridx" / "security.txt", std::ios::binary)
+    auto* p = new fs::path(base / ("kv884-fuzz-" + std::to_string(::getpid())));
+    fs::create_directories(*p / "ntr");
+    fs::create_directories(*p / "ntridx");
+    std::ofstream(*p / "ntridx" / "security.txt", std::ios::binary)
         << "\"F\",\"NAME\",\"D\",\"Y\"\r\n";
+    std::atexit([] {
+      std::error_code ec;
+      fs::remove_all(folder(), ec);
+    });
     return p;
   }();
-  return path;
+  return *path;
 }
 
 void write(const fs::path& file, std::string_view bytes) {

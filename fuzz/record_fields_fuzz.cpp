@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       checkNumericField(r.collateralCount());
       for (int64_t n :
            {r.dataRecNo(), r.nextById(), r.nextByAccount(), r.nextByName(), r.nextByHolderNo()})
-        if (n < 0 || n > 999999) fail("a six-character field read as a record number out of range");
+        if (n < 0 || n > kLargestRecordNumber) fail("a record number the window cannot hold");
       break;
     }
     default: {
