@@ -15,7 +15,9 @@ constexpr int kSignificantDigits = 15;
 // significant digits changes nothing.
 constexpr double kExactWholeLimit = 1e15;
 
-// The digits of |value| rounded to `decimals` places, as one integer without a point.
+// The digits of |value| rounded to `decimals` places, as one integer without a point. The
+// mantissa's digits are taken by position, so the C library's locale-dependent point between
+// them never reaches the result.
 std::string roundedDigits(double value, int decimals) {
   if (decimals == 0 && std::fabs(value) < kExactWholeLimit && std::trunc(value) == value)
     return std::to_string(static_cast<int64_t>(std::fabs(value)));  // quantities as stored
