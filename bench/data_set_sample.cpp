@@ -68,10 +68,18 @@ DataSetSample sampleDataSet(FileTable& files, int keysPerKind) {
     KindKeys& keys = sample.kinds[k - 1];
 
     // Walk the whole chain once and keep the keys at evenly spread places, with the next
-    // different key after each for the misses.
+    // different key after each for the misses. Each place lies at its own offset within its
+    // stretch of the order (steps of the golden ratio), so that the places do not all fall on
+    // the same position within a run of the leaf pages: a walk of average length.
     std::vector<size_t> places;
-    for (int i = 0; i < keysPerKind && static_cast<size_t>(i) < holders; ++i)
-      places.push_back((2 * static_cast<size_t>(i) + 1) * holders / (2 * keysPerKind));
+    const size_t count = std::min(static_cast<size_t>(keysPerKind), holders);
+    for (size_t i = 0; i < count; ++i) {
+      double offset = static_cast<double>(i) * 0.6180339887498949;
+      offset -= static_cast<double>(static_cast<size_t>(offset));
+      places.push_back(
+          static_cast<size_t>((static_cast<double>(i) + offset) * static_cast<double>(holders) /
+                              static_cast<double>(count)));
+    }
     size_t next = 0;
     std::u16string pendingBetween;
     int64_t recNo = firstOfChain(files, kind);

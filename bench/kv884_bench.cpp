@@ -112,22 +112,28 @@ void verifyKeys(BenchSet& set, const DataSetSample& sample) {
   }
 }
 
-// The peer has to find what the window finds.
+// The peer has to find what the window finds: a holder for every hit, none for the misses.
+// Among holders with equal keys the two may pick different ones (the chain's order of equal
+// keys against the table's row order); those are counted, not failed.
 void verifyPeer(BenchSet& set) {
   PeerRecord record;
+  int otherHolder = 0;
   for (int k = 1; k <= 4; ++k) {
     const VerifiedKeys& keys = set.keys[k - 1];
     for (const std::u16string& key : keys.hits) {
       typeAndSearch(window(set), k, key);
-      if (!set.sqlite->search(k, key, record) || record.fields[1] != window(set).tx_o_02.text)
-        std::cerr << "kv884-bench: SQLite finds another holder for key " << toUtf8(key)
-                  << " (equal keys stand in another order)\n";
+      if (!set.sqlite->search(k, key, record))
+        throw std::runtime_error("SQLite finds no holder for the key " + toUtf8(key));
+      if (record.fields[1] != window(set).tx_o_02.text) ++otherHolder;
     }
     for (const auto* list : {&keys.between, &keys.above})
       for (const std::u16string& key : *list)
         if (set.sqlite->search(k, key, record))
           throw std::runtime_error("SQLite finds a holder for a missing key " + toUtf8(key));
   }
+  if (otherHolder > 0)
+    std::cerr << "kv884-bench: " << set.label << ": for " << otherHolder
+              << " keys held by several holders SQLite shows another of them first\n";
 }
 
 using BenchFunction = std::function<void(benchmark::State&)>;

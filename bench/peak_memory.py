@@ -33,9 +33,10 @@ def rss_anon_kib(pid):
 
 def measure(command):
     start = time.monotonic()
-    process = subprocess.Popen(shlex.split(command), stdout=subprocess.PIPE)
-    fd = process.stdout.fileno()
-    fcntl.fcntl(fd, F_SETPIPE_SZ, PAGE)
+    fd, write_end = os.pipe()
+    fcntl.fcntl(write_end, F_SETPIPE_SZ, PAGE)  # before the command can fill it
+    process = subprocess.Popen(shlex.split(command), stdout=write_end)
+    os.close(write_end)
     peak_anon = 0
     samples = 0
     output = 0
@@ -46,6 +47,7 @@ def measure(command):
         if not chunk:
             break
         output += len(chunk)
+    os.close(fd)
     _, status, usage = os.wait4(process.pid, 0)
     process.returncode = os.waitstatus_to_exitcode(status)
     return {"command": command, "exit": process.returncode,

@@ -133,9 +133,14 @@ SqlitePeer::SqlitePeer(const std::string& databaseFile) {
   }
   byRow_ =
       prepare(db_, std::string("SELECT ") + kDisplayColumns + " FROM holders WHERE rowid = ?1");
+  // One read transaction for the whole session, SQLite's fastest way to read: without it every
+  // look-up takes and drops the file lock and checks the file for changes (some 5 µs here).
+  exec(db_, "BEGIN");
+  exec(db_, "SELECT count(*) FROM sqlite_schema");
 }
 
 SqlitePeer::~SqlitePeer() {
+  sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
   for (sqlite3_stmt* s : search_) sqlite3_finalize(s);
   for (sqlite3_stmt* s : walk_) sqlite3_finalize(s);
   sqlite3_finalize(byRow_);
