@@ -28,6 +28,15 @@ test: build
 screenshots: build
 	@scripts/screenshots $(BUILD)
 
+# The benchmarks on made-up data sets of 10,000 to 999,999 holders (built into
+# $(BUILD)/bench-data/ when missing), beside SQLite and a plain scan; the tables go to
+# $(BUILD)/bench-results/tables.md. kv884-bench is always compiled with -O2; the libraries take
+# the build type, which run-bench requires to be an optimised one.
+bench: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench
+	@scripts/run-bench $(BUILD)
+
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
 ASAN_BUILD ?= build-asan
 test-asan: deps
