@@ -6,7 +6,7 @@ namespace kv884::mkset {
 
 namespace {
 
-constexpr std::array<HolderFieldSpec, kHolderFieldCount> kSpecs{{
+constexpr std::array<HolderFieldLayout, kHolderFieldCount> kLayouts{{
     {HolderField::AccountNo, "account_no", 11, false, true, "集保帳號, depository account number"},
     {HolderField::IdNo, "id_no", 10, false, true,
      "身分證/營利事業統一編號 (letter + 9 digits, or 8 digits)"},
@@ -29,8 +29,8 @@ constexpr std::array<HolderFieldSpec, kHolderFieldCount> kSpecs{{
 }};
 
 constexpr bool inEnumOrder() {
-  for (size_t i = 0; i < kSpecs.size(); ++i)
-    if (static_cast<size_t>(kSpecs[i].field) != i) return false;
+  for (size_t i = 0; i < kLayouts.size(); ++i)
+    if (static_cast<size_t>(kLayouts[i].field) != i) return false;
   return true;
 }
 static_assert(inEnumOrder(), "the field table is indexed by HolderField");
@@ -39,9 +39,9 @@ static_assert(inEnumOrder(), "the field table is indexed by HolderField");
 constexpr std::array<size_t, kHolderFieldCount> offsets() {
   std::array<size_t, kHolderFieldCount> result{};
   size_t at = 0;
-  for (const HolderFieldSpec& spec : kSpecs) {
-    result[static_cast<size_t>(spec.field)] = at;
-    at += static_cast<size_t>(spec.width);
+  for (const HolderFieldLayout& layout : kLayouts) {
+    result[static_cast<size_t>(layout.field)] = at;
+    at += static_cast<size_t>(layout.width);
   }
   return result;
 }
@@ -55,12 +55,12 @@ bool digitsOnly(std::u16string_view value) {
 
 }  // namespace
 
-const std::array<HolderFieldSpec, kHolderFieldCount>& holderFieldSpecs() {
-  return kSpecs;
+const std::array<HolderFieldLayout, kHolderFieldCount>& holderFieldLayouts() {
+  return kLayouts;
 }
 
-const HolderFieldSpec& holderFieldSpec(HolderField field) {
-  return kSpecs[static_cast<size_t>(field)];
+const HolderFieldLayout& holderFieldLayout(HolderField field) {
+  return kLayouts[static_cast<size_t>(field)];
 }
 
 Holder::Holder() {
@@ -68,17 +68,17 @@ Holder::Holder() {
 }
 
 std::u16string_view Holder::get(HolderField field) const {
-  const HolderFieldSpec& spec = holderFieldSpec(field);
+  const HolderFieldLayout& layout = holderFieldLayout(field);
   return std::u16string_view(chars_.data() + kOffsets[static_cast<size_t>(field)],
-                             static_cast<size_t>(spec.width));
+                             static_cast<size_t>(layout.width));
 }
 
 void Holder::set(HolderField field, std::u16string_view value) {
-  const HolderFieldSpec& spec = holderFieldSpec(field);
-  auto width = static_cast<size_t>(spec.width);
+  const HolderFieldLayout& layout = holderFieldLayout(field);
+  auto width = static_cast<size_t>(layout.width);
   char16_t* out = chars_.data() + kOffsets[static_cast<size_t>(field)];
   value = value.substr(0, width);
-  if (spec.quantity && digitsOnly(value)) {
+  if (layout.quantity && digitsOnly(value)) {
     size_t zeros = width - value.size();
     std::fill(out, out + zeros, u'0');
     std::copy(value.begin(), value.end(), out + zeros);

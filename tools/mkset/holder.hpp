@@ -25,7 +25,7 @@ enum class HolderField {
 
 inline constexpr size_t kHolderFieldCount = 12;
 
-struct HolderFieldSpec {
+struct HolderFieldLayout {
   HolderField field;
   std::string_view column;  // the CSV header name
   int width;                // characters in the record
@@ -35,8 +35,8 @@ struct HolderFieldSpec {
 };
 
 // All fields, in the order the help text lists them.
-const std::array<HolderFieldSpec, kHolderFieldCount>& holderFieldSpecs();
-const HolderFieldSpec& holderFieldSpec(HolderField field);
+const std::array<HolderFieldLayout, kHolderFieldCount>& holderFieldLayouts();
+const HolderFieldLayout& holderFieldLayout(HolderField field);
 
 class Holder {
  public:

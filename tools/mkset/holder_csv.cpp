@@ -14,8 +14,8 @@ namespace kv884::mkset {
 namespace {
 
 std::optional<HolderField> fieldOfColumn(std::string_view name) {
-  for (const HolderFieldSpec& spec : holderFieldSpecs())
-    if (spec.column == name) return spec.field;
+  for (const HolderFieldLayout& layout : holderFieldLayouts())
+    if (layout.column == name) return layout.field;
   return std::nullopt;
 }
 
@@ -45,11 +45,11 @@ std::vector<HolderField> headerFields(const CsvRow& header) {
 class ValueChecker {
  public:
   // The reason value cannot be stored in the field, or nothing when it can.
-  std::optional<std::string> problem(const HolderFieldSpec& spec, std::u16string_view value) {
-    if (value.size() > static_cast<size_t>(spec.width))
-      return std::to_string(value.size()) + " characters, at most " + std::to_string(spec.width);
+  std::optional<std::string> problem(const HolderFieldLayout& layout, std::u16string_view value) {
+    if (value.size() > static_cast<size_t>(layout.width))
+      return std::to_string(value.size()) + " characters, at most " + std::to_string(layout.width);
     for (char16_t c : value) {
-      if (spec.asciiOnly && (c < 0x20 || c > 0x7E))
+      if (layout.asciiOnly && (c < 0x20 || c > 0x7E))
         return "\"" + toUtf8(std::u16string_view(&c, 1)) +
                "\" where only printable ASCII characters are stored";
       if (c < 0x20) return "a control character";
@@ -84,12 +84,12 @@ std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_vie
     Holder holder;
     if (!codeGiven) holder.set(HolderField::SecurityCode, securityCode.substr(0, 6));
     for (size_t c = 0; c < fields.size(); ++c) {
-      const HolderFieldSpec& spec = holderFieldSpec(fields[c]);
+      const HolderFieldLayout& layout = holderFieldLayout(fields[c]);
       std::u16string value = fromUtf8(row.fields[c]);
-      if (std::optional<std::string> why = checker.problem(spec, value))
+      if (std::optional<std::string> why = checker.problem(layout, value))
         throw MksetError("line " + std::to_string(row.line) + ", column " +
-                         std::string(spec.column) + ": " + *why);
-      holder.set(spec.field, value);
+                         std::string(layout.column) + ": " + *why);
+      holder.set(layout.field, value);
     }
     holders.push_back(holder);
   }

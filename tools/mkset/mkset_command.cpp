@@ -140,11 +140,11 @@ std::string mksetUsage() {
       "quantities of digits only are stored right-aligned with leading zeros, every other\n"
       "value is stored as written, padded with blanks):\n"
       "  column                width content\n";
-  for (const HolderFieldSpec& spec : holderFieldSpecs()) {
-    std::string column(spec.column);
+  for (const HolderFieldLayout& layout : holderFieldLayouts()) {
+    std::string column(layout.column);
     column.resize(22, ' ');
-    text += "  " + column + std::to_string(spec.width) + (spec.width < 10 ? "   " : "  ") +
-            std::string(spec.help) + "\n";
+    text += "  " + column + std::to_string(layout.width) + (layout.width < 10 ? "   " : "  ") +
+            std::string(layout.help) + "\n";
   }
   text += "\nExit status: 0 written, 1 the data set could not be built, 64 bad usage.\n";
   return text;
