@@ -57,6 +57,10 @@ std::u16string keyBeyondLast(const DamagedSet& set, const ChainOrder& order) {
   return order.lastKey + u" ";
 }
 
+void PrintTo(const CycleCase& c, std::ostream* os) {
+  *os << kCliKindOf[c.order.kind] << (c.wholeChain ? " back to first" : " to itself");
+}
+
 class ChainCycle : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(ChainCycle, SearchWalkEndsWithTheOrdersMessage) {

@@ -113,6 +113,10 @@ const SearchCase kSearchCases[] = {
      1, u"1", u"", u"13491643  "},
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class DamagedIndexSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
@@ -168,6 +172,10 @@ struct ReadAheadCase {
   std::string successor;
   bool nextOffered;
 };
+
+void PrintTo(const ReadAheadCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class DamagedReadAhead : public ::testing::TestWithParam<ReadAheadCase> {};
 

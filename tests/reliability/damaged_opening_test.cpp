@@ -129,6 +129,12 @@ const OpeningCase kOpeningCases[] = {
      fileError(u"MSG_0_03 ", kDetailPart, u"70\r\n沒有使用權限")},
 };
 
+std::string openingCaseName(const ::testing::TestParamInfo<OpeningCase>& info);
+
+void PrintTo(const OpeningCase& c, std::ostream* os) {
+  *os << openingCaseName({c, 0});
+}
+
 class DamagedFileOpening : public ::testing::TestWithParam<OpeningCase> {};
 
 TEST_P(DamagedFileOpening, ShowsItsOneMessageAndLeavesNothingOpen) {
@@ -187,6 +193,10 @@ struct ReportCase {
   Damage damage;
   std::u16string error;  // empty: the report opens
 };
+
+void PrintTo(const ReportCase& c, std::ostream* os) {
+  *os << damageName(c.damage);
+}
 
 class DamagedCountReport : public ::testing::TestWithParam<ReportCase> {};
 
@@ -260,6 +270,10 @@ const DescriptorCase kDescriptorCases[] = {
      u"D", u"N"},
     {"big5_code_names_no_file", "\"\xB8\x73\",\"N\",\"D\",\"Y\"", false, u"群", u"N", u"D", u"Y"},
 };
+
+void PrintTo(const DescriptorCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class DamagedDescriptor : public ::testing::TestWithParam<DescriptorCase> {};
 
