@@ -91,15 +91,18 @@ def process_table(folder):
     if not os.path.exists(path):
         return ""
     with open(path) as f:
-        results = json.load(f)["results"]
-    lines = ["| command | mean | median | min | max |", "|---|---:|---:|---:|---:|"]
+        results = json.load(f)
+    lines = ["| command | runs | wall median | wall min | CPU median (user + system) |",
+             "|---|---:|---:|---:|---:|"]
     for r in results:
-        lines.append(f"| `{r['command']}` | {r['mean'] * 1e3:.2f} ms | {r['median'] * 1e3:.2f} ms"
-                     f" | {r['min'] * 1e3:.2f} ms | {r['max'] * 1e3:.2f} ms |")
+        lines.append(f"| `{r['command']}` | {r['runs']} | {r['wall_median'] * 1e3:.2f} ms"
+                     f" | {r['wall_min'] * 1e3:.2f} ms | {r['cpu_median'] * 1e3:.2f} ms |")
     if len(results) == 2:
+        a, b = results
         lines.append("")
-        lines.append(f"Ratio kv884-query / sqlite3 (median): "
-                     f"{results[0]['median'] / results[1]['median']:.2f}")
+        lines.append(f"Ratio {a['name']} / {b['name']}: wall median "
+                     f"{a['wall_median'] / b['wall_median']:.2f}, CPU median "
+                     f"{a['cpu_median'] / b['cpu_median']:.2f}.")
     return "\n".join(lines)
 
 
