@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -12,7 +11,6 @@
 namespace kv884::test {
 namespace {
 
-namespace fs = std::filesystem;
 using Read = std::pair<int, int64_t>;
 
 class KeySearch : public ::testing::Test {
@@ -144,41 +142,6 @@ TEST_F(KeySearch, WaitPointerIsRestoredOnEveryWayOut) {
   EXPECT_EQ(set.ui.pointerCalls,
             (std::vector<std::string>{"cmd_1+wait", "cmd_1-wait", "cmd_1+wait", "cmd_1-wait",
                                       "cmd_1+wait", "cmd_1-wait", "cmd_2+wait", "cmd_2-wait"}));
-}
-
-TEST_F(KeySearch, UnreadableHolderRecordLeavesTheWindowExactlyAsItWas) {
-  set.search(u"依 戶號", u"");
-  w().cmd_2_Click();
-  w().cmd_5_Click();
-  ASSERT_TRUE(w().cmd_2.enabled);
-  std::string before = describe(w());
-  fs::resize_file(set.file("ntr/7701.sin"), 0);  // the disc fails under the open file
-
-  for (auto press :
-       {&QueryWindow::cmd_2_Click, &QueryWindow::cmd_6_Click, &QueryWindow::cmd_1_Click}) {
-    (w().*press)();
-    EXPECT_EQ(set.ui.takeTexts(),
-              std::vector<std::u16string>{u"MSG_1_08:資料讀取錯誤 !\r\n63\r\n錯誤的記錄編號"});
-    EXPECT_EQ(describe(w()), before);
-  }
-}
-
-TEST_F(KeySearch, CyclicChainEndsWithTheWalksMessage) {
-  // In the fixture the first two holders of the 戶號 order form the first run. The first names
-  // itself as its successor, so a search for the second loops on the first.
-  set.search(u"依 戶號", u"");
-  int64_t first = w().m_HistIdxd[1];
-  w().cmd_2_Click();
-  std::u16string secondKey = w().tx_o_02.text;
-  patchDetailRecord(set.file("ntridx/7701idxd.sin"), first, 62,
-                    std::string(6 - std::to_string(first).size(), '0') + std::to_string(first));
-
-  reads.clear();
-  set.search(u"依 戶號", secondKey);
-  EXPECT_EQ(set.ui.takeTexts(), std::vector<std::u16string>{u"MSG_1_06:無符合資料 !"});
-  EXPECT_FALSE(w().cmd_2.enabled);
-  // Bounded: two pages and at most one read per detail record.
-  EXPECT_LE(reads.size(), 2u + 30u);
 }
 
 }  // namespace

@@ -124,18 +124,5 @@ TEST(FileTableAccess, DataFilesAreOpenForReadingOnly) {
   s.program.files.close(kDescriptorFile);
 }
 
-TEST(FileTableAccess, OpensARecordFileThatRefusesWriting) {
-  DamagedSet set;
-  fs::permissions(set.holderData(), fs::perms::owner_read);
-  const int rw = ::open(set.holderData().c_str(), O_RDWR);
-  if (rw >= 0) {
-    ::close(rw);
-    GTEST_SKIP() << "running with the superuser's rights: a read-only file still opens for writing";
-  }
-  FileTable files;
-  files.openRecords(kHolderDataFile, set.folderText() + u"\\ntr\\7701.sin", 122);
-  EXPECT_EQ(files.readRecord(kHolderDataFile, 1).size(), 122u);
-}
-
 }  // namespace
 }  // namespace kv884::test
