@@ -112,7 +112,7 @@ def memory_table(folder):
         return ""
     with open(path) as f:
         results = json.load(f)
-    lines = ["| walk | screens printed | time | peak RssAnon | VmHWM |", "|---|---:|---:|---:|---:|"]
+    lines = ["| walk | output | time | peak RssAnon | VmHWM |", "|---|---:|---:|---:|---:|"]
     for name, r in results.items():
         lines.append(f"| `{r['command']}` | {r['output_bytes']:,} bytes | {r['seconds']:.1f} s |"
                      f" {r['peak_rss_anon_kib']:,} KiB | {r['vm_hwm_kib']:,} KiB |")
