@@ -12,30 +12,11 @@
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
 #include "support/recording_print_surface.hpp"
+#include "support/recording_ui.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884 {
 namespace {
-
-class MessageLog : public Ui {
- public:
-  void messageBox(const std::u16string& text, const std::u16string& caption,
-                  MessageIcon icon) override {
-    texts.push_back(text);
-    captions.push_back(caption);
-    icons.push_back(icon);
-  }
-  std::u16string browseForFolder(const std::u16string&) override { return {}; }
-  void setWaitPointer(WindowId, std::string_view, bool) override {}
-  void repaintNow(WindowId) override {}
-  void showWindow(WindowId) override {}
-  void unloadWindow(WindowId) override {}
-  void endProgram() override {}
-
-  std::vector<std::u16string> texts;
-  std::vector<std::u16string> captions;
-  std::vector<MessageIcon> icons;
-};
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -73,7 +54,7 @@ class RecordPrintout : public ::testing::Test {
     return linesOf(test::readFile(folder.path() / "page.txt"));
   }
 
-  MessageLog ui;
+  test::RecordingUi ui;
   Program program{ui};
 };
 
@@ -115,7 +96,7 @@ TEST_F(RecordPrintout, BeforeAnySearchEveryCallIsInPageOrderWithOnlyTheDataDateF
       "end",
   };
   EXPECT_EQ(printer.calls, expected);
-  EXPECT_TRUE(ui.texts.empty());
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(RecordPrintout, CaptionsAreTakenFromTheLabelsAtPrintTime) {
@@ -210,7 +191,7 @@ TEST_F(RecordPrintout, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
   search(u"依 統一編號", u"B1200003");
   window().cmd_2_Click();
   const std::vector<std::u16string> before = windowState(window());
-  ASSERT_TRUE(ui.texts.empty());
+  ASSERT_TRUE(ui.messages.empty());
 
   // The printer refuses at the start, in the middle of the page, and at the end of the document.
   for (size_t failAt : {0u, 12u, 28u}) {
@@ -221,12 +202,12 @@ TEST_F(RecordPrintout, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
     program.printer = &printer;
     window().cmd_4_Click();
     EXPECT_EQ(printer.calls.size(), failAt);
-    ASSERT_EQ(ui.texts.size(), 1u);
-    EXPECT_EQ(ui.texts[0], u"MSG_1_09:列印失敗 !\r\n印表機離線");
-    EXPECT_EQ(ui.captions[0], u"KV884");
-    EXPECT_EQ(ui.icons[0], MessageIcon::None);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, u"MSG_1_09:列印失敗 !\r\n印表機離線");
+    EXPECT_EQ(ui.messages[0].caption, u"KV884");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(windowState(window()), before);
-    ui.texts.clear(), ui.captions.clear(), ui.icons.clear();
+    ui.messages.clear();
   }
 }
 
@@ -237,9 +218,9 @@ TEST_F(RecordPrintout, TextPageThatCannotBeWrittenIsAPrinterFailure) {
   TextPrintSurface surface(folder.path() / "missing-folder" / "page.txt");
   program.printer = &surface;
   window().cmd_4_Click();
-  ASSERT_EQ(ui.texts.size(), 1u);
-  EXPECT_EQ(ui.texts[0].rfind(u"MSG_1_09:列印失敗 !\r\n", 0), 0u);
-  EXPECT_GT(ui.texts[0].size(), std::u16string(u"MSG_1_09:列印失敗 !\r\n").size());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text.rfind(u"MSG_1_09:列印失敗 !\r\n", 0), 0u);
+  EXPECT_GT(ui.messages[0].text.size(), std::u16string(u"MSG_1_09:列印失敗 !\r\n").size());
   EXPECT_EQ(windowState(window()), before);
 }
 

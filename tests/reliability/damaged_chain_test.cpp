@@ -76,7 +76,7 @@ TEST_P(ChainCycle, SearchWalkEndsWithTheOrdersMessage) {
     if (fileNo == kDetailIndexFile) ++detailReads;
   });
   s.search(c.order.kind, key);
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kWalkMiss[c.order.kind]});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kWalkMiss[c.order.kind]});
   EXPECT_LE(detailReads, 30);
   EXPECT_FALSE(s.window().cmd_2.enabled);
   EXPECT_EQ(s.window().m_HistLast, 0);
@@ -97,12 +97,12 @@ TEST_P(ChainCycle, NextFollowsTheCycleOneBoundedStepAPress) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(c.order.kind, key);
-  ASSERT_TRUE(s.ui.take().empty());
+  ASSERT_TRUE(s.ui.takeTexts().empty());
   for (int press = 0; press < 40; ++press) {
     ASSERT_TRUE(s.window().cmd_2.enabled) << "press " << press;
     s.window().cmd_2_Click();
   }
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_pnt.text, u"0001 0041 0041 ");
 
   QueryRun run =

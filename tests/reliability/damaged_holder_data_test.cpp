@@ -23,14 +23,14 @@ TEST_P(UnreadableDataRecNo, SearchReportsMsg108AndChangesNothing) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(3, u"0000100301");
-  ASSERT_TRUE(s.ui.take().empty());
+  ASSERT_TRUE(s.ui.takeTexts().empty());
   s.window().tx_i_01.text = u"j240326344";
   s.window().comb_1.text = u"依 統一編號";
   const WindowState before(s.window());
 
   s.window().cmd_1_Click();
-  EXPECT_EQ(s.ui.captions, std::vector<std::u16string>{u"KV884"});
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kReadError});
+  EXPECT_EQ(s.ui.captions(), std::vector<std::u16string>{u"KV884"});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kReadError});
   EXPECT_TRUE(WindowState(s.window()) == before);
   EXPECT_EQ(s.window().tx_i_01.text, u"j240326344");  // not left in capitals
   EXPECT_EQ(s.window().tx_o_04.text, u"B120000301");
@@ -56,12 +56,12 @@ TEST(UnreadableHolderRecord, NextReportsMsg108AndKeepsNextOffered) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(3, u"00001003");
-  ASSERT_TRUE(s.ui.take().empty());
+  ASSERT_TRUE(s.ui.takeTexts().empty());
   ASSERT_TRUE(s.window().cmd_2.enabled);
   s.window().tx_i_01.text = u"typed since";
   const WindowState before(s.window());
   s.window().cmd_2_Click();
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kReadError});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kReadError});
   EXPECT_TRUE(WindowState(s.window()) == before);
   EXPECT_TRUE(s.window().cmd_2.enabled);
   EXPECT_EQ(s.window().tx_o_pnt.text, u"0001 0001 0001 ");
@@ -80,21 +80,21 @@ TEST(UnreadableHolderRecord, FilesCutWhileOpenReportMsg108OnPagingAndNext) {
   ASSERT_TRUE(s.open());
   s.search(3, u"");
   s.window().cmd_2_Click();
-  ASSERT_TRUE(s.ui.take().empty());
+  ASSERT_TRUE(s.ui.takeTexts().empty());
   ASSERT_TRUE(s.window().cmd_5.enabled);
 
   DamagedSet::resize(set.holderData(), 0);
   const WindowState before(s.window());
   s.window().cmd_5_Click();
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kReadError});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kReadError});
   EXPECT_TRUE(WindowState(s.window()) == before);
   s.window().cmd_2_Click();
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kReadError});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kReadError});
   EXPECT_TRUE(WindowState(s.window()) == before);
 
   DamagedSet::resize(set.detailIndex(), 0);
   s.window().cmd_5_Click();
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kReadError});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kReadError});
   EXPECT_TRUE(WindowState(s.window()) == before);
   s.window().cmd_3_Click();
   EXPECT_TRUE(s.program.files.openNumbers().empty());
@@ -116,7 +116,7 @@ TEST(DamagedHolderLength, PartialLastRecordShowsBlanksForTheMissingFields) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, id);
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   QueryWindow& w = s.window();
   EXPECT_EQ(w.tx_o_05.text, account);
   EXPECT_EQ(w.tx_o_04.text, id);
@@ -135,7 +135,7 @@ TEST(DamagedHolderLength, BytesPastTheLastWholeRecordFormOneMoreRecord) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, u"J240326344");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_05.text, u"ABCDE      ");
   EXPECT_EQ(s.window().tx_o_04.text, std::u16string(10, u' '));
   EXPECT_EQ(s.window().tx_o_18.text, u"0.00");
@@ -154,7 +154,7 @@ TEST(DamagedBig5Text, UnmappedPairInTheHolderNameShowsOneReplacement) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, u"B120000301");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_03.text, u"\uFFFD國華" + std::u16string(16, u' '));
   EXPECT_EQ(s.window().tx_o_04.text, u"B120000301");
 }
@@ -165,7 +165,7 @@ TEST(DamagedBig5Text, LoneLeadByteInTheHolderNameShowsReplacementAndTheByte) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, u"B120000301");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_03.text, u"\uFFFD 國華" + std::u16string(15, u' '));
 }
 
@@ -175,7 +175,7 @@ TEST(DamagedBig5Text, UnmappedPairInTheAccountMovesTheLaterFieldsOnePositionBack
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, u"B120000301");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_05.text, u"\uFFFD800012345B");
   EXPECT_EQ(s.window().tx_o_04.text, u"1200003010");
 }
@@ -188,10 +188,10 @@ TEST(DamagedBig5Text, LoneLeadByteInANameKeyMovesTheDataRecNoBeyondTheFile) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(2, u"11602733093");  // record 3, the first of the 帳號 order
-  ASSERT_TRUE(s.ui.take().empty());
+  ASSERT_TRUE(s.ui.takeTexts().empty());
   const WindowState before(s.window());
   s.search(1, u"B120000301");
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kReadError});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kReadError});
   EXPECT_EQ(s.window().tx_o_05.text, u"11602733093");
   EXPECT_EQ(s.window().m_HistLast, before.values[7]);
   QueryRun run = runQuery({set.folder().string(), "--by", "id", "B120000301"});

@@ -125,7 +125,7 @@ TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
   c.damage(set);
 
   Session s(set.folderText());
-  ASSERT_TRUE(s.open()) << toUtf8(s.ui.texts.empty() ? u"" : s.ui.texts.front());
+  ASSERT_TRUE(s.open()) << toUtf8(s.ui.messages.empty() ? u"" : s.ui.messages.front().text);
   s.program.files.setReadObserver([&, reads = int64_t{0}](int fileNo, int64_t) mutable {
     if (fileNo == kDetailIndexFile && ++reads > s.program.files.recordCount(kDetailIndexFile) + 1)
       FAIL() << "a walk read more detail records than the file holds";
@@ -134,14 +134,14 @@ TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
   s.search(c.kind, c.key);
   QueryWindow& w = s.window();
   if (!c.message.empty()) {
-    EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{c.message});
+    EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{c.message});
     EXPECT_FALSE(w.cmd_2.enabled);
     // Nothing on display changes (the boxes after comb_1 and tx_i_01) and the ring stays empty.
     const WindowState after(w);
     EXPECT_TRUE(std::equal(after.texts.begin() + 2, after.texts.end(), before.texts.begin() + 2));
     EXPECT_EQ(w.m_HistLast, 0);
   } else {
-    EXPECT_TRUE(s.ui.take().empty());
+    EXPECT_TRUE(s.ui.takeTexts().empty());
     EXPECT_EQ(w.tx_o_04.text, c.idShown);
     EXPECT_EQ(w.tx_o_pnt.text, u"0001 0001 0001 ");
   }
@@ -186,7 +186,7 @@ TEST_P(DamagedReadAhead, OffersNextOnlyForARecordItCanRead) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(2, u"980000");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_05.text, u"98000003332");
   EXPECT_EQ(s.window().cmd_2.enabled, c.nextOffered);
 
@@ -216,7 +216,7 @@ TEST(DamagedIndexLength, PartialLastDetailRecordReadsItsPresentFieldsAndBlanks) 
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, u"J240326344");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   QueryWindow& w = s.window();
   EXPECT_EQ(w.tx_o_04.text, u"J240326344");
   EXPECT_EQ(w.tx_o_03.text, std::u16string(19, u' '));
@@ -224,7 +224,7 @@ TEST(DamagedIndexLength, PartialLastDetailRecordReadsItsPresentFieldsAndBlanks) 
   EXPECT_EQ(w.tx_o_12.text, u"0");
   // 帳號 order: the cut successor reads as no record, so 次筆 is not offered.
   s.search(2, u"980000");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(w.tx_o_05.text, u"98000003332");
   EXPECT_FALSE(w.cmd_2.enabled);
   QueryRun run = runQuery({set.folder().string(), "--by", "account", "980000"});
@@ -240,7 +240,7 @@ TEST(DamagedIndexLength, GrownIndexFilesStillSearch) {
   ASSERT_TRUE(s.open());
   EXPECT_EQ(s.program.files.recordCount(kDetailIndexFile), 31);
   s.search(1, u"B120000301");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_04.text, u"B120000301");
   QueryRun run = runQuery({set.folder().string(), "--by", "account"});
   EXPECT_EQ(run.status, 0);
@@ -254,7 +254,7 @@ TEST(DamagedIndexLength, PartialLastLeafPageReadsAsUnusedEntries) {
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(4, u"張美玲");
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{kWalkMiss[4]});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kWalkMiss[4]});
   EXPECT_EQ(s.window().m_HistLast, 0);
   QueryRun miss = runQuery({set.folder().string(), "--by", "name", "張美玲"});
   EXPECT_EQ(miss.status, 1);

@@ -148,15 +148,15 @@ TEST_P(DamagedFileOpening, ShowsItsOneMessageAndLeavesNothingOpen) {
 
   Session s(set.folderText());
   EXPECT_FALSE(s.open());
-  EXPECT_EQ(s.ui.captions, std::vector<std::u16string>{u"KV884"});
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{expected});
+  EXPECT_EQ(s.ui.captions(), std::vector<std::u16string>{u"KV884"});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{expected});
   EXPECT_TRUE(s.program.files.openNumbers().empty());
   EXPECT_TRUE(s.program.frm_0.cmd_1.enabled);
   EXPECT_EQ(s.program.queryWindow(), nullptr);
 
   // Pressing the button again meets the same damage the same way.
   EXPECT_FALSE(s.open());
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{expected});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{expected});
   EXPECT_TRUE(s.program.files.openNumbers().empty());
 
   QueryRun run = runQuery({set.folder().string(), "--by", "id", "B1"});
@@ -181,7 +181,7 @@ TEST(DamagedFileOpening, MissingDataFolderIsPathNotFound) {
       u"MSG_0_03 " + set.folderText() + kHolderPart + u" 開檔錯誤 !\r\n76\r\n找不到路徑";
   Session s(set.folderText());
   EXPECT_FALSE(s.open());
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{expected});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{expected});
   EXPECT_TRUE(s.program.files.openNumbers().empty());
   QueryRun run = runQuery({set.folder().string(), "--by", "id"});
   EXPECT_EQ(run.status, 2);
@@ -212,7 +212,7 @@ TEST_P(DamagedCountReport, ShowsMsg015OrAnEmptyReport) {
   QueryRun run = runQuery({set.folder().string(), "--report"});
   EXPECT_TRUE(s.program.files.openNumbers().empty());
   if (c.error.empty()) {
-    EXPECT_TRUE(s.ui.take().empty());
+    EXPECT_TRUE(s.ui.takeTexts().empty());
     ASSERT_NE(s.program.reportWindow(), nullptr);
     EXPECT_TRUE(s.program.reportWindow()->visible);
     EXPECT_EQ(s.program.reportWindow()->tx_o_01.text, u"");
@@ -223,7 +223,7 @@ TEST_P(DamagedCountReport, ShowsMsg015OrAnEmptyReport) {
   }
   const std::u16string expected =
       u"MSG_0_15 " + set.folderText() + u"\\ntr\\7701.ptr 開檔錯誤 !\r\n" + c.error;
-  EXPECT_EQ(s.ui.take(), std::vector<std::u16string>{expected});
+  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{expected});
   EXPECT_TRUE(s.program.reportWindow() == nullptr || !s.program.reportWindow()->visible);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, stderrOf(expected));
@@ -293,7 +293,7 @@ TEST_P(DamagedDescriptor, ReadsWhatItCanAndOpensOnlyWithFourItems) {
   EXPECT_EQ(s.program.g_SecurityName, c.securityName);
   EXPECT_EQ(s.program.g_DataDate, c.dataDate);
   EXPECT_EQ(s.program.g_DecimalFlag, c.decimalFlag);
-  std::vector<std::u16string> messages = s.ui.take();
+  std::vector<std::u16string> messages = s.ui.takeTexts();
   QueryRun run = runQuery({set.folder().string(), "--by", "id", "B120000301", "--json"});
 
   if (c.code == u"群") {
@@ -317,7 +317,7 @@ TEST_P(DamagedDescriptor, ReadsWhatItCanAndOpensOnlyWithFourItems) {
   }
   EXPECT_TRUE(messages.empty());
   s.search(1, u"B120000301");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   QueryWindow& w = s.window();
   EXPECT_EQ(w.tx_o_23.text, c.dataDate);
   EXPECT_EQ(w.tx_o_01.text, u"2330    " + c.securityName);

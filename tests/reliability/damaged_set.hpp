@@ -17,6 +17,7 @@
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
+#include "support/recording_ui.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
@@ -126,31 +127,6 @@ inline const std::u16string kCaptionOf[5] = {u"", u"依 統一編號", u"依 帳
                                              u"依 中文戶名"};
 inline const char* const kCliKindOf[5] = {"", "id", "account", "holder", "name"};
 
-// Message boxes in the order shown.
-class MessageLog : public Ui {
- public:
-  void messageBox(const std::u16string& text, const std::u16string& caption, MessageIcon) override {
-    texts.push_back(text);
-    captions.push_back(caption);
-  }
-  std::u16string browseForFolder(const std::u16string&) override { return {}; }
-  void setWaitPointer(WindowId, std::string_view, bool) override {}
-  void repaintNow(WindowId) override {}
-  void showWindow(WindowId) override {}
-  void unloadWindow(WindowId) override {}
-  void endProgram() override {}
-
-  std::vector<std::u16string> take() {
-    std::vector<std::u16string> taken;
-    taken.swap(texts);
-    captions.clear();
-    return taken;
-  }
-
-  std::vector<std::u16string> texts;
-  std::vector<std::u16string> captions;
-};
-
 // The program with its start window's folder box set, as the user leaves it before opening.
 struct Session {
   explicit Session(const std::u16string& folder) { program.frm_0.tx_i_01.text = folder; }
@@ -166,7 +142,7 @@ struct Session {
     window().cmd_1_Click();
   }
 
-  MessageLog ui;
+  RecordingUi ui;
   Program program{ui};
 };
 

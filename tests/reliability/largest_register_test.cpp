@@ -49,7 +49,7 @@ TEST_F(LargestRegister, SearchReadsTheLastRecordOfEveryFile) {
   EXPECT_EQ(s.program.files.recordCount(kDetailIndexFile), kLast);
   EXPECT_EQ(s.program.files.recordCount(kKeyIndexFile), kLast);
   s.search(1, u"B12000030");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   QueryWindow& w = s.window();
   EXPECT_EQ(w.m_HistIdxd[1], kLast);
   EXPECT_EQ(w.m_HistData[1], kLast);
@@ -59,11 +59,11 @@ TEST_F(LargestRegister, SearchReadsTheLastRecordOfEveryFile) {
   // 次筆 goes on from record 999999 into the chain.
   ASSERT_TRUE(w.cmd_2.enabled);
   w.cmd_2_Click();
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(w.tx_o_04.text, u"B120000302");
   // Paging reads record 999999 of both files again.
   w.cmd_5_Click();
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(w.tx_o_02.text, u"9999999999");
 
   QueryRun run = runQuery({set.folder().string(), "--by", "id", "B12000030", "--json"});
@@ -91,7 +91,7 @@ TEST_F(LargestRegister, SuccessorPastThe32BitRangeIsBeyondTheFileNotAWrappedNumb
   Session s(set.folderText());
   ASSERT_TRUE(s.open());
   s.search(1, u"B12000030");
-  EXPECT_TRUE(s.ui.take().empty());
+  EXPECT_TRUE(s.ui.takeTexts().empty());
   EXPECT_EQ(s.window().tx_o_02.text, u"9999999999");
   EXPECT_FALSE(s.window().cmd_2.enabled);
   QueryRun run = runQuery({set.folder().string(), "--by", "id", "B12000030"});

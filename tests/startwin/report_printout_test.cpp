@@ -12,30 +12,11 @@
 #include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
 #include "support/recording_print_surface.hpp"
+#include "support/recording_ui.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884 {
 namespace {
-
-class MessageLog : public Ui {
- public:
-  void messageBox(const std::u16string& text, const std::u16string& caption,
-                  MessageIcon icon) override {
-    texts.push_back(text);
-    captions.push_back(caption);
-    icons.push_back(icon);
-  }
-  std::u16string browseForFolder(const std::u16string&) override { return {}; }
-  void setWaitPointer(WindowId, std::string_view, bool) override {}
-  void repaintNow(WindowId) override {}
-  void showWindow(WindowId) override {}
-  void unloadWindow(WindowId) override {}
-  void endProgram() override {}
-
-  std::vector<std::u16string> texts;
-  std::vector<std::u16string> captions;
-  std::vector<MessageIcon> icons;
-};
 
 class ReportPrintout : public ::testing::Test {
  protected:
@@ -43,11 +24,11 @@ class ReportPrintout : public ::testing::Test {
   ReportWindow& showReport(const std::filesystem::path& folder) {
     program.frm_0.tx_i_01.text = fromUtf8(folder.string());
     program.frm_0.cmd_5_Click();
-    EXPECT_TRUE(ui.texts.empty());
+    EXPECT_TRUE(ui.messages.empty());
     return *program.reportWindow();
   }
 
-  MessageLog ui;
+  test::RecordingUi ui;
   Program program{ui};
 };
 
@@ -74,7 +55,7 @@ TEST_F(ReportPrintout, TitleThenEveryReportLineInOrder) {
       "end",
   };
   EXPECT_EQ(printer.calls, expected);
-  EXPECT_TRUE(ui.texts.empty());
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ReportPrintout, EmptyReportPrintsTheTitleTheBlankLinesAndOneEmptyLine) {
@@ -122,7 +103,7 @@ TEST_F(ReportPrintout, TwoPrintsIntoOneTextFileAreTwoPages) {
       "\n"
       "  合計                30       123,456\n";
   EXPECT_EQ(test::readFile(temp.path() / "report.txt"), page + "\f\n" + page);
-  EXPECT_TRUE(ui.texts.empty());
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ReportPrintout, PrinterFailureShowsOneMessageAndKeepsTheReport) {
@@ -137,14 +118,14 @@ TEST_F(ReportPrintout, PrinterFailureShowsOneMessageAndKeepsTheReport) {
     program.printer = &printer;
     report.cmd_1_Click();
     EXPECT_EQ(printer.calls.size(), failAt);
-    ASSERT_EQ(ui.texts.size(), 1u);
-    EXPECT_EQ(ui.texts[0], u"MSG_0_18 列印失敗 !\r\n沒有預設的印表機");
-    EXPECT_EQ(ui.captions[0], u"KV884");
-    EXPECT_EQ(ui.icons[0], MessageIcon::None);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, u"MSG_0_18 列印失敗 !\r\n沒有預設的印表機");
+    EXPECT_EQ(ui.messages[0].caption, u"KV884");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
     ASSERT_EQ(program.reportWindow(), &report);
     EXPECT_TRUE(report.visible);
     EXPECT_EQ(report.tx_o_01.text, text);
-    ui.texts.clear(), ui.captions.clear(), ui.icons.clear();
+    ui.messages.clear();
   }
 }
 

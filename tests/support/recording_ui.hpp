@@ -47,6 +47,12 @@ class RecordingUi : public Ui {
     return texts;
   }
 
+  std::vector<std::u16string> captions() const {
+    std::vector<std::u16string> all;
+    for (const ShownMessage& m : messages) all.push_back(m.caption);
+    return all;
+  }
+
   std::vector<ShownMessage> messages;
   std::vector<std::u16string> prompts;
   std::deque<std::u16string> folderAnswers;
