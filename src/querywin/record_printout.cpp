@@ -2,6 +2,7 @@
 // every caption the current caption of its label.
 
 #include "querywin/query_window.hpp"
+#include "startwin/page_heading.hpp"
 #include "startwin/program.hpp"
 
 namespace kv884 {
@@ -38,14 +39,8 @@ void printEmptyLine(PrintSurface& printer) {
 
 void QueryWindow::cmd_4_Click() {
   try {
-    if (!program_.printer) throw PrintError(u"找不到預設印表機");
-    PrintSurface& printer = *program_.printer;
-    printer.setFontSize(20);
-    printer.setFontName(u"細明體");
-    printer.printLine({u" "});
-    printer.printLine({u"　　　   配發有價證券劃撥轉帳清冊            KQD05"});
-    printer.setFontSize(12);
-    printer.printLine({u" "});
+    PrintSurface& printer = program_.defaultPrinter();
+    printPageHeading(printer, u"　　　   配發有價證券劃撥轉帳清冊            KQD05");
     printLabelLine(printer, alignedCaption(lab_01.caption),
                    {tx_o_01.text, Tab{kAllotmentTypeColumn}, tx_o_19.text});
     printLabelLine(printer, alignedCaption(lab_23.caption), {tx_o_23.text});

@@ -43,6 +43,11 @@ void Program::closeReportWindow() {
   unloadedReport_ = std::move(frm_5_);
 }
 
+PrintSurface& Program::defaultPrinter() {
+  if (!printer) throw PrintError(u"找不到預設印表機");
+  return *printer;
+}
+
 void Program::end() {
   files.closeAll();
   ended_ = true;

@@ -1,6 +1,7 @@
 // The printed count report: a title, then the window's text line by line.
 
 #include "platform/print_surface.hpp"
+#include "startwin/page_heading.hpp"
 #include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
 #include "startwin/start_window.hpp"
@@ -10,12 +11,7 @@ namespace kv884 {
 namespace {
 
 void printReport(PrintSurface& printer, const std::u16string& text) {
-  printer.setFontSize(20);
-  printer.setFontName(u"細明體");
-  printer.printLine({u" "});
-  printer.printLine({u"　　　 鴻澤證券登錄託存處-帳簿劃撥配發筆數"});
-  printer.setFontSize(12);
-  printer.printLine({u" "});
+  printPageHeading(printer, u"　　　 鴻澤證券登錄託存處-帳簿劃撥配發筆數");
   // The text is one item; each CR LF in it starts a new printed line.
   size_t start = 0;
   while (true) {
@@ -31,8 +27,7 @@ void printReport(PrintSurface& printer, const std::u16string& text) {
 
 void ReportWindow::cmd_1_Click() {
   try {
-    if (!program_.printer) throw PrintError(u"找不到預設印表機");
-    printReport(*program_.printer, tx_o_01.text);
+    printReport(program_.defaultPrinter(), tx_o_01.text);
   } catch (const PrintError& e) {
     program_.ui.messageBox(u"MSG_0_18 列印失敗 !\r\n" + e.reason(), u"KV884", MessageIcon::None);
   }
