@@ -28,27 +28,14 @@
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
+#include "support/recording_ui.hpp"
+#include "support/window_snapshot.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using kv884::fuzz::fail;
-
-class QuietUi : public kv884::Ui {
- public:
-  void messageBox(const std::u16string& text, const std::u16string&, kv884::MessageIcon) override {
-    messages.push_back(text);
-  }
-  std::u16string browseForFolder(const std::u16string&) override { return {}; }
-  void setWaitPointer(kv884::WindowId, std::string_view, bool) override {}
-  void repaintNow(kv884::WindowId) override {}
-  void showWindow(kv884::WindowId) override {}
-  void unloadWindow(kv884::WindowId) override {}
-  void endProgram() override {}
-
-  std::vector<std::u16string> messages;
-};
 
 // Made on first use and removed when the fuzzer exits; never destroyed before that.
 const fs::path& folder() {
@@ -94,45 +81,6 @@ struct Reader {
   }
 };
 
-// Everything a click may change, in one comparable value.
-struct Snapshot {
-  std::vector<std::u16string> texts;
-  std::vector<bool> enabled;
-  kv884::QueryState state;
-
-  explicit Snapshot(const kv884::QueryWindow& w)
-      : texts{w.comb_1.text,    w.tx_i_01.text, w.tx_o_01.text, w.tx_o_19.text,
-              w.tx_o_23.text,   w.tx_o_02.text, w.tx_o_03.text, w.tx_o_04.text,
-              w.tx_o_04_x.text, w.tx_o_05.text, w.tx_o_18.text, w.tx_o_11.text,
-              w.tx_o_12.text,   w.tx_o_09.text, w.tx_o_24.text, w.tx_o_pnt.text},
-        enabled{w.cmd_1.enabled, w.cmd_2.enabled, w.cmd_3.enabled,
-                w.cmd_4.enabled, w.cmd_5.enabled, w.cmd_6.enabled},
-        state(w) {}
-
-  // The first part that differs, for the report of a finding.
-  std::string difference(const Snapshot& o) const {
-    for (size_t i = 0; i < texts.size(); ++i)
-      if (texts[i] != o.texts[i])
-        return "text " + std::to_string(i) + ": " + kv884::toUtf8(o.texts[i]) + " -> " +
-               kv884::toUtf8(texts[i]);
-    for (size_t i = 0; i < enabled.size(); ++i)
-      if (enabled[i] != o.enabled[i]) return "button " + std::to_string(i);
-    return "window-level values";
-  }
-
-  bool operator==(const Snapshot& o) const {
-    const kv884::QueryState& a = state;
-    const kv884::QueryState& b = o.state;
-    return texts == o.texts && enabled == o.enabled && a.m_SearchKind == b.m_SearchKind &&
-           a.m_SearchKey == b.m_SearchKey && a.m_SearchKeyLen == b.m_SearchKeyLen &&
-           a.m_IdxdRec == b.m_IdxdRec && a.m_SearchRecNo == b.m_SearchRecNo &&
-           a.m_NextRecNo == b.m_NextRecNo && a.m_DataRecNo == b.m_DataRecNo &&
-           a.m_DataRec == b.m_DataRec && a.m_HistIdxd == b.m_HistIdxd &&
-           a.m_HistData == b.m_HistData && a.m_HistFirst == b.m_HistFirst &&
-           a.m_HistPos == b.m_HistPos && a.m_HistLast == b.m_HistLast;
-  }
-};
-
 bool isQueryMessage(const std::u16string& m) {
   static const std::u16string kKnown[] = {
       u"MSG_1_01:查詢條件 不在範圍內 !", u"MSG_1_02:無符合資料 !", u"MSG_1_03:無符合資料 !",
@@ -169,12 +117,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   write(folder() / "ntridx" / "Fidxd.sin", in.bytes(detailLength));
   write(folder() / "ntr" / "F.sin", in.bytes(holderLength));
 
-  QuietUi ui;
+  test::RecordingUi ui;
   Program program(ui);
   program.frm_0.tx_i_01.text = fromUtf8(folder().string());
   program.frm_0.cmd_1_Click();
   ui.messages.clear();
-
   for (int actions = 0; in.more() && actions < 64; ++actions) {
     const uint8_t op = in.byte();
     QueryWindow* w = program.queryWindow();
@@ -200,43 +147,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (action == 9) {
       w->comb_1.text = u"依統一編號";
     }
-    const Snapshot before(*w);
-    switch (action) {
-      case 0:
-      case 1:
-      case 2:
-      case 3:
-      case 9:
-        w->cmd_1_Click();
-        break;
-      case 4:
-        w->cmd_2_Click();
-        break;
-      case 5:
-        w->cmd_5_Click();
-        break;
-      case 6:
-        w->cmd_6_Click();
-        break;
-      case 7:
-        if (op / 10 % 2) {
-          w->comb_1_Click();
-        } else {
-          w->tx_i_01_Click();
-        }
-        break;
-      default:
-        break;
-    }
-    if (ui.messages.size() > 1) fail("one click showed more than one message");
-    for (const std::u16string& m : ui.messages) {
+    const std::string before = test::describe(*w);
+    if (action <= 3 || action == 9) w->cmd_1_Click();
+    if (action == 4) w->cmd_2_Click();
+    if (action == 5) w->cmd_5_Click();
+    if (action == 6) w->cmd_6_Click();
+    if (action == 7) (op / 10 % 2) ? w->comb_1_Click() : w->tx_i_01_Click();
+    const std::vector<std::u16string> messages = ui.takeTexts();
+    if (messages.size() > 1) fail("one click showed more than one message");
+    for (const std::u16string& m : messages) {
       if (!isQueryMessage(m)) fail("a message the query window does not have");
-      if (m.rfind(u"MSG_1_08", 0) == 0 && !(Snapshot(*w) == before)) {
-        std::fprintf(stderr, "action %d: %s\n", action, Snapshot(*w).difference(before).c_str());
+      if (m.rfind(u"MSG_1_08", 0) == 0 && test::describe(*w) != before) {
+        std::fprintf(stderr, "action %d: before\n%s\nafter\n%s\n", action, before.c_str(),
+                     test::describe(*w).c_str());
         fail("MSG_1_08 left the window changed");
       }
     }
-    ui.messages.clear();
     if (program.files.openNumbers() != std::vector<int>{1, 2, 3})
       fail("the loaded window does not hold exactly files 1, 2 and 3");
     checkRing(*w);

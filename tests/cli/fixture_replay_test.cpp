@@ -23,51 +23,33 @@ std::vector<std::string> lines(const std::string& text) {
   return out;
 }
 
-std::vector<fs::path> replayScripts() {
-  std::vector<fs::path> scripts;
+TEST(FixtureReplay, EveryScriptPrintsItsExpectedLinesFromAFileAndFromStandardInput) {
+  int scripts = 0;
   for (const char* set : {"basic", "wide"})
-    for (const auto& entry : fs::directory_iterator(fixturePath(set)))
-      if (entry.path().extension() == ".replay") scripts.push_back(entry.path());
-  std::sort(scripts.begin(), scripts.end());
-  return scripts;
-}
-
-TEST(FixtureReplay, EveryScriptPrintsItsExpectedLines) {
-  std::vector<fs::path> scripts = replayScripts();
-  ASSERT_GE(scripts.size(), 9u);
-  for (const fs::path& script : scripts) {
-    SCOPED_TRACE(script.filename().string());
-    CommandResult r =
-        runCommand(shellQuote(queryBinary()) + " " + shellQuote(script.parent_path().string()) +
-                   " --replay " + shellQuote(script.string()));
-    ASSERT_EQ(r.status, 0) << r.err;
-    fs::path expectedFile = script;
-    expectedFile.replace_extension(".expected.jsonl");
-    std::vector<std::string> got = lines(r.out);
-    std::vector<std::string> expected = lines(readFile(expectedFile));
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i)
-      EXPECT_EQ(parseJson(got[i]), parseJson(expected[i])) << "line " << i + 1 << "\n"
-                                                           << got[i] << "\n"
-                                                           << expected[i];
-  }
-}
-
-TEST(FixtureReplay, ScriptFromStandardInputMatchesTheFile) {
-  fs::path script = fixturePath("basic") / "paging.replay";
-  CommandResult fromFile =
-      runCommand(shellQuote(queryBinary()) + " " + shellQuote(fixturePath("basic").string()) +
-                 " --replay " + shellQuote(script.string()));
-  CommandResult fromStdin = runCommand(
-      shellQuote(queryBinary()) + " " + shellQuote(fixturePath("basic").string()) + " --replay -",
-      readFile(script));
-  EXPECT_EQ(fromStdin.status, 0);
-  EXPECT_EQ(fromStdin.out, fromFile.out);
+    for (const auto& entry : fs::directory_iterator(fixturePath(set))) {
+      const fs::path& script = entry.path();
+      if (script.extension() != ".replay") continue;
+      SCOPED_TRACE(script.filename().string());
+      ++scripts;
+      CommandResult r = runQuery({script.parent_path(), "--replay", script});
+      ASSERT_EQ(r.status, 0) << r.err;
+      std::vector<std::string> got = lines(r.out);
+      std::vector<std::string> expected =
+          lines(readFile(fs::path(script).replace_extension(".expected.jsonl")));
+      ASSERT_EQ(got.size(), expected.size());
+      for (size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(parseJson(got[i]), parseJson(expected[i])) << "line " << i + 1 << "\n"
+                                                             << got[i] << "\n"
+                                                             << expected[i];
+      CommandResult fromStdin = runQuery({script.parent_path(), "--replay", "-"}, readFile(script));
+      EXPECT_EQ(fromStdin.status, 0);
+      EXPECT_EQ(fromStdin.out, r.out);
+    }
+  EXPECT_GE(scripts, 9);
 }
 
 TEST(FixtureReport, ReportIsPrintedByteForByte) {
-  CommandResult r = runCommand(shellQuote(queryBinary()) + " " +
-                               shellQuote(fixturePath("basic").string()) + " --report");
+  CommandResult r = runQuery({fixturePath("basic"), "--report"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, readFile(fixturePath("basic") / "report.expected.txt"));
 }

@@ -2,13 +2,13 @@
 // with pdftotext, pdffonts and pdfinfo.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/command.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884 {
@@ -16,38 +16,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status{-1};
-  std::string out;
-};
+using test::shellQuote;
 
-std::string quoted(const std::string& text) {
-  std::string q = "'";
-  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-// Runs a shell command in folder; stdout is returned, stderr goes to folder/stderr.txt.
-Outcome run(const fs::path& folder, const std::string& command) {
-  std::string line = "cd " + quoted(folder.string()) + " && " + command + " 2>" +
-                     quoted((folder / "stderr.txt").string()) + " </dev/null";
-  Outcome result;
-  FILE* pipe = ::popen(line.c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    result.out.append(buffer, n);
-  int status = ::pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+// Runs a command line in folder; stdout and stderr are kept.
+test::CommandResult run(const fs::path& folder, const std::string& command) {
+  return test::runCommand(command, {}, 60, folder);
 }
 
 std::string query() {
-  return quoted(KV884_QUERY_BIN);
+  return shellQuote(test::queryBinary());
 }
 
 std::string basic() {
-  return quoted(test::fixturePath("basic").string());
+  return shellQuote(test::fixturePath("basic").string());
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -99,12 +80,11 @@ constexpr bool kPdfModuleBuilt = false;
 
 class PrintFile : public ::testing::Test {
  protected:
-  std::string errors() { return test::readFile(temp.path() / "stderr.txt"); }
-  std::string pdfText(const std::string& pdf) {
-    return run(temp.path(), "pdftotext -layout " + quoted(pdf) + " -").out;
+  std::string pdfText(const std::string& pdf, const std::string& pages = "") {
+    return run(temp.path(), "pdftotext -layout " + pages + " " + shellQuote(pdf) + " -").out;
   }
   int pdfPages(const std::string& pdf) {
-    std::string info = run(temp.path(), "pdfinfo " + quoted(pdf)).out;
+    std::string info = run(temp.path(), "pdfinfo " + shellQuote(pdf)).out;
     size_t at = info.find("Pages:");
     return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
   }
@@ -113,8 +93,9 @@ class PrintFile : public ::testing::Test {
 };
 
 TEST_F(PrintFile, TextPagesOnePerShownScreenIntoAFileOfTheWorkingFolder) {
-  Outcome r = run(temp.path(), query() + " " + basic() + " --by id B1200003 --print pages.txt");
-  ASSERT_EQ(r.status, 0) << errors();
+  test::CommandResult r =
+      run(temp.path(), query() + " " + basic() + " --by id B1200003 --print pages.txt");
+  ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(linesOf(r.out).size(), 3u);  // the screens are still listed
   std::vector<std::string> lines = linesOf(test::readFile(temp.path() / "pages.txt"));
   ASSERT_EQ(lines.size(), 3 * 23u + 2);
@@ -129,8 +110,9 @@ TEST_F(PrintFile, TextPagesOnePerShownScreenIntoAFileOfTheWorkingFolder) {
 }
 
 TEST_F(PrintFile, ReportIsPrintedBesideItsTextOnStandardOutput) {
-  Outcome r = run(temp.path(), query() + " " + basic() + " --report --print report.txt");
-  ASSERT_EQ(r.status, 0) << errors();
+  test::CommandResult r =
+      run(temp.path(), query() + " " + basic() + " --report --print report.txt");
+  ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, test::readFile(test::fixturePath("basic") / "report.expected.txt"));
   EXPECT_EQ(test::readFile(temp.path() / "report.txt"),
             "\n"
@@ -150,8 +132,8 @@ TEST_F(PrintFile, ReplayPrintPressesPrintIntoItsFileAndIsDisabledAfterClose) {
                   "pick 依 統一編號\nkey B1200003\nsearch\nprint one.txt\nnext\nprint one.txt\n"
                   "print sub folder.txt\nclose\nprint two.txt\n");
   fs::create_directory(temp.path() / "sub");
-  Outcome r = run(temp.path(), query() + " " + basic() + " --replay script.replay");
-  ASSERT_EQ(r.status, 0) << errors();
+  test::CommandResult r = run(temp.path(), query() + " " + basic() + " --replay script.replay");
+  ASSERT_EQ(r.status, 0) << r.err;
   std::vector<std::string> out = linesOf(r.out);
   ASSERT_EQ(out.size(), 10u);
   EXPECT_NE(out[4].find("\"action\": \"print one.txt\", \"messages\": [], \"disabled\": false"),
@@ -173,8 +155,8 @@ TEST_F(PrintFile, ReplayPrintPressesPrintIntoItsFileAndIsDisabledAfterClose) {
 
 TEST_F(PrintFile, PrinterFailureInReplayIsItsMessageAndInSearchModeExitStatusTwo) {
   test::writeFile(temp.path() / "script.replay", "print missing/page.txt\n");
-  Outcome r = run(temp.path(), query() + " " + basic() + " --replay script.replay");
-  ASSERT_EQ(r.status, 0) << errors();
+  test::CommandResult r = run(temp.path(), query() + " " + basic() + " --replay script.replay");
+  ASSERT_EQ(r.status, 0) << r.err;
   std::vector<std::string> out = linesOf(r.out);
   ASSERT_EQ(out.size(), 2u);
   EXPECT_NE(out[1].find("\"messages\": [\"MSG_1_09:列印失敗 !\\r\\n"), std::string::npos) << out[1];
@@ -182,26 +164,29 @@ TEST_F(PrintFile, PrinterFailureInReplayIsItsMessageAndInSearchModeExitStatusTwo
   r = run(temp.path(), query() + " " + basic() + " --by id B1200003 --print missing/page.txt");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(linesOf(r.out).size(), 1u);  // the first screen, then the printer failed
-  EXPECT_EQ(errors().rfind("MSG_1_09:列印失敗 !\n", 0), 0u) << errors();
+  EXPECT_EQ(r.err.rfind("MSG_1_09:列印失敗 !\n", 0), 0u) << r.err;
 }
 
-TEST_F(PrintFile, PdfPageHoldsTheRecordLinesInOrderInAnEmbeddedUMing) {
+TEST_F(PrintFile, PdfHasAPagePerShownScreenWithTheRecordLinesInOrderInAnEmbeddedUMing) {
   if (!kPdfModuleBuilt) GTEST_SKIP() << "this build has no PDF module (no Qt)";
-  Outcome r =
-      run(temp.path(), query() + " " + basic() + " --by id B1200003 --limit 1 --print page.pdf");
-  ASSERT_EQ(r.status, 0) << errors();
-  EXPECT_EQ(pdfPages("page.pdf"), 1);
-
-  std::vector<std::string> lines = linesOf(pdfText("page.pdf"));
+  test::CommandResult r =
+      run(temp.path(), query() + " " + basic() + " --by id B1200003 --print pages.pdf");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");  // standard error is for messages only, not for the toolkit's notes
+  EXPECT_EQ(pdfPages("pages.pdf"), 3);
+  std::vector<std::string> lines = linesOf(pdfText("pages.pdf", "-f 1 -l 1"));
   size_t at = 0;
   for (const std::vector<std::string>& parts : kRecordPageInOrder) {
     at = findLine(lines, at, parts);
     ASSERT_NE(at, std::string::npos) << "missing in order: " << parts.front() << "\n"
-                                     << pdfText("page.pdf");
+                                     << pdfText("pages.pdf", "-f 1 -l 1");
     ++at;
   }
+  lines = linesOf(pdfText("pages.pdf"));
+  size_t second = findLine(lines, 0, {"戶號", "0000100302"});
+  EXPECT_NE(findLine(lines, second, {"戶號", "0000100303"}), std::string::npos);
 
-  std::string fonts = run(temp.path(), "pdffonts page.pdf").out;
+  std::string fonts = run(temp.path(), "pdffonts pages.pdf").out;
   bool embeddedUMing = false;
   for (const std::string& line : linesOf(fonts))
     if (line.find("UMing") != std::string::npos) {  // UMingTW, the face of AR PL UMing TW
@@ -218,19 +203,6 @@ TEST_F(PrintFile, PdfPageHoldsTheRecordLinesInOrderInAnEmbeddedUMing) {
   EXPECT_TRUE(embeddedUMing) << fonts;
 }
 
-TEST_F(PrintFile, PdfHasAPagePerShownScreen) {
-  if (!kPdfModuleBuilt) GTEST_SKIP() << "this build has no PDF module (no Qt)";
-  Outcome r = run(temp.path(), query() + " " + basic() + " --by id B1200003 --print pages.pdf");
-  ASSERT_EQ(r.status, 0) << errors();
-  EXPECT_EQ(pdfPages("pages.pdf"), 3);
-  EXPECT_EQ(errors(), "");  // standard error is for messages only, not for the toolkit's notes
-  std::vector<std::string> lines = linesOf(pdfText("pages.pdf"));
-  size_t first = findLine(lines, 0, {"戶號", "0000100301"});
-  size_t second = findLine(lines, first, {"戶號", "0000100302"});
-  size_t third = findLine(lines, second, {"戶號", "0000100303"});
-  EXPECT_NE(third, std::string::npos);
-}
-
 TEST_F(PrintFile, LongReportContinuesOnFurtherPagesWithEveryLineInOrder) {
   if (!kPdfModuleBuilt) GTEST_SKIP() << "this build has no PDF module (no Qt)";
   fs::path folder = test::copyFixture("basic", temp.path());
@@ -241,8 +213,9 @@ TEST_F(PrintFile, LongReportContinuesOnFurtherPagesWithEveryLineInOrder) {
     report += line;
   }
   test::writeFile(folder / "ntr" / "7701.ptr", report + "\r\n");
-  Outcome r = run(temp.path(), query() + " " + quoted(folder.string()) + " --report --print r.pdf");
-  ASSERT_EQ(r.status, 0) << errors();
+  test::CommandResult r =
+      run(temp.path(), query() + " " + shellQuote(folder.string()) + " --report --print r.pdf");
+  ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_GE(pdfPages("r.pdf"), 4);  // 300 lines of 12 points do not fit on three A4 pages
 
   std::vector<std::string> lines = linesOf(pdfText("r.pdf"));
@@ -258,15 +231,16 @@ TEST_F(PrintFile, LongReportContinuesOnFurtherPagesWithEveryLineInOrder) {
 
 TEST_F(PrintFile, WithoutThePdfModuleBesideTheProgramPdfPrintingFailsSayingSo) {
   fs::copy_file(KV884_QUERY_BIN, temp.path() / "kv884-query");
-  Outcome r = run(temp.path(), "./kv884-query " + basic() + " --by id B1200003 --print page.pdf");
+  test::CommandResult r =
+      run(temp.path(), "./kv884-query " + basic() + " --by id B1200003 --print page.pdf");
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(errors().rfind("MSG_1_09:列印失敗 !\n無法載入 PDF 列印模組 (", 0), 0u) << errors();
-  EXPECT_NE(errors().find("kv884-pdf.so"), std::string::npos) << errors();
+  EXPECT_EQ(r.err.rfind("MSG_1_09:列印失敗 !\n無法載入 PDF 列印模組 (", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find("kv884-pdf.so"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(temp.path() / "page.pdf"));
 
   // Text pages need no module.
   r = run(temp.path(), "./kv884-query " + basic() + " --by id B1200003 --print page.txt");
-  EXPECT_EQ(r.status, 0) << errors();
+  EXPECT_EQ(r.status, 0) << r.err;
 }
 
 }  // namespace

@@ -100,45 +100,29 @@ class QueryViewTest : public DesktopTest {
   }
 };
 
-TEST_F(QueryViewTest, OpeningShowsTheDataDateWithNextAndPagingWithdrawn) {
-  openFixture("basic");
-  EXPECT_FALSE(enabled(start(), "cmd_1"));
-  EXPECT_TRUE(query()->isVisible());
-  EXPECT_TRUE(query()->isMaximized());
-  EXPECT_EQ(boxText(query(), "tx_o_23"), QStringLiteral("20150115"));
-  EXPECT_EQ(control<QComboBox>(query(), "comb_1")->currentText(),
-            QString::fromUtf16(u"依 統一編號"));
-  EXPECT_FALSE(enabled(query(), "cmd_2"));
-  EXPECT_FALSE(enabled(query(), "cmd_5"));
-  EXPECT_FALSE(enabled(query(), "cmd_6"));
-  EXPECT_EQ(query()->focusWidget(), control<QLineEdit>(query(), "tx_i_01"));
+// Every box, the key controls, the three buttons and every message, action by action, for every
+// replay script of the shared fixtures.
+class FixtureReplay : public QueryViewTest,
+                      public ::testing::WithParamInterface<std::pair<std::string, std::string>> {};
+
+TEST_P(FixtureReplay, ThroughTheWidgetsGivesTheExpectedLines) {
+  replay(GetParam().first, GetParam().second);
 }
 
-// Every box, the key controls, the three buttons and every message, action by action.
-TEST_F(QueryViewTest, SearchByIdentityNumber) {
-  replay("basic", "search_id");
+std::vector<std::pair<std::string, std::string>> replayScripts() {
+  std::vector<std::pair<std::string, std::string>> scripts;
+  for (const char* set : {"basic", "wide"})
+    for (const auto& entry : std::filesystem::directory_iterator(fixturePath(set)))
+      if (entry.path().extension() == ".replay")
+        scripts.push_back({set, entry.path().stem().string()});
+  std::sort(scripts.begin(), scripts.end());
+  return scripts;
 }
-TEST_F(QueryViewTest, SearchByNameAndClickIntoKeyBox) {
-  replay("basic", "search_name");
-}
-TEST_F(QueryViewTest, PagingThroughShownScreens) {
-  replay("basic", "paging");
-}
-TEST_F(QueryViewTest, NoMatchMessagesAndTypedKind) {
-  replay("basic", "no_match");
-}
-TEST_F(QueryViewTest, WalkEveryAccount) {
-  replay("basic", "walk_account");
-}
-TEST_F(QueryViewTest, FullWidthNames) {
-  replay("wide", "name_fullwidth");
-}
-TEST_F(QueryViewTest, UserDefinedCharactersInNames) {
-  replay("wide", "name_user_defined");
-}
-TEST_F(QueryViewTest, HolderWalkAcrossLeafPages) {
-  replay("wide", "holder_walk");
-}
+
+INSTANTIATE_TEST_SUITE_P(EveryScript, FixtureReplay, ::testing::ValuesIn(replayScripts()),
+                         [](const auto& info) {
+                           return info.param.first + "_" + info.param.second;
+                         });
 
 TEST_F(QueryViewTest, OnlyPickingOrClickingIntoTheKeyBoxWithdrawsNextMatch) {
   openFixture("wide");
@@ -171,12 +155,16 @@ TEST_F(QueryViewTest, KeyBoxRefusesThe13thCharacter) {
   EXPECT_EQ(desktop.program.queryWindow()->tx_i_01.text, u"ABCDEFGHIJKL");
 }
 
-TEST_F(QueryViewTest, EndButtonAndCloseBoxBothHandTheDataSetBack) {
+TEST_F(QueryViewTest, OpeningShowsTheWindowAndEndButtonAndCloseBoxBothHandTheDataSetBack) {
   const std::filesystem::path folder = copyFixture("basic", temp.path());
   for (const bool byCloseBox : {false, true}) {
     SCOPED_TRACE(byCloseBox ? "close box" : "結束");
     openFolder(folder);
     ASSERT_NE(query(), nullptr);
+    EXPECT_FALSE(enabled(start(), "cmd_1"));
+    EXPECT_TRUE(query()->isVisible());
+    EXPECT_TRUE(query()->isMaximized());
+    EXPECT_EQ(query()->focusWidget(), control<QLineEdit>(query(), "tx_i_01"));
     typeKey(QStringLiteral("B12"));
     QueryView* shown = query();
     if (byCloseBox)

@@ -7,13 +7,8 @@
 #include <vector>
 
 #include "platform/text_print_surface.hpp"
-#include "platform/ui.hpp"
-#include "platform/utf.hpp"
-#include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
+#include "support/query_fixture.hpp"
 #include "support/recording_print_surface.hpp"
-#include "support/recording_ui.hpp"
-#include "support/temp_folder.hpp"
 
 namespace kv884 {
 namespace {
@@ -29,17 +24,10 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 class RecordPrintout : public ::testing::Test {
  protected:
-  RecordPrintout() {
-    program.frm_0.tx_i_01.text = fromUtf8(test::fixturePath("basic").string());
-    program.frm_0.cmd_1_Click();
-  }
-
-  QueryWindow& window() { return *program.queryWindow(); }
-
+  RecordPrintout() { set.open(); }
+  QueryWindow& window() { return set.window(); }
   void search(const std::u16string& caption, const std::u16string& key) {
-    window().comb_1.text = caption;
-    window().tx_i_01.text = key;
-    window().cmd_1_Click();
+    set.search(caption, key);
   }
 
   // The page 列印 prints now, as a text page.
@@ -54,8 +42,9 @@ class RecordPrintout : public ::testing::Test {
     return linesOf(test::readFile(folder.path() / "page.txt"));
   }
 
-  test::RecordingUi ui;
-  Program program{ui};
+  test::OpenedFixture set;
+  Program& program = set.program;
+  test::RecordingUi& ui = set.ui;
 };
 
 TEST_F(RecordPrintout, BeforeAnySearchEveryCallIsInPageOrderWithOnlyTheDataDateFilled) {
@@ -171,26 +160,10 @@ TEST_F(RecordPrintout, AllotmentTypeMovesToTheNextLineOnlyWhenTheNameReachesPast
   EXPECT_EQ(page[5], "　　　　　　　　資料日期 : 20150115");
 }
 
-// Everything the window shows and keeps, to see that a failed print changed nothing.
-std::vector<std::u16string> windowState(const QueryWindow& w) {
-  std::vector<std::u16string> state = {
-      w.comb_1.text,   w.tx_i_01.text, w.tx_o_01.text, w.tx_o_19.text,   w.tx_o_23.text,
-      w.tx_o_02.text,  w.tx_o_03.text, w.tx_o_04.text, w.tx_o_04_x.text, w.tx_o_05.text,
-      w.tx_o_18.text,  w.tx_o_11.text, w.tx_o_12.text, w.tx_o_09.text,   w.tx_o_24.text,
-      w.tx_o_pnt.text, w.m_SearchKey,  w.m_IdxdRec,    w.m_DataRec};
-  for (int v :
-       {int(w.cmd_1.enabled), int(w.cmd_2.enabled), int(w.cmd_3.enabled), int(w.cmd_4.enabled),
-        int(w.cmd_5.enabled), int(w.cmd_6.enabled), int(w.m_SearchKind), int(w.m_SearchKeyLen),
-        int(w.m_SearchRecNo), int(w.m_NextRecNo), int(w.m_DataRecNo), int(w.m_HistFirst),
-        int(w.m_HistPos), int(w.m_HistLast)})
-    state.push_back(fromUtf8(std::to_string(v)));
-  return state;
-}
-
 TEST_F(RecordPrintout, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
   search(u"依 統一編號", u"B1200003");
   window().cmd_2_Click();
-  const std::vector<std::u16string> before = windowState(window());
+  const std::string before = test::describe(window());
   ASSERT_TRUE(ui.messages.empty());
 
   // The printer refuses at the start, in the middle of the page, and at the end of the document.
@@ -206,14 +179,14 @@ TEST_F(RecordPrintout, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
     EXPECT_EQ(ui.messages[0].text, u"MSG_1_09:列印失敗 !\r\n印表機離線");
     EXPECT_EQ(ui.messages[0].caption, u"KV884");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(windowState(window()), before);
+    EXPECT_EQ(test::describe(window()), before);
     ui.messages.clear();
   }
 }
 
 TEST_F(RecordPrintout, TextPageThatCannotBeWrittenIsAPrinterFailure) {
   search(u"依 統一編號", u"B1200003");
-  const std::vector<std::u16string> before = windowState(window());
+  const std::string before = test::describe(window());
   test::TempFolder folder;
   TextPrintSurface surface(folder.path() / "missing-folder" / "page.txt");
   program.printer = &surface;
@@ -221,7 +194,7 @@ TEST_F(RecordPrintout, TextPageThatCannotBeWrittenIsAPrinterFailure) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text.rfind(u"MSG_1_09:列印失敗 !\r\n", 0), 0u);
   EXPECT_GT(ui.messages[0].text.size(), std::u16string(u"MSG_1_09:列印失敗 !\r\n").size());
-  EXPECT_EQ(windowState(window()), before);
+  EXPECT_EQ(test::describe(window()), before);
 }
 
 }  // namespace

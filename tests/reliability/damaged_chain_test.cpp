@@ -28,9 +28,6 @@ const ChainOrder kOrders[] = {
     {4, 2, "000023", u"譚華玲"},
 };
 
-const std::u16string kWalkMiss[5] = {u"", u"MSG_1_04:無符合資料 !", u"MSG_1_05:無符合資料 !",
-                                     u"MSG_1_06:無符合資料 !", u"MSG_1_07:無符合資料 !"};
-
 struct CycleCase {
   ChainOrder order;
   bool wholeChain;  // false: the last record leads to itself
@@ -57,10 +54,6 @@ std::u16string keyBeyondLast(const DamagedSet& set, const ChainOrder& order) {
   return order.lastKey + u" ";
 }
 
-void PrintTo(const CycleCase& c, std::ostream* os) {
-  *os << kCliKindOf[c.order.kind] << (c.wholeChain ? " back to first" : " to itself");
-}
-
 class ChainCycle : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(ChainCycle, SearchWalkEndsWithTheOrdersMessage) {
@@ -69,20 +62,19 @@ TEST_P(ChainCycle, SearchWalkEndsWithTheOrdersMessage) {
   makeCycle(set, c);
   const std::u16string key = keyBeyondLast(set, c.order);
 
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
+  ASSERT_TRUE(set.open());
   int64_t detailReads = 0;
-  s.program.files.setReadObserver([&](int fileNo, int64_t) {
+  set.program.files.setReadObserver([&](int fileNo, int64_t) {
     if (fileNo == kDetailIndexFile) ++detailReads;
   });
-  s.search(c.order.kind, key);
-  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kWalkMiss[c.order.kind]});
+  set.search(c.order.kind, key);
+  EXPECT_EQ(set.ui.takeTexts(), Texts{kWalkMiss[c.order.kind]});
   EXPECT_LE(detailReads, 30);
-  EXPECT_FALSE(s.window().cmd_2.enabled);
-  EXPECT_EQ(s.window().m_HistLast, 0);
+  EXPECT_FALSE(set.window().cmd_2.enabled);
+  EXPECT_EQ(set.window().m_HistLast, 0);
 
-  QueryRun run =
-      runQuery({set.folder().string(), "--by", kCliKindOf[c.order.kind], toUtf8(key)}, 30);
+  CommandResult run =
+      runQuery({set.folder().string(), "--by", kCliKindOf[c.order.kind], toUtf8(key)}, "", 30);
   EXPECT_EQ(run.status, 1) << "124 means the walk did not end";
   EXPECT_EQ(run.err, stderrOf(kWalkMiss[c.order.kind]));
 }
@@ -94,19 +86,18 @@ TEST_P(ChainCycle, NextFollowsTheCycleOneBoundedStepAPress) {
   // The last holder for a cycle of length 1, the whole order for a cycle through the chain.
   const std::u16string key = c.wholeChain ? u"" : c.order.lastKey;
 
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  s.search(c.order.kind, key);
-  ASSERT_TRUE(s.ui.takeTexts().empty());
+  ASSERT_TRUE(set.open());
+  set.search(c.order.kind, key);
+  ASSERT_TRUE(set.ui.takeTexts().empty());
   for (int press = 0; press < 40; ++press) {
-    ASSERT_TRUE(s.window().cmd_2.enabled) << "press " << press;
-    s.window().cmd_2_Click();
+    ASSERT_TRUE(set.window().cmd_2.enabled) << "press " << press;
+    set.window().cmd_2_Click();
   }
-  EXPECT_TRUE(s.ui.takeTexts().empty());
-  EXPECT_EQ(s.window().tx_o_pnt.text, u"0001 0041 0041 ");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_EQ(set.window().tx_o_pnt.text, u"0001 0041 0041 ");
 
-  QueryRun run =
-      runQuery({set.folder().string(), "--by", kCliKindOf[c.order.kind], toUtf8(key)}, 30);
+  CommandResult run =
+      runQuery({set.folder().string(), "--by", kCliKindOf[c.order.kind], toUtf8(key)}, "", 30);
   EXPECT_EQ(run.status, 0) << "124 means kv884-query did not stop";
   EXPECT_EQ(lineCount(run.out), 30u);
 }
@@ -120,12 +111,11 @@ std::vector<CycleCase> cycleCases() {
   return cases;
 }
 
-std::string cycleName(const ::testing::TestParamInfo<CycleCase>& info) {
-  return std::string(kCliKindOf[info.param.order.kind]) +
-         (info.param.wholeChain ? "_back_to_first" : "_to_itself");
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryOrder, ChainCycle, ::testing::ValuesIn(cycleCases()), cycleName);
+INSTANTIATE_TEST_SUITE_P(EveryOrder, ChainCycle, ::testing::ValuesIn(cycleCases()),
+                         [](const auto& info) {
+                           return std::string(kCliKindOf[info.param.order.kind]) +
+                                  (info.param.wholeChain ? "_back_to_first" : "_to_itself");
+                         });
 
 }  // namespace
 }  // namespace kv884::test

@@ -27,9 +27,6 @@ struct SearchCase {
 
 const std::u16string kMiss123 = u"MSG_1_02:無符合資料 !";
 const std::u16string kMissName = u"MSG_1_03:無符合資料 !";
-const std::u16string kWalkMiss[5] = {u"", u"MSG_1_04:無符合資料 !", u"MSG_1_05:無符合資料 !",
-                                     u"MSG_1_06:無符合資料 !", u"MSG_1_07:無符合資料 !"};
-
 std::string blankPage(bool names) {
   // 100 unused entries: blank keys (ideographic spaces for names) and "000000".
   std::string entry = names ? std::string("\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40")
@@ -113,10 +110,6 @@ const SearchCase kSearchCases[] = {
      1, u"1", u"", u"13491643  "},
 };
 
-void PrintTo(const SearchCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class DamagedIndexSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
@@ -124,30 +117,31 @@ TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
   DamagedSet set;
   c.damage(set);
 
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open()) << toUtf8(s.ui.messages.empty() ? u"" : s.ui.messages.front().text);
-  s.program.files.setReadObserver([&, reads = int64_t{0}](int fileNo, int64_t) mutable {
-    if (fileNo == kDetailIndexFile && ++reads > s.program.files.recordCount(kDetailIndexFile) + 1)
+  ASSERT_TRUE(set.open()) << toUtf8(set.ui.messages.empty() ? u"" : set.ui.messages.front().text);
+  set.program.files.setReadObserver([&, reads = int64_t{0}](int fileNo, int64_t) mutable {
+    if (fileNo == kDetailIndexFile && ++reads > set.program.files.recordCount(kDetailIndexFile) + 1)
       FAIL() << "a walk read more detail records than the file holds";
   });
-  const WindowState before(s.window());
-  s.search(c.kind, c.key);
-  QueryWindow& w = s.window();
+  QueryWindow& w = set.window();
+  auto boxes = [&] {  // the boxes after comb_1 and tx_i_01
+    const std::string d = describe(w);
+    return d.substr(d.find("tx_o_01="), d.find("cmd_1") - d.find("tx_o_01="));
+  };
+  const std::string before = boxes();
+  set.search(c.kind, c.key);
   if (!c.message.empty()) {
-    EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{c.message});
+    EXPECT_EQ(set.ui.takeTexts(), Texts{c.message});
     EXPECT_FALSE(w.cmd_2.enabled);
-    // Nothing on display changes (the boxes after comb_1 and tx_i_01) and the ring stays empty.
-    const WindowState after(w);
-    EXPECT_TRUE(std::equal(after.texts.begin() + 2, after.texts.end(), before.texts.begin() + 2));
+    EXPECT_EQ(boxes(), before);  // nothing on display changes and the ring stays empty
     EXPECT_EQ(w.m_HistLast, 0);
   } else {
-    EXPECT_TRUE(s.ui.takeTexts().empty());
+    EXPECT_TRUE(set.ui.takeTexts().empty());
     EXPECT_EQ(w.tx_o_04.text, c.idShown);
     EXPECT_EQ(w.tx_o_pnt.text, u"0001 0001 0001 ");
   }
-  EXPECT_EQ(s.program.files.openNumbers(), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(set.program.files.openNumbers(), (std::vector<int>{1, 2, 3}));
 
-  QueryRun run = runQuery(
+  CommandResult run = runQuery(
       {set.folder().string(), "--by", kCliKindOf[c.kind], toUtf8(c.key), "--json", "--limit", "1"});
   if (!c.message.empty()) {
     EXPECT_EQ(run.status, 1);
@@ -161,9 +155,7 @@ TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DamagedIndexSearch, ::testing::ValuesIn(kSearchCases),
-                         [](const ::testing::TestParamInfo<SearchCase>& info) {
-                           return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The read-ahead after a match treats a successor it cannot read like 999999: 次筆 is withdrawn.
 // 980000 begins the 帳號 of records 30 (98000003332) and 27 (98000070001), which follow each other.
@@ -173,24 +165,19 @@ struct ReadAheadCase {
   bool nextOffered;
 };
 
-void PrintTo(const ReadAheadCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class DamagedReadAhead : public ::testing::TestWithParam<ReadAheadCase> {};
 
 TEST_P(DamagedReadAhead, OffersNextOnlyForARecordItCanRead) {
   const ReadAheadCase& c = GetParam();
   DamagedSet set;
   set.setDetailField(30, 50, c.successor);
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  s.search(2, u"980000");
-  EXPECT_TRUE(s.ui.takeTexts().empty());
-  EXPECT_EQ(s.window().tx_o_05.text, u"98000003332");
-  EXPECT_EQ(s.window().cmd_2.enabled, c.nextOffered);
+  ASSERT_TRUE(set.open());
+  set.search(2, u"980000");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_EQ(set.window().tx_o_05.text, u"98000003332");
+  EXPECT_EQ(set.window().cmd_2.enabled, c.nextOffered);
 
-  QueryRun run = runQuery({set.folder().string(), "--by", "account", "980000"});
+  CommandResult run = runQuery({set.folder().string(), "--by", "account", "980000"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(lineCount(run.out), c.nextOffered ? 2u : 1u) << run.out;
 }
@@ -202,9 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Successors, DamagedReadAhead,
                                            ReadAheadCase{"letters", "NONE  ", false},
                                            ReadAheadCase{"blanks", "      ", false},
                                            ReadAheadCase{"blanks_inside_digits", "  0027", true}),
-                         [](const ::testing::TestParamInfo<ReadAheadCase>& info) {
-                           return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Index files cut short or grown by a few bytes: a partly present last record reads as far as it
 // goes, padded with blanks; a length that is no multiple of the record length is accepted.
@@ -212,22 +197,21 @@ TEST(DamagedIndexLength, PartialLastDetailRecordReadsItsPresentFieldsAndBlanks) 
   DamagedSet set;
   // Record 30 (J240326344, 帳號 98000003332) keeps its keys, DataRecNo (11) and 統一編號 successor
   // (23); its other successors, collateral fields and name are cut off.
-  DamagedSet::resize(set.detailIndex(), 29 * 153 + 55);
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  s.search(1, u"J240326344");
-  EXPECT_TRUE(s.ui.takeTexts().empty());
-  QueryWindow& w = s.window();
+  fs::resize_file(set.detailIndex(), 29 * 153 + 55);
+  ASSERT_TRUE(set.open());
+  set.search(1, u"J240326344");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
+  QueryWindow& w = set.window();
   EXPECT_EQ(w.tx_o_04.text, u"J240326344");
   EXPECT_EQ(w.tx_o_03.text, std::u16string(19, u' '));
   EXPECT_EQ(w.tx_o_11.text, u"0.00");
   EXPECT_EQ(w.tx_o_12.text, u"0");
   // 帳號 order: the cut successor reads as no record, so 次筆 is not offered.
-  s.search(2, u"980000");
-  EXPECT_TRUE(s.ui.takeTexts().empty());
+  set.search(2, u"980000");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
   EXPECT_EQ(w.tx_o_05.text, u"98000003332");
   EXPECT_FALSE(w.cmd_2.enabled);
-  QueryRun run = runQuery({set.folder().string(), "--by", "account", "980000"});
+  CommandResult run = runQuery({set.folder().string(), "--by", "account", "980000"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(lineCount(run.out), 1u);
 }
@@ -236,13 +220,12 @@ TEST(DamagedIndexLength, GrownIndexFilesStillSearch) {
   DamagedSet set;
   DamagedSet::patchAt(set.keyIndex(), fs::file_size(set.keyIndex()), "1234567");
   DamagedSet::patchAt(set.detailIndex(), fs::file_size(set.detailIndex()), "B1");
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  EXPECT_EQ(s.program.files.recordCount(kDetailIndexFile), 31);
-  s.search(1, u"B120000301");
-  EXPECT_TRUE(s.ui.takeTexts().empty());
-  EXPECT_EQ(s.window().tx_o_04.text, u"B120000301");
-  QueryRun run = runQuery({set.folder().string(), "--by", "account"});
+  ASSERT_TRUE(set.open());
+  EXPECT_EQ(set.program.files.recordCount(kDetailIndexFile), 31);
+  set.search(1, u"B120000301");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_EQ(set.window().tx_o_04.text, u"B120000301");
+  CommandResult run = runQuery({set.folder().string(), "--by", "account"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(lineCount(run.out), 30u);
 }
@@ -250,17 +233,16 @@ TEST(DamagedIndexLength, GrownIndexFilesStillSearch) {
 TEST(DamagedIndexLength, PartialLastLeafPageReadsAsUnusedEntries) {
   DamagedSet set;
   // Leaf page 24, the 中文戶名 page of the names up to 張美玲, keeps one byte (a lead byte).
-  DamagedSet::resize(set.keyIndex(), 23 * 1800 + 1);
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  s.search(4, u"張美玲");
-  EXPECT_EQ(s.ui.takeTexts(), std::vector<std::u16string>{kWalkMiss[4]});
-  EXPECT_EQ(s.window().m_HistLast, 0);
-  QueryRun miss = runQuery({set.folder().string(), "--by", "name", "張美玲"});
+  fs::resize_file(set.keyIndex(), 23 * 1800 + 1);
+  ASSERT_TRUE(set.open());
+  set.search(4, u"張美玲");
+  EXPECT_EQ(set.ui.takeTexts(), Texts{kWalkMiss[4]});
+  EXPECT_EQ(set.window().m_HistLast, 0);
+  CommandResult miss = runQuery({set.folder().string(), "--by", "name", "張美玲"});
   EXPECT_EQ(miss.status, 1);
   EXPECT_EQ(miss.err, stderrOf(kWalkMiss[4]));
   // From the first name the walk follows the detail records and still meets every holder.
-  QueryRun all = runQuery({set.folder().string(), "--by", "name"});
+  CommandResult all = runQuery({set.folder().string(), "--by", "name"});
   EXPECT_EQ(all.status, 0);
   EXPECT_EQ(lineCount(all.out), 30u);
 }

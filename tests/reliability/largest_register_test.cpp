@@ -19,20 +19,20 @@ class LargestRegister : public ::testing::Test {
     // the screen tells it from the original.
     std::string holder = DamagedSet::readRange(set.holderData(), 13 * 122, 122);
     holder.replace(80, 10, "9999999999");
-    DamagedSet::resize(set.holderData(), kLast * 122);
+    fs::resize_file(set.holderData(), kLast * 122);
     DamagedSet::patchAt(set.holderData(), (kLast - 1) * 122, holder);
 
     // Detail record 999999: B120000301's detail record (1), naming data record 999999; its
     // 統一編號 successor stays 6 (B120000302).
     std::string detail = DamagedSet::readRange(set.detailIndex(), 0, 153);
-    DamagedSet::resize(set.detailIndex(), kLast * 153);
+    fs::resize_file(set.detailIndex(), kLast * 153);
     DamagedSet::patchAt(set.detailIndex(), (kLast - 1) * 153, detail);
     set.setDetailField(kLast, kDataRecNoAt, "999999");
 
     // Key page 999999: the 統一編號 leaf page 6 with every entry naming detail record 999999, and
     // root page 1's second entry (C117756123) naming it.
     std::string leaf = DamagedSet::readRange(set.keyIndex(), 5 * 1800, 1800);
-    DamagedSet::resize(set.keyIndex(), kLast * 1800);
+    fs::resize_file(set.keyIndex(), kLast * 1800);
     DamagedSet::patchAt(set.keyIndex(), (kLast - 1) * 1800, leaf);
     for (int entry = 1; entry <= 100; ++entry)
       set.setEntryNumber(static_cast<int>(kLast), entry, "999999");
@@ -43,14 +43,13 @@ class LargestRegister : public ::testing::Test {
 };
 
 TEST_F(LargestRegister, SearchReadsTheLastRecordOfEveryFile) {
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  EXPECT_EQ(s.program.files.recordCount(kHolderDataFile), kLast);
-  EXPECT_EQ(s.program.files.recordCount(kDetailIndexFile), kLast);
-  EXPECT_EQ(s.program.files.recordCount(kKeyIndexFile), kLast);
-  s.search(1, u"B12000030");
-  EXPECT_TRUE(s.ui.takeTexts().empty());
-  QueryWindow& w = s.window();
+  ASSERT_TRUE(set.open());
+  EXPECT_EQ(set.program.files.recordCount(kHolderDataFile), kLast);
+  EXPECT_EQ(set.program.files.recordCount(kDetailIndexFile), kLast);
+  EXPECT_EQ(set.program.files.recordCount(kKeyIndexFile), kLast);
+  set.search(1, u"B12000030");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
+  QueryWindow& w = set.window();
   EXPECT_EQ(w.m_HistIdxd[1], kLast);
   EXPECT_EQ(w.m_HistData[1], kLast);
   EXPECT_EQ(w.tx_o_04.text, u"B120000301");
@@ -59,14 +58,14 @@ TEST_F(LargestRegister, SearchReadsTheLastRecordOfEveryFile) {
   // 次筆 goes on from record 999999 into the chain.
   ASSERT_TRUE(w.cmd_2.enabled);
   w.cmd_2_Click();
-  EXPECT_TRUE(s.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeTexts().empty());
   EXPECT_EQ(w.tx_o_04.text, u"B120000302");
   // Paging reads record 999999 of both files again.
   w.cmd_5_Click();
-  EXPECT_TRUE(s.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeTexts().empty());
   EXPECT_EQ(w.tx_o_02.text, u"9999999999");
 
-  QueryRun run = runQuery({set.folder().string(), "--by", "id", "B12000030", "--json"});
+  CommandResult run = runQuery({set.folder().string(), "--by", "id", "B12000030", "--json"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(lineCount(run.out), 3u);
   EXPECT_NE(run.out.find("\"holder_no\": \"9999999999\""), std::string::npos);
@@ -74,8 +73,8 @@ TEST_F(LargestRegister, SearchReadsTheLastRecordOfEveryFile) {
 
 TEST_F(LargestRegister, DataRecNoOfTheLastRecordPlusNothingMoreIsAddressable) {
   // A data set one record short: data record 999999 is beyond the file.
-  DamagedSet::resize(set.holderData(), (kLast - 1) * 122);
-  QueryRun run = runQuery({set.folder().string(), "--by", "id", "B12000030"});
+  fs::resize_file(set.holderData(), (kLast - 1) * 122);
+  CommandResult run = runQuery({set.folder().string(), "--by", "id", "B12000030"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "MSG_1_08:資料讀取錯誤 !\n63\n錯誤的記錄編號\n");
 }
@@ -88,13 +87,12 @@ TEST_F(LargestRegister, SuccessorPastThe32BitRangeIsBeyondTheFileNotAWrappedNumb
   DamagedSet::patchAt(set.detailIndex(), (32704 - 1) * 153, other);
   set.setDetailField(kLast, successorAt(1), "4295e6");
 
-  Session s(set.folderText());
-  ASSERT_TRUE(s.open());
-  s.search(1, u"B12000030");
-  EXPECT_TRUE(s.ui.takeTexts().empty());
-  EXPECT_EQ(s.window().tx_o_02.text, u"9999999999");
-  EXPECT_FALSE(s.window().cmd_2.enabled);
-  QueryRun run = runQuery({set.folder().string(), "--by", "id", "B12000030"});
+  ASSERT_TRUE(set.open());
+  set.search(1, u"B12000030");
+  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_EQ(set.window().tx_o_02.text, u"9999999999");
+  EXPECT_FALSE(set.window().cmd_2.enabled);
+  CommandResult run = runQuery({set.folder().string(), "--by", "id", "B12000030"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(lineCount(run.out), 1u);
 }

@@ -5,29 +5,16 @@
 
 #include <filesystem>
 
-#include "platform/utf.hpp"
-#include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
-#include "support/recording_ui.hpp"
-#include "support/temp_folder.hpp"
+#include "support/query_fixture.hpp"
 
 namespace kv884::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CountReport : public ::testing::Test {
- protected:
-  CountReport() : program(ui) {
-    set = copyFixture("basic", temp.path());
-    program.frm_0.tx_i_01.text = fromUtf8(set.string());
-  }
+struct CountReport : ::testing::Test, OpenedFixture {
   fs::path report() const { return set / "ntr" / "7701.ptr"; }
-
-  TempFolder temp;
-  fs::path set;
-  RecordingUi ui;
-  Program program;
 };
 
 TEST_F(CountReport, ShowsEachLineIndentedAfterALineBreak) {
@@ -79,7 +66,7 @@ TEST_F(CountReport, DescriptorFailureShowsOnlyItsOwnMessageAndNoWindow) {
 }
 
 TEST_F(CountReport, DoesNotTouchTheDataFilesOfAnOpenSet) {
-  program.frm_0.cmd_1_Click();
+  ASSERT_TRUE(open());
   program.frm_0.cmd_5_Click();
   EXPECT_EQ(program.files.openNumbers(), (std::vector<int>{1, 2, 3}));
   EXPECT_NE(program.queryWindow(), nullptr);

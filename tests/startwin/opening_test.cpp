@@ -5,32 +5,15 @@
 
 #include <filesystem>
 
-#include "platform/utf.hpp"
-#include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
-#include "support/recording_ui.hpp"
-#include "support/temp_folder.hpp"
+#include "support/query_fixture.hpp"
 
 namespace kv884::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class Opening : public ::testing::Test {
- protected:
-  Opening() : program(ui) { set = copyFixture("basic", temp.path()); }
-
-  void open() {
-    program.frm_0.tx_i_01.text = fromPath(set);
-    program.frm_0.cmd_1_Click();
-  }
+struct Opening : ::testing::Test, OpenedFixture {
   static std::u16string fromPath(const fs::path& p) { return fromUtf8(p.string()); }
-  std::u16string path(const std::string& relative) { return fromPath(set) + fromUtf8(relative); }
-
-  TempFolder temp;
-  fs::path set;
-  RecordingUi ui;
-  Program program;
 };
 
 TEST_F(Opening, SucceedsWithThreeFilesOpenAndTheQueryWindowLoaded) {
@@ -78,9 +61,8 @@ TEST_F(Opening, QueryWindowCloseGivesTheOpenButtonBackAndAFreshWindowNextTime) {
 
 TEST_F(Opening, FolderTextEndingInASeparatorOpens) {
   program.frm_0.tx_i_01.text = fromPath(set) + u"\\";
-  program.frm_0.cmd_1_Click();
+  EXPECT_TRUE(open());
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_NE(program.queryWindow(), nullptr);
 }
 
 TEST_F(Opening, EndingTheProgramClosesEveryFileWithoutAMessage) {

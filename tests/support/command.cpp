@@ -2,9 +2,10 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
+#include "platform/utf.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
@@ -16,13 +17,14 @@ std::string shellQuote(const std::string& text) {
 }
 
 CommandResult runCommand(const std::string& commandLine, const std::string& input,
-                         int timeoutSeconds) {
+                         int timeoutSeconds, const std::filesystem::path& workingFolder) {
   TempFolder scratch;
   auto in = scratch.path() / "in", out = scratch.path() / "out", err = scratch.path() / "err";
   writeFile(in, input);
-  std::string full = "timeout " + std::to_string(timeoutSeconds) + " " + commandLine + " <" +
-                     shellQuote(in.string()) + " >" + shellQuote(out.string()) + " 2>" +
-                     shellQuote(err.string());
+  std::string full =
+      (workingFolder.empty() ? "" : "cd " + shellQuote(workingFolder.string()) + " && ") +
+      "timeout -k 5 " + std::to_string(timeoutSeconds) + " " + commandLine + " <" +
+      shellQuote(in.string()) + " >" + shellQuote(out.string()) + " 2>" + shellQuote(err.string());
   int raw = std::system(full.c_str());
   CommandResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -31,8 +33,25 @@ CommandResult runCommand(const std::string& commandLine, const std::string& inpu
   return result;
 }
 
+CommandResult runQuery(const std::vector<std::string>& arguments, const std::string& input,
+                       int timeoutSeconds) {
+  std::string line = shellQuote(queryBinary());
+  for (const std::string& a : arguments) line += " " + shellQuote(a);
+  return runCommand(line, input, timeoutSeconds);
+}
+
 std::string queryBinary() {
   return KV884_QUERY_BIN;
+}
+
+std::string stderrOf(const std::u16string& message) {
+  std::string text = toUtf8(message);
+  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
+  return text + "\n";
+}
+
+size_t lineCount(const std::string& text) {
+  return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 }  // namespace kv884::test

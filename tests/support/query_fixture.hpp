@@ -1,8 +1,7 @@
 #pragma once
-// A writable copy of a shared fixture, opened through the start window, with the query window
-// at hand; and byte-level edits of its detail records for damaged variants.
+// A writable copy of a shared fixture with the program over it, opened through the start window
+// and searched through the query window.
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -11,34 +10,40 @@
 #include "startwin/program.hpp"
 #include "support/recording_ui.hpp"
 #include "support/temp_folder.hpp"
+#include "support/window_snapshot.hpp"
 
 namespace kv884::test {
 
+inline const std::u16string kCaptionOf[5] = {u"", u"依 統一編號", u"依 帳號", u"依 戶號",
+                                             u"依 中文戶名"};
+
 class OpenedFixture {
  public:
-  explicit OpenedFixture(const std::string& name = "basic");
+  explicit OpenedFixture(const std::string& name = "basic") : program(ui) {
+    set = copyFixture(name, temp.path());
+    program.frm_0.tx_i_01.text = folderText();
+  }
 
-  // Opens the set; the query window must load.
-  QueryWindow& open();
+  // Presses the open button; true when the query window loaded.
+  bool open() {
+    program.frm_0.cmd_1_Click();
+    return program.queryWindow() != nullptr;
+  }
   QueryWindow& window() { return *program.queryWindow(); }
+  std::u16string folderText() const { return fromUtf8(set.string()); }
 
-  // Types a key for a kind caption and presses 查詢.
-  void search(const std::u16string& caption, const std::u16string& key);
-
-  std::filesystem::path file(const std::string& relative) const { return set / relative; }
+  // Sets the kind caption (or kind 1 to 4) and the key, and presses 查詢.
+  void search(const std::u16string& caption, const std::u16string& key) {
+    window().comb_1.text = caption;
+    window().tx_i_01.text = key;
+    window().cmd_1_Click();
+  }
+  void search(int kind, const std::u16string& key) { search(kCaptionOf[kind], key); }
 
   TempFolder temp;
   std::filesystem::path set;
   RecordingUi ui;
   Program program;
 };
-
-// Overwrites the characters of a detail record from 1-based character position `position`
-// (the record's double-byte characters taken into account) with ASCII `text`.
-void patchDetailRecord(const std::filesystem::path& detailFile, int64_t recNo, int position,
-                       const std::string& text);
-
-// Everything the query window shows and holds, as one comparable text.
-std::string describe(const QueryWindow& w);
 
 }  // namespace kv884::test

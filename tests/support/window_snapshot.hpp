@@ -1,0 +1,52 @@
+#pragma once
+// Everything the query window shows and holds, as one comparable text: every box with its text
+// and state, every button, every window-level value and the occupied ring slots. Header only, so
+// the fuzz targets can use it without the test support library.
+
+#include <string>
+#include <utility>
+
+#include "platform/utf.hpp"
+#include "querywin/query_window.hpp"
+
+namespace kv884::test {
+
+inline std::string describe(const QueryWindow& w) {
+  std::string d = "comb_1=" + toUtf8(w.comb_1.text) + "\n";
+  for (auto [name, b] : {std::pair{"tx_i_01", &w.tx_i_01},
+                         {"tx_o_01", &w.tx_o_01},
+                         {"tx_o_19", &w.tx_o_19},
+                         {"tx_o_23", &w.tx_o_23},
+                         {"tx_o_02", &w.tx_o_02},
+                         {"tx_o_03", &w.tx_o_03},
+                         {"tx_o_04", &w.tx_o_04},
+                         {"tx_o_04_x", &w.tx_o_04_x},
+                         {"tx_o_05", &w.tx_o_05},
+                         {"tx_o_18", &w.tx_o_18},
+                         {"tx_o_11", &w.tx_o_11},
+                         {"tx_o_12", &w.tx_o_12},
+                         {"tx_o_09", &w.tx_o_09},
+                         {"tx_o_24", &w.tx_o_24},
+                         {"tx_o_pnt", &w.tx_o_pnt}})
+    d += std::string(name) + "=" + toUtf8(b->text) + (b->enabled ? "" : "(disabled)") + "\n";
+  for (auto [name, b] : {std::pair{"cmd_1", &w.cmd_1},
+                         {"cmd_2", &w.cmd_2},
+                         {"cmd_3", &w.cmd_3},
+                         {"cmd_4", &w.cmd_4},
+                         {"cmd_5", &w.cmd_5},
+                         {"cmd_6", &w.cmd_6}})
+    d += std::string(name) + (b->enabled ? " on\n" : " off\n");
+  d += "kind=" + std::to_string(w.m_SearchKind) + " key=" + toUtf8(w.m_SearchKey) +
+       " len=" + std::to_string(w.m_SearchKeyLen) + " idxd=" + toUtf8(w.m_IdxdRec) +
+       " search=" + std::to_string(w.m_SearchRecNo) + " next=" + std::to_string(w.m_NextRecNo) +
+       " data=" + std::to_string(w.m_DataRecNo) + " rec=" + toUtf8(w.m_DataRec) + "\n";
+  d += "ring " + std::to_string(w.m_HistFirst) + "/" + std::to_string(w.m_HistPos) + "/" +
+       std::to_string(w.m_HistLast) + ":";
+  for (int slot = 0; slot <= kRingSlots; ++slot)
+    if (w.m_HistIdxd[slot] || w.m_HistData[slot])
+      d += " " + std::to_string(slot) + "=" + std::to_string(w.m_HistIdxd[slot]) + "," +
+           std::to_string(w.m_HistData[slot]);
+  return d;
+}
+
+}  // namespace kv884::test
