@@ -19,13 +19,17 @@ class DamageTest : public ::testing::Test {
   DamageTest() : set_(copyFixture("basic", temp_.path())), edit_(set_, "7701") {}
 
   CheckReport check() { return checkFolder(set_); }
+  // The one shown problem of a class and kind (an empty one, and a failure, when not one).
+  static Problem only(const CheckReport& report, ProblemClass problemClass, int kind) {
+    std::vector<Problem> problems = shown(report, problemClass, kind);
+    EXPECT_EQ(problems.size(), 1u) << static_cast<int>(problemClass) << "/" << kind;
+    return problems.size() == 1 ? problems[0] : Problem{problemClass, kind, {}, {}, 0, 0, {}};
+  }
 
   TempFolder temp_;
   std::filesystem::path set_;
   DataSetEditor edit_;
 };
-
-// --- chains ---
 
 TEST_F(DamageTest, CycleIsReportedWithTheRecordThatClosesItAndTheRestAsUnreachable) {
   Records chain = edit_.chain(1);
@@ -33,9 +37,7 @@ TEST_F(DamageTest, CycleIsReportedWithTheRecordThatClosesItAndTheRestAsUnreachab
   edit_.setSuccessor(1, chain[10], chain[5]);
 
   CheckReport report = check();
-  std::vector<Problem> cycles = shown(report, ProblemClass::Cycle, 1);
-  ASSERT_EQ(cycles.size(), 1u);
-  EXPECT_EQ(cycles[0].detailRecords, (Records{chain[10], chain[5]}));
+  EXPECT_EQ(only(report, ProblemClass::Cycle, 1).detailRecords, (Records{chain[10], chain[5]}));
   EXPECT_EQ(report.problems.count(ProblemClass::Unreachable, 1), 19u);
   EXPECT_EQ(shown(report, ProblemClass::Unreachable, 1).size(), 19u);
   EXPECT_EQ(report.kinds[0].chainLength, 11);
@@ -48,10 +50,8 @@ TEST_F(DamageTest, SuccessorBeyondTheFileOrWithoutDigitsIsOutOfRange) {
   edit_.setDetailField(holderNo[7], keyKind(3).successorPosition, u"      ");
 
   CheckReport report = check();
-  ASSERT_EQ(shown(report, ProblemClass::SuccessorRange, 2).size(), 1u);
-  EXPECT_EQ(shown(report, ProblemClass::SuccessorRange, 2)[0].detailRecords, Records{account[3]});
-  ASSERT_EQ(shown(report, ProblemClass::SuccessorRange, 3).size(), 1u);
-  EXPECT_EQ(shown(report, ProblemClass::SuccessorRange, 3)[0].detailRecords, Records{holderNo[7]});
+  EXPECT_EQ(only(report, ProblemClass::SuccessorRange, 2).detailRecords, Records{account[3]});
+  EXPECT_EQ(only(report, ProblemClass::SuccessorRange, 3).detailRecords, Records{holderNo[7]});
   EXPECT_EQ(report.problems.count(ProblemClass::Unreachable, 2), 26u);
 }
 
@@ -60,9 +60,7 @@ TEST_F(DamageTest, RecordSkippedByTheChainIsUnreachable) {
   edit_.setSuccessor(3, chain[12], chain[14]);
 
   CheckReport report = check();
-  std::vector<Problem> lost = shown(report, ProblemClass::Unreachable, 3);
-  ASSERT_EQ(lost.size(), 1u);
-  EXPECT_EQ(lost[0].detailRecords, Records{chain[13]});
+  EXPECT_EQ(only(report, ProblemClass::Unreachable, 3).detailRecords, Records{chain[13]});
   EXPECT_EQ(report.kinds[2].chainLength, 29);
 }
 
@@ -74,13 +72,10 @@ TEST_F(DamageTest, TwoRecordsSwappedInTheChainAreOutOfOrder) {
   edit_.setSuccessor(2, chain[17], chain[19]);
 
   CheckReport report = check();
-  std::vector<Problem> order = shown(report, ProblemClass::OutOfOrder, 2);
-  ASSERT_EQ(order.size(), 1u);
-  EXPECT_EQ(order[0].detailRecords, (Records{chain[18], chain[17]}));
+  EXPECT_EQ(only(report, ProblemClass::OutOfOrder, 2).detailRecords,
+            (Records{chain[18], chain[17]}));
   EXPECT_EQ(report.problems.count(ProblemClass::Unreachable, 2), 0u);
 }
-
-// --- pages ---
 
 TEST_F(DamageTest, LeafKeyBelowItsRunNamesTheRunsLastRecordAndTheRecordsTheSearchMisses) {
   const KeyKind& account = keyKind(2);
@@ -100,11 +95,10 @@ TEST_F(DamageTest, LeafKeyBelowItsRunNamesTheRunsLastRecordAndTheRecordsTheSearc
   ASSERT_FALSE(run.empty());
 
   CheckReport report = check();
-  std::vector<Problem> keys = shown(report, ProblemClass::PageKey, 2);
-  ASSERT_EQ(keys.size(), 1u);
-  EXPECT_EQ(keys[0].page, leaf);
-  EXPECT_EQ(keys[0].entry, 2);
-  EXPECT_EQ(keys[0].detailRecords, Records{runLast});
+  Problem key = only(report, ProblemClass::PageKey, 2);
+  EXPECT_EQ(key.page, leaf);
+  EXPECT_EQ(key.entry, 2);
+  EXPECT_EQ(key.detailRecords, Records{runLast});
 
   Records missed;
   for (const Problem& p : shown(report, ProblemClass::NotReached, 2))
@@ -139,19 +133,15 @@ TEST_F(DamageTest, LeafEntryNamingTheSecondRecordOfItsRunLeavesTheFirstUnreached
   edit_.setPageField(leaf, (entry - 1) * 18 + 13, DataSetEditor::sixDigits(second));
 
   CheckReport report = check();
-  std::vector<Problem> misses = shown(report, ProblemClass::NotReached, 1);
-  ASSERT_EQ(misses.size(), 1u);
-  EXPECT_EQ(misses[0].detailRecords, (Records{first, second}));
-  EXPECT_EQ(misses[0].page, leaf);
-  EXPECT_EQ(misses[0].entry, entry);
+  Problem miss = only(report, ProblemClass::NotReached, 1);
+  EXPECT_EQ(miss.detailRecords, (Records{first, second}));
+  EXPECT_EQ(miss.page, leaf);
+  EXPECT_EQ(miss.entry, entry);
   // The run before now ends with the record the entry let go.
-  std::vector<Problem> keys = shown(report, ProblemClass::PageKey, 1);
-  ASSERT_EQ(keys.size(), 1u);
-  EXPECT_EQ(keys[0].detailRecords, Records{first});
-  EXPECT_EQ(keys[0].entry, entry - 1);
+  Problem key = only(report, ProblemClass::PageKey, 1);
+  EXPECT_EQ(key.detailRecords, Records{first});
+  EXPECT_EQ(key.entry, entry - 1);
 }
-
-// --- detail records against holder data records ---
 
 TEST_F(DamageTest, DataRecordNumberBeyondTheHolderFileLeavesItsHolderUnindexed) {
   int64_t holder = DetailRecord{edit_.detailText(7)}.dataRecNo();
@@ -174,13 +164,12 @@ TEST_F(DamageTest, KeyThatDiffersFromItsDataRecordNamesBothRecordsAndTheField) {
   edit_.setHolderField(holder, 12, u"Z999999999");  // IdNo
 
   CheckReport report = check();
-  std::vector<Problem> mismatch = shown(report, ProblemClass::KeyMismatch, 0);
-  ASSERT_EQ(mismatch.size(), 1u);
-  EXPECT_EQ(mismatch[0].detailRecords, Records{12});
-  EXPECT_EQ(mismatch[0].holderRecords, Records{holder});
-  EXPECT_NE(mismatch[0].note.find(u"統一編號"), std::u16string::npos);
-  EXPECT_NE(mismatch[0].note.find(u"Z999999999"), std::u16string::npos);
-  EXPECT_EQ(mismatch[0].note.find(u"帳號"), std::u16string::npos);
+  Problem mismatch = only(report, ProblemClass::KeyMismatch, 0);
+  EXPECT_EQ(mismatch.detailRecords, Records{12});
+  EXPECT_EQ(mismatch.holderRecords, Records{holder});
+  EXPECT_NE(mismatch.note.find(u"統一編號"), std::u16string::npos);
+  EXPECT_NE(mismatch.note.find(u"Z999999999"), std::u16string::npos);
+  EXPECT_EQ(mismatch.note.find(u"帳號"), std::u16string::npos);
 }
 
 TEST_F(DamageTest, TruncatedDetailFileIsReportedWithItsLength) {
@@ -192,8 +181,6 @@ TEST_F(DamageTest, TruncatedDetailFileIsReportedWithItsLength) {
   EXPECT_EQ(report.detailFile.length, 29 * 153 + 100);
   EXPECT_EQ(report.detailFile.records, 30);
 }
-
-// --- the name order ---
 
 // A producer that sorted names by their code units instead of the name collation.
 TEST_F(DamageTest, NameChainInCodeUnitOrderIsOutOfOrderUnderTheNameCollation) {

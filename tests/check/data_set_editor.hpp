@@ -111,4 +111,14 @@ inline std::vector<Problem> shown(const CheckReport& report, ProblemClass proble
   return it == report.problems.groups().end() ? std::vector<Problem>{} : it->second.shown;
 }
 
+// Every shown problem as "class/kind: note" lines, for a failure message.
+inline std::string describe(const CheckReport& report) {
+  std::string out;
+  for (const auto& [key, group] : report.problems.groups())
+    for (const Problem& p : group.shown)
+      out += std::to_string(static_cast<int>(key.first)) + "/" + std::to_string(key.second) + ": " +
+             toUtf8(p.note) + "\n";
+  return out;
+}
+
 }  // namespace kv884::test

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "check/data_set_editor.hpp"
 #include "mkset/mkset_command.hpp"
 #include "support/temp_folder.hpp"
 
@@ -54,35 +55,38 @@ TEST(CommandTest, BadUsageExitsWith64) {
   }
 }
 
-TEST(CommandTest, WritesTheFiveFilesOfTheSet) {
+TEST(CommandTest, SyntheticSetChecksSoundWithTheGivenPageSize) {
   TempFolder temp;
-  std::string folder = (temp.path() / "set").string();
-  Outcome r = run({folder, "--synthetic", "50", "--code", "3301", "--name", "示範", "--date", "1"});
+  Outcome r = run({temp.path().string(), "--synthetic", "50", "--code", "3301", "--name", "示範",
+                   "--date", "1", "--runs-per-page", "3"});
   ASSERT_EQ(r.status, 0) << r.err;
-  for (const char* file : {"ntr/3301.sin", "ntr/3301.ptr", "ntridx/3301idxp.sin",
-                           "ntridx/3301idxd.sin", "ntridx/security.txt"})
-    EXPECT_TRUE(std::filesystem::exists(temp.path() / "set" / file)) << file;
-  EXPECT_EQ(std::filesystem::file_size(temp.path() / "set/ntr/3301.sin"), 50u * 122);
+  CheckReport report = test::checkFolder(temp.path());
+  EXPECT_TRUE(report.sound()) << test::describe(report);
+  for (const KindCounts& k : report.kinds) EXPECT_EQ(k.leafPages, 17);  // 50 runs of one
 }
 
-TEST(CommandTest, ARunLengthThatCannotFitFailsWithAMessage) {
-  TempFolder temp;
-  Outcome r = run({temp.path().string(), "--synthetic", "300", "--code", "3301", "--run-length",
-                   "1", "--runs-per-page", "2"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("run length of 1 cannot hold 300 holders"), std::string::npos) << r.err;
-}
-
-TEST(CommandTest, CsvErrorsFailWithTheLine) {
+// A run length that does not fit and bad CSV input fail with a message and write nothing.
+TEST(CommandTest, BuildErrorsExitWith1AndWriteNothing) {
   TempFolder temp;
   test::writeFile(temp.path() / "h.csv", "id_no,holder_name\nA123456789,陳志明\nA1234567890,王\n");
-  Outcome r = run({(temp.path() / "set").string(), "--csv", (temp.path() / "h.csv").string(),
-                   "--code", "3301"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("line 3, column id_no"), std::string::npos) << r.err;
+  std::string set = (temp.path() / "set").string();
+  for (auto [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{set, "--synthetic", "300", "--code", "3301", "--run-length", "1", "--runs-per-page",
+             "2"},
+            "run length of 1 cannot hold 300 holders"},
+           {{set, "--synthetic", "201", "--code", "3301", "--run-length", "1", "--runs-per-page",
+             "2"},
+            "smallest run length that fits is 2"},
+           {{set, "--csv", (temp.path() / "h.csv").string(), "--code", "3301"},
+            "line 3, column id_no"}}) {
+    Outcome r = run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / "set" / "ntr" / "3301.sin")) << message;
+  }
 }
 
-TEST(CommandTest, ReportFileAndDescriptorItemsComeFromOptions) {
+TEST(CommandTest, WritesTheFiveFilesWithReportAndDescriptorItemsFromOptions) {
   TempFolder temp;
   test::writeFile(temp.path() / "r.txt", "ABC\nDEF");
   test::writeFile(temp.path() / "h.csv", "id_no\nA123456789\n");
@@ -90,6 +94,8 @@ TEST(CommandTest, ReportFileAndDescriptorItemsComeFromOptions) {
                    "--code", "3301", "--name", "群星", "--date", "104/01/20", "--decimal-flag", "Y",
                    "--report", (temp.path() / "r.txt").string()});
   ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* file : {"ntr/3301.sin", "ntridx/3301idxp.sin", "ntridx/3301idxd.sin"})
+    EXPECT_TRUE(std::filesystem::exists(temp.path() / "set" / file)) << file;
   EXPECT_EQ(test::readFile(temp.path() / "set/ntr/3301.ptr"), "ABC\r\nDEF");
   EXPECT_EQ(test::readFile(temp.path() / "set/ntridx/security.txt"),
             "\"3301\",\"\xB8s\xACP\",\"104/01/20\",\"Y\"\r\n");

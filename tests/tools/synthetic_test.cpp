@@ -68,10 +68,7 @@ TEST(SyntheticTest, HoldersLookLikeARegister) {
       ++personIds;
     repeatedIds += !ids.insert(std::u16string(id)).second;
     holderNos.insert(std::u16string(h.get(HolderField::HolderNo)));
-    std::u16string_view name = h.get(HolderField::HolderName);
-    if (name.find(u"公司") != name.npos || name.find(u"企業社") != name.npos ||
-        name.find(u"基金會") != name.npos)
-      ++companies;
+    companies += h.get(HolderField::HolderName).find(u"公司") != std::u16string_view::npos;
     EXPECT_TRUE(isDigits(h.get(HolderField::AccountNo)));
     EXPECT_EQ(h.get(HolderField::SecurityCode), u"4401  ");
   }
