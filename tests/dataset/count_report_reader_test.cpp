@@ -25,24 +25,21 @@ Lines readLines(const std::string& bytes) {
   return lines;
 }
 
-TEST(CountReportLines, EmptyFileHasNoLines) {
-  EXPECT_TRUE(readLines("").empty());
-}
-
-TEST(CountReportLines, LastLineIsReadWithOrWithoutItsTerminator) {
-  EXPECT_EQ(readLines("ABC"), Lines{u"ABC"});
-  EXPECT_EQ(readLines("ABC\r\n"), Lines{u"ABC"});
-  EXPECT_EQ(readLines("ABC\r\n\r\nD"), (Lines{u"ABC", u"", u"D"}));
-}
-
-TEST(CountReportLines, CrAloneEndsALineButLfAloneStaysInIt) {
-  EXPECT_EQ(readLines("A\rB\r"), (Lines{u"A", u"B"}));
-  EXPECT_EQ(readLines("A\nB\n"), Lines{u"A\nB\n"});
-  EXPECT_EQ(readLines("A\r\r\nB"), (Lines{u"A", u"", u"B"}));
-}
-
-TEST(CountReportLines, EachLineIsDecodedFromBig5) {
-  EXPECT_EQ(readLines("\xA6X\xADp  30\r\n\xFA\x40"), (Lines{u"合計  30", u"\uE000"}));
+TEST(CountReportLines, CrOrCrLfEndsALineAndEachLineIsDecodedFromBig5) {
+  for (auto [bytes, lines] : std::vector<std::pair<std::string, Lines>>{
+           {"", {}},
+           // The last line is read with or without its terminator.
+           {"ABC", {u"ABC"}},
+           {"ABC\r\n", {u"ABC"}},
+           {"ABC\r\n\r\nD", {u"ABC", u"", u"D"}},
+           // A CR alone ends a line, but an LF alone stays in it.
+           {"A\rB\r", {u"A", u"B"}},
+           {"A\nB\n", {u"A\nB\n"}},
+           {"A\r\r\nB", {u"A", u"", u"B"}},
+           {"\xA6X\xADp  30\r\n\xFA\x40", {u"合計  30", u"\uE000"}}}) {
+    SCOPED_TRACE(bytes);
+    EXPECT_EQ(readLines(bytes), lines);
+  }
 }
 
 TEST(CountReportLines, FixtureReportGivesTheExpectedWindowText) {

@@ -28,29 +28,30 @@ Items readItems(const std::string& bytes, int count = 4) {
 
 const Items kBasic{u"7701", u"群星水泥", u"20150115", u"Y"};
 
-TEST(DescriptorItems, OneLineOfQuotedItemsAndFourUnquotedLinesReadAlike) {
-  EXPECT_EQ(readItems("\"7701\",\"\xB8s\xACP\xA4\xF4\xAA\x64\",\"20150115\",\"Y\"\r\n"), kBasic);
-  EXPECT_EQ(readItems("7701\r\n\xB8s\xACP\xA4\xF4\xAA\x64\r\n20150115\r\nY\r\n"), kBasic);
-  EXPECT_EQ(readItems("7701,\"\xB8s\xACP\xA4\xF4\xAA\x64\"\r\n20150115,Y"), kBasic);
-}
-
-TEST(DescriptorItems, LoneCrAndLoneLfSeparateItems) {
-  EXPECT_EQ(readItems("7701\r\xB8s\xACP\xA4\xF4\xAA\x64\r20150115\rY"), kBasic);
-  EXPECT_EQ(readItems("7701\n\xB8s\xACP\xA4\xF4\xAA\x64\n20150115\nY\n"), kBasic);
-}
-
-TEST(DescriptorItems, QuotedItemKeepsCommasAndBlanksAndSkipsTextAfterTheQuote) {
-  EXPECT_EQ(readItems("\"77,01\",\"A, B \"junk,\" 20150115\"xx\r\n\" Y\""),
-            (Items{u"77,01", u"A, B ", u" 20150115", u" Y"}));
-}
-
-TEST(DescriptorItems, BlanksBeforeAndLineBreaksBetweenItemsAreSkipped) {
-  EXPECT_EQ(readItems("   7701 ,  \"\xB8s\xACP\xA4\xF4\xAA\x64\"\r\n\r\n  20150115  \r\n\r\n Y"),
-            kBasic);
-}
-
-TEST(DescriptorItems, EmptyItemBetweenCommasIsAnItem) {
-  EXPECT_EQ(readItems("7701,,20150115,Y"), (Items{u"7701", u"", u"20150115", u"Y"}));
+TEST(DescriptorItems, ItemsReadFromEachLayout) {
+  const std::string name = "\xB8s\xACP\xA4\xF4\xAA\x64";  // 群星水泥
+  for (auto [bytes, items] : std::vector<std::pair<std::string, Items>>{
+           // One line of quoted items, four unquoted lines, and a mixture read alike.
+           {"\"7701\",\"" + name + "\",\"20150115\",\"Y\"\r\n", kBasic},
+           {"7701\r\n" + name + "\r\n20150115\r\nY\r\n", kBasic},
+           {"7701,\"" + name + "\"\r\n20150115,Y", kBasic},
+           // A lone CR or LF separates items.
+           {"7701\r" + name + "\r20150115\rY", kBasic},
+           {"7701\n" + name + "\n20150115\nY\n", kBasic},
+           // Blanks before items and line breaks between them are skipped.
+           {"   7701 ,  \"" + name + "\"\r\n\r\n  20150115  \r\n\r\n Y", kBasic},
+           // A quoted item keeps commas and blanks; text after its closing quote is skipped.
+           {"\"77,01\",\"A, B \"junk,\" 20150115\"xx\r\n\" Y\"",
+            Items{u"77,01", u"A, B ", u" 20150115", u" Y"}},
+           // An empty item between commas is an item.
+           {"7701,,20150115,Y", Items{u"7701", u"", u"20150115", u"Y"}},
+           // The fixtures' descriptors.
+           {test::readFile(test::fixturePath("basic") / "ntridx" / "security.txt"), kBasic},
+           {test::readFile(test::fixturePath("wide") / "ntridx" / "security.txt"),
+            Items{u"7702", u"明日科技", u"104/01/20", u"N"}}}) {
+    SCOPED_TRACE(bytes);
+    EXPECT_EQ(readItems(bytes), items);
+  }
 }
 
 TEST(DescriptorItems, FileEndingBeforeTheFourthItemIsError62AfterThreeItems) {
@@ -69,13 +70,6 @@ TEST(DescriptorItems, FileEndingBeforeTheFourthItemIsError62AfterThreeItems) {
     EXPECT_EQ(e.number(), 62);
     EXPECT_EQ(e.description(), u"輸入超過檔案結尾");
   }
-}
-
-TEST(DescriptorItems, TheFixtureDescriptorsRead) {
-  EXPECT_EQ(readItems(test::readFile(test::fixturePath("basic") / "ntridx" / "security.txt")),
-            kBasic);
-  EXPECT_EQ(readItems(test::readFile(test::fixturePath("wide") / "ntridx" / "security.txt")),
-            (Items{u"7702", u"明日科技", u"104/01/20", u"N"}));
 }
 
 }  // namespace

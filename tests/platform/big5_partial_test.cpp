@@ -36,17 +36,14 @@ TEST(Big5Partial, EveryPrefixIsThePrefixOfTheWholeDecoding) {
   }
 }
 
-TEST(Big5Partial, ARecordThatDecodesShortIsPaddedWithBlanks) {
+TEST(Big5Partial, ShortRecordsArePaddedAndUsedStorageKeepsNothingOfItsFormerText) {
   std::u16string buffer;
   PartialRecordText text("AB\xB8s", 10, buffer);
   EXPECT_EQ(text.upTo(2), u"AB");
   EXPECT_EQ(text.upTo(10), u"AB群       ");
-}
-
-TEST(Big5Partial, DecodingIntoUsedStorageLeavesNothingOfItsFormerText) {
-  std::u16string text = u"0123456789012345678901234567890123456789";
-  decodeRecordInto("ABCDEFGHIJ\xB8s", 16, text);
-  EXPECT_EQ(text, u"ABCDEFGHIJ群     ");
+  std::u16string used = u"0123456789012345678901234567890123456789";
+  decodeRecordInto("ABCDEFGHIJ\xB8s", 16, used);
+  EXPECT_EQ(used, u"ABCDEFGHIJ群     ");
 }
 
 TEST(Big5Partial, AsciiRunsDecodeAsThemselvesAtEveryLength) {

@@ -63,21 +63,6 @@ TEST(FileTableOpening, ReportsMissingFileMissingFolderAndFolderInPlaceOfFile) {
   EXPECT_FALSE(fs::exists(tmp.path() / "ntridx" / "security.txt")) << "opening created the file";
 }
 
-TEST(FileTableOpening, SameNumberTwiceIsRefusedAndTheFirstFileStaysOpen) {
-  TempFolder tmp;
-  writeFile(tmp.path() / "a", "AAAA");
-  writeFile(tmp.path() / "b", "BBBB");
-  FileTable files;
-  files.openRecords(2, formed(tmp.path() / "a"), 4);
-  try {
-    files.openRecords(2, formed(tmp.path() / "b"), 4);
-    FAIL() << "opened number 2 twice";
-  } catch (const FileError& e) {
-    EXPECT_EQ(e.number(), 55);
-  }
-  EXPECT_EQ(files.readRecord(2, 1), "AAAA");
-}
-
 TEST(FileTableOpening, FilesAreOpenedReadOnly) {
   TempFolder tmp;
   fs::path file = tmp.path() / "7701.sin";
@@ -97,54 +82,41 @@ TEST(FileTableOpening, FilesAreOpenedReadOnly) {
   EXPECT_EQ(found, 2);
 }
 
-TEST(FileTableRecords, ReadsRecordByOneBasedNumberAndPadsPartialLastRecord) {
+TEST(FileTableRecords, ReadsByOneBasedNumberPadsAPartialLastRecordAndRefusesOthersWith63) {
   TempFolder tmp;
   writeFile(tmp.path() / "f", "1111122222333");
+  writeFile(tmp.path() / "empty", "");
   FileTable files;
   files.openRecords(1, formed(tmp.path() / "f"), 5);
+  files.openRecords(2, formed(tmp.path() / "empty"), 5);
+  std::vector<int64_t> reads;  // the observer hears of successful reads only
+  files.setReadObserver([&](int, int64_t recNo) { reads.push_back(recNo); });
   EXPECT_EQ(files.length(1), 13);
   EXPECT_EQ(files.recordLength(1), 5);
   EXPECT_EQ(files.recordCount(1), 3);
   EXPECT_EQ(files.readRecord(1, 1), "11111");
   EXPECT_EQ(files.readRecord(1, 2), "22222");
   EXPECT_EQ(files.readRecord(1, 3), "333  ");
-}
-
-TEST(FileTableRecords, NumberBelowOneOrWhollyBeyondTheEndIsError63) {
-  TempFolder tmp;
-  writeFile(tmp.path() / "f", "1111122222");
-  writeFile(tmp.path() / "empty", "");
-  FileTable files;
-  files.openRecords(1, formed(tmp.path() / "f"), 5);
-  files.openRecords(2, formed(tmp.path() / "empty"), 5);
-  EXPECT_EQ(readError(files, 1, 0), 63);
-  EXPECT_EQ(readError(files, 1, -1), 63);
-  EXPECT_EQ(readError(files, 1, 3), 63);
-  EXPECT_EQ(readError(files, 1, 999999), 63);
-  EXPECT_EQ(readError(files, 1, 2), 0);
+  for (int64_t recNo : {0, -1, 4, 999999}) EXPECT_EQ(readError(files, 1, recNo), 63) << recNo;
   EXPECT_EQ(files.recordCount(2), 0);
   EXPECT_EQ(readError(files, 2, 1), 63);
+  EXPECT_EQ(reads, (std::vector<int64_t>{1, 2, 3}));
 }
 
-TEST(FileTableRecords, ReadCountsOnlySuccessfulReads) {
-  TempFolder tmp;
-  writeFile(tmp.path() / "f", "1111122222");
-  FileTable files;
-  files.openRecords(1, formed(tmp.path() / "f"), 5);
-  std::vector<int64_t> reads;
-  files.setReadObserver([&](int, int64_t recNo) { reads.push_back(recNo); });
-  files.readRecord(1, 2);
-  readError(files, 1, 3);
-  EXPECT_EQ(reads, std::vector<int64_t>{2});
-}
-
-TEST(FileTableClosing, ClosingAnUnopenedNumberDoesNothingAndNumbersCanBeReused) {
+TEST(FileTableNumbers, SameNumberTwiceIsError55ClosingFreesANumberForReuse) {
   TempFolder tmp;
   writeFile(tmp.path() / "a", "AAAA");
   writeFile(tmp.path() / "b", "BBBB");
   FileTable files;
   files.openRecords(1, formed(tmp.path() / "a"), 4);
-  EXPECT_NO_THROW(files.close(2));
+  try {
+    files.openRecords(1, formed(tmp.path() / "b"), 4);
+    FAIL() << "opened number 1 twice";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.number(), 55);
+  }
+  EXPECT_EQ(files.readRecord(1, 1), "AAAA");  // the first file stays open
+  EXPECT_NO_THROW(files.close(2));            // closing an unopened number does nothing
   EXPECT_EQ(files.openNumbers(), std::vector<int>{1});
   files.close(1);
   EXPECT_FALSE(files.isOpen(1));

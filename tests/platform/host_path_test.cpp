@@ -29,23 +29,21 @@ TEST(HostPathMapping, BackslashAndDoubledSeparatorsReachTheFile) {
   }
 }
 
-TEST(HostPathMapping, UpperCaseNamesOnDiscAreFoundForLowerCaseNames) {
+TEST(HostPathMapping, UpperCaseNamesOnDiscAreFoundAndNameExistsFindsFoldersAndFilesOnly) {
   TempFolder tmp;
   writeFile(tmp.path() / "NTRIDX" / "7701IDXP.SIN", "p");
+  writeFile(tmp.path() / "ntr" / "7701.sin", "");
   FileTable files;
   files.openRecords(1, tmp.text() + u"\\ntridx\\7701idxp.sin", 1);
   EXPECT_EQ(readWhole(files, 1), "p");
-  EXPECT_TRUE(nameExists(tmp.text() + u"\\ntridx"));
-}
-
-TEST(HostPathMapping, NameExistsFindsFoldersAndFilesOnly) {
-  TempFolder tmp;
-  writeFile(tmp.path() / "ntr" / "7701.sin", "");
-  EXPECT_TRUE(nameExists(tmp.text() + u"\\ntr"));
-  EXPECT_TRUE(nameExists(tmp.text() + u"\\ntr\\7701.sin"));
-  EXPECT_FALSE(nameExists(tmp.text() + u"\\ntridx"));
-  EXPECT_FALSE(nameExists(tmp.text() + u"\\ntridx\\7701.sin"));
-  EXPECT_FALSE(nameExists(tmp.text() + u"\\ntr\\7701.sin\\x"));
+  for (auto [name, exists] :
+       std::vector<std::pair<std::u16string, bool>>{{u"\\ntridx", true},
+                                                    {u"\\ntr", true},
+                                                    {u"\\ntr\\7701.sin", true},
+                                                    {u"\\ntridx\\7701.sin", false},
+                                                    {u"\\ntr\\7701.sin\\x", false},
+                                                    {u"\\none", false}})
+    EXPECT_EQ(nameExists(tmp.text() + name), exists) << toUtf8(name);
 }
 
 TEST(HostPathMapping, PathFromEmptyFolderStartsAtTheRoot) {

@@ -10,17 +10,19 @@ namespace kv884 {
 namespace {
 
 TEST(DisplayWidth, DoubleByteCharactersOfCodePage950AndTheReplacementTakeTwoColumns) {
-  EXPECT_EQ(displayWidth(u'A'), 1);
-  EXPECT_EQ(displayWidth(u' '), 1);
-  EXPECT_EQ(displayWidth(u'群'), 2);
-  EXPECT_EQ(displayWidth(u'\u3000'), 2);
-  EXPECT_EQ(displayWidth(u'／'), 2);      // full-width slash
-  EXPECT_EQ(displayWidth(u'ㄅ'), 2);      // bopomofo
-  EXPECT_EQ(displayWidth(u'\uE000'), 2);  // user-defined character (Big5 FA40)
-  EXPECT_EQ(displayWidth(u'\uFFFD'), 2);  // a pair with no mapping
-  EXPECT_EQ(displayWidth(u'\u0E01'), 1);  // Thai: no code page 950 form
-  EXPECT_EQ(displayWidth(u'\u00A0'), 1);  // no-break space
-  EXPECT_EQ(displayWidth(u'群'), 2);      // asked again: the remembered answer
+  for (auto [c, width] :
+       std::vector<std::pair<char16_t, int>>{{u'A', 1},
+                                             {u' ', 1},
+                                             {u'群', 2},
+                                             {u'\u3000', 2},
+                                             {u'／', 2},      // full-width slash
+                                             {u'ㄅ', 2},      // bopomofo
+                                             {u'\uE000', 2},  // user-defined character (Big5 FA40)
+                                             {u'\uFFFD', 2},  // a pair with no mapping
+                                             {u'\u0E01', 1},  // Thai: no code page 950 form
+                                             {u'\u00A0', 1},  // no-break space
+                                             {u'群', 2}})     // asked again: the remembered answer
+    EXPECT_EQ(displayWidth(c), width) << static_cast<int>(c);
 }
 
 class TextPage : public ::testing::Test {
