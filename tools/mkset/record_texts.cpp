@@ -54,7 +54,9 @@ std::u16string recordNumberText(int64_t number) {
 std::u16string holderRecordText(const Holder& holder) {
   std::u16string text(kHolderRecordChars, u' ');
   place(text, 1, holder.get(HolderField::AccountNo));
-  place(text, 12, holder.get(HolderField::IdNo));
+  // The ID in capitals, as its key holds it: a data set whose key and holder record disagree is
+  // one the checker rejects.
+  place(text, 12, upperCaseKey(holder.get(HolderField::IdNo)));
   place(text, 22, holder.get(HolderField::TransferShares));
   place(text, 44, holder.get(HolderField::ForcedPostingFlag));
   place(text, 56, holder.get(HolderField::DataCategory));
