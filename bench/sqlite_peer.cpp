@@ -133,7 +133,7 @@ SqlitePeer::SqlitePeer(const std::string& databaseFile) {
   }
   byRow_ =
       prepare(db_, std::string("SELECT ") + kDisplayColumns + " FROM holders WHERE rowid = ?1");
-  // One read transaction for the whole session, SQLite's fastest way to read: without it every
+  // One read transaction for the whole run, SQLite's fastest way to read: without it every
   // look-up takes and drops the file lock and checks the file for changes (some 5 µs here).
   exec(db_, "BEGIN");
   exec(db_, "SELECT count(*) FROM sqlite_schema");
