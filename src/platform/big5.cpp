@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -152,11 +153,19 @@ std::string encodeBig5(std::u16string_view text) {
 bool isDoubleByte(char16_t c) {
   if (c < 0x80) return false;
   if (c == kReplacement) return true;
-  try {
-    return encodeBig5(std::u16string_view(&c, 1)).size() == 2;
-  } catch (const std::invalid_argument&) {
-    return false;
+  // Asking the encoder costs a converter call; each character is asked once (0: not yet known).
+  static std::array<std::atomic<std::uint8_t>, 0x10000> known{};
+  std::atomic<std::uint8_t>& slot = known[c];
+  std::uint8_t bytes = slot.load(std::memory_order_relaxed);
+  if (bytes == 0) {
+    try {
+      bytes = encodeBig5(std::u16string_view(&c, 1)).size() == 2 ? 2 : 1;
+    } catch (const std::invalid_argument&) {
+      bytes = 1;
+    }
+    slot.store(bytes, std::memory_order_relaxed);
   }
+  return bytes == 2;
 }
 
 }  // namespace kv884

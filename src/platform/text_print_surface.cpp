@@ -1,25 +1,12 @@
 #include "platform/text_print_surface.hpp"
 
-#include <array>
-#include <atomic>
-#include <cstdint>
-
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884 {
 
 int displayWidth(char16_t c) {
-  if (c < 0x80) return 1;
-  // Asking the encoder costs a converter call; each character is asked once (0: not yet known).
-  static std::array<std::atomic<std::uint8_t>, 0x10000> known{};
-  std::atomic<std::uint8_t>& slot = known[c];
-  std::uint8_t width = slot.load(std::memory_order_relaxed);
-  if (width == 0) {
-    width = isDoubleByte(c) ? 2 : 1;
-    slot.store(width, std::memory_order_relaxed);
-  }
-  return width;
+  return isDoubleByte(c) ? 2 : 1;
 }
 
 TextPrintSurface::TextPrintSurface(const std::filesystem::path& file)
