@@ -32,7 +32,8 @@ screenshots: build
 # $(BUILD)/bench-data/ when missing), beside SQLite and a plain scan; the tables go to
 # $(BUILD)/bench-results/tables.md. kv884-bench is always compiled with -O2; the libraries take
 # the build type, which run-bench requires to be an optimised one.
-bench: deps
+bench:
+	@scripts/install-deps --bench
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench
 	@scripts/run-bench $(BUILD)

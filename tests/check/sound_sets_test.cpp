@@ -1,4 +1,4 @@
-// Sound data sets check sound, with their counts: the shared fixtures from an independent
+// Sound data sets check sound, with their counts: the fixture data sets from an independent
 // producer and the sample set. The checker walks their chains and pages with the data set
 // readers, so this is also the read-back of the fixtures' chains and page keys. Sets written by
 // the builder are checked in tests/tools.

@@ -1,4 +1,4 @@
-// The shared fixtures' replay scripts, run through kv884-query, give their expected lines: every
+// The fixture data sets' replay scripts, run through kv884-query, give their expected lines: every
 // screen, message and button state as an independent producer worked them out.
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The shared fixture data sets, written by an independent producer, read back through the data
+// The fixture data sets, written by an independent producer, read back through the data
 // set readers: the holders the query window shows in the fixtures' expected outputs decode to
 // exactly the texts shown. Their chains and page keys are walked with these same readers by the
 // checker's sound-set test (tests/check).

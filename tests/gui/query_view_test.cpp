@@ -101,7 +101,7 @@ class QueryViewTest : public DesktopTest {
 };
 
 // Every box, the key controls, the three buttons and every message, action by action, for every
-// replay script of the shared fixtures.
+// replay script of the fixture data sets.
 class FixtureReplay : public QueryViewTest,
                       public ::testing::WithParamInterface<std::pair<std::string, std::string>> {};
 

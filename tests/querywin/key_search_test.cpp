@@ -1,4 +1,4 @@
-// The key search and the next match on the shared fixture: what a search reads, what withdraws
+// The key search and the next match on the fixture: what a search reads, what withdraws
 // 次筆, and what a failed search leaves behind.
 
 #include <gtest/gtest.h>

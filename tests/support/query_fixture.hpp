@@ -1,5 +1,5 @@
 #pragma once
-// A writable copy of a shared fixture with the program over it, opened through the start window
+// A writable copy of a fixture with the program over it, opened through the start window
 // and searched through the query window.
 
 #include <filesystem>

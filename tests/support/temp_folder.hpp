@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
-// of the test; and copies of the shared fixture data sets to damage or vary.
+// of the test; and copies of the fixture data sets to damage or vary.
 
 #include <filesystem>
 #include <string>
