@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test screenshots bench clean test-asan fuzz
+.PHONY: all deps configure build run test screenshots bench bench-smoke clean test-asan fuzz
 
 all: build
 
@@ -37,6 +37,13 @@ bench:
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench
 	@scripts/run-bench $(BUILD)
+
+# The benchmarks built and each run once on a fixture, so they cannot rot unseen.
+bench-smoke:
+	@scripts/install-deps --bench
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target kv884-bench
+	@cd $(BUILD) && ctest --output-on-failure -R '^bench_smoke$$'
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
 ASAN_BUILD ?= build-asan

@@ -20,10 +20,11 @@
 #include "data_set_sample.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/key_kind.hpp"
+#include "headless/command_line.hpp"
+#include "headless/headless_ui.hpp"
 #include "platform/host_path.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
-#include "quiet_ui.hpp"
 #include "sample_times.hpp"
 #include "scan_peer.hpp"
 #include "sqlite_peer.hpp"
@@ -47,7 +48,7 @@ struct BenchSet {
   std::string label;
   std::u16string folder;
   bool peers{true};
-  QuietUi ui;
+  HeadlessUi ui;
   std::unique_ptr<Program> program;
   std::array<VerifiedKeys, 4> keys;
   std::string databaseFile;
@@ -74,11 +75,10 @@ void typeAndSearch(QueryWindow& w, int kind, const std::u16string& key) {
 
 // What a search with this key ends in: no message (a match) or the message text.
 std::u16string searchOutcome(BenchSet& set, int kind, const std::u16string& key) {
-  set.ui.keepText = true;
-  set.ui.lastMessage.clear();
+  set.ui.messages.clear();
   typeAndSearch(window(set), kind, key);
-  set.ui.keepText = false;
-  return set.ui.lastMessage;
+  std::vector<std::u16string> texts = set.ui.takeMessages();
+  return texts.empty() ? std::u16string() : texts.back();
 }
 
 void openSet(BenchSet& set) {
@@ -86,7 +86,7 @@ void openSet(BenchSet& set) {
   set.program->frm_0.cmd_1_Click();
   if (!set.program->queryWindow())
     throw std::runtime_error("cannot open the data set " + toUtf8(set.folder) + ": " +
-                             toUtf8(set.ui.lastMessage));
+                             toUtf8(set.ui.messages.empty() ? u"" : set.ui.messages.back().text));
 }
 
 // Keeps the keys that end as intended: hits match, the others end with the kind's messages.
@@ -156,6 +156,7 @@ BenchFunction kv884Search(BenchSet* set, int kind, const std::vector<std::u16str
       auto start = Clock::now();
       w.cmd_1_Click();
       times.add(state, start, Clock::now());
+      set->ui.messages.clear();  // a key that finds nothing leaves its message
     }
     times.report(state);
   };
@@ -307,9 +308,7 @@ BenchFunction scanSearch(BenchSet* set, int kind, const std::vector<std::u16stri
 
 void prepareSet(BenchSet& set, const Settings& settings) {
   set.program = std::make_unique<Program>(set.ui);
-  set.ui.keepText = true;
   openSet(set);
-  set.ui.keepText = false;
   DataSetSample sample = sampleDataSet(set.program->files, settings.keysPerKind);
   verifyKeys(set, sample);
   if (!set.peers) return;
@@ -366,40 +365,50 @@ void registerSet(BenchSet& set, const Settings& settings) {
 }  // namespace
 }  // namespace kv884::bench
 
+namespace kv884::bench {
+namespace {
+
+// A set named LABEL=FOLDER on the command line; peers: also imported into SQLite and scanned.
+void addSets(std::vector<std::unique_ptr<BenchSet>>& sets, const std::vector<std::string>& specs,
+             bool peers) {
+  for (const std::string& spec : specs) {
+    const size_t eq = spec.find('=');
+    auto set = std::make_unique<BenchSet>();
+    set->label = spec.substr(0, eq);
+    set->folder = fromUtf8(spec.substr(eq + 1));
+    set->peers = peers;
+    sets.push_back(std::move(set));
+  }
+}
+
+}  // namespace
+}  // namespace kv884::bench
+
 int main(int argc, char** argv) {
   using namespace kv884::bench;
-  benchmark::Initialize(&argc, argv);
+  benchmark::Initialize(&argc, argv);  // takes the --benchmark_... flags out of argv
+  CLI::App app("The window logic of KV884 timed beside SQLite and a plain scan.", "kv884-bench");
   Settings settings;
+  std::vector<std::string> withPeers, windowOnly;
+  const auto labelled = CLI::Validator(
+      [](std::string& spec) {
+        return spec.find('=') == std::string::npos ? "not LABEL=FOLDER" : "";
+      },
+      "LABEL=FOLDER");
+  app.add_option("--set", withPeers, "a data set, timed beside its peers")->check(labelled);
+  app.add_option("--window-only", windowOnly, "a data set, the window logic only")->check(labelled);
+  app.add_option("--sqlite-dir", settings.sqliteDir, "where the SQLite databases go");
+  app.add_option("--keys", settings.keysPerKind, "sampled keys per kind")
+      ->check(CLI::PositiveNumber);
+  app.add_option("--scan-iterations", settings.scanIterations, "repetitions of a plain scan")
+      ->check(CLI::PositiveNumber);
+  if (std::optional<int> status = kv884::parseCommandLine(
+          app, std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr))
+    return *status;
   std::vector<std::unique_ptr<BenchSet>> sets;
-  auto usage = [] {
-    std::cerr << "usage: kv884-bench [benchmark flags] --set LABEL=FOLDER ... "
-                 "[--window-only LABEL=FOLDER ...] [--sqlite-dir DIR] [--keys N] "
-                 "[--scan-iterations N]\n";
-    return 64;
-  };
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (i + 1 >= argc) return usage();
-    std::string value = argv[++i];
-    if (arg == "--set" || arg == "--window-only") {
-      size_t eq = value.find('=');
-      if (eq == std::string::npos) return usage();
-      auto set = std::make_unique<BenchSet>();
-      set->label = value.substr(0, eq);
-      set->folder = kv884::fromUtf8(value.substr(eq + 1));
-      set->peers = arg == "--set";
-      sets.push_back(std::move(set));
-    } else if (arg == "--sqlite-dir") {
-      settings.sqliteDir = value;
-    } else if (arg == "--keys") {
-      settings.keysPerKind = std::max(1, std::stoi(value));
-    } else if (arg == "--scan-iterations") {
-      settings.scanIterations = std::max(1, std::stoi(value));
-    } else {
-      return usage();
-    }
-  }
-  if (sets.empty()) return usage();
+  addSets(sets, withPeers, true);
+  addSets(sets, windowOnly, false);
+  if (sets.empty()) return kv884::usageError(app, std::cerr, "give at least one --set");
   try {
     std::filesystem::create_directories(settings.sqliteDir);
     for (auto& set : sets) {

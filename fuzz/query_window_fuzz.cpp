@@ -23,12 +23,12 @@
 #include <string_view>
 #include <vector>
 
+#include "headless/headless_ui.hpp"
 #include "memory_file.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
-#include "support/recording_ui.hpp"
 #include "support/window_snapshot.hpp"
 
 namespace fs = std::filesystem;
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   write(folder() / "ntridx" / "Fidxd.sin", in.bytes(detailLength));
   write(folder() / "ntr" / "F.sin", in.bytes(holderLength));
 
-  test::RecordingUi ui;
+  test::HeadlessUi ui;
   Program program(ui);
   program.frm_0.tx_i_01.text = fromUtf8(folder().string());
   program.frm_0.cmd_1_Click();
@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (action == 5) w->cmd_5_Click();
     if (action == 6) w->cmd_6_Click();
     if (action == 7) (op / 10 % 2) ? w->comb_1_Click() : w->tx_i_01_Click();
-    const std::vector<std::u16string> messages = ui.takeTexts();
+    const std::vector<std::u16string> messages = ui.takeMessages();
     if (messages.size() > 1) fail("one click showed more than one message");
     for (const std::u16string& m : messages) {
       if (!isQueryMessage(m)) fail("a message the query window does not have");

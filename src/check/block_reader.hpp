@@ -1,11 +1,13 @@
 #pragma once
-// Reads a data file of fixed-length records from start to end in large blocks, handing each record
-// to a callback: the checks read every record once without a system call per record. A last
-// record that is only partly present is padded with blanks, as the table of open files pads it.
+// Reads an open data file of fixed-length records from start to end in large blocks, handing each
+// record to a callback: the checks read every record once without a system call per record. A
+// last record that is only partly present is padded with blanks, as a record read pads it.
 
 #include <cstdint>
 #include <functional>
 #include <string_view>
+
+#include "platform/file_table.hpp"
 
 namespace kv884 {
 
@@ -18,8 +20,8 @@ struct RecordFileSize {
 
 using RecordVisitor = std::function<void(int64_t recNo, std::string_view bytes)>;
 
-// formedPath is the path as the program forms it. Throws FileError when the file cannot be read.
-RecordFileSize readRecordFile(std::u16string_view formedPath, int recordLength,
-                              const RecordVisitor& visit);
+// fileNo is a record file open in files; its length is the length it had when it was opened.
+// Throws FileError when the file cannot be read.
+RecordFileSize readRecordFile(FileTable& files, int fileNo, const RecordVisitor& visit);
 
 }  // namespace kv884

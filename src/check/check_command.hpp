@@ -12,7 +12,6 @@ namespace kv884 {
 inline constexpr int kCheckSound = 0;
 inline constexpr int kCheckProblems = 1;
 inline constexpr int kCheckCannotOpen = 2;
-inline constexpr int kCheckUsage = 64;
 
 int runCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -32,15 +32,13 @@ CheckReport checkDataSet(Program& program) {
   report.folder = folder;
   report.securityCode = code;
 
-  HolderPass holders = readHolderFile(holderDataPath(folder, code));
+  HolderPass holders = readHolderFile(program.files);
   report.holderFile = checkedFile(holderDataPath(folder, code), holders.size, report.problems);
 
-  KeyPages pages = readKeyPages(keyIndexPath(folder, code));
+  KeyPages pages = readKeyPages(program.files);
   report.keyIndexFile = checkedFile(keyIndexPath(folder, code), pages.size, report.problems);
 
-  DetailPass details =
-      readDetailFile(detailIndexPath(folder, code), program.files.recordCount(kDetailIndexFile),
-                     holders, program.files, report.problems);
+  DetailPass details = readDetailFile(program.files, holders, report.problems);
   report.detailFile = checkedFile(detailIndexPath(folder, code), details.size, report.problems);
   holders.fingerprints = {};
 

@@ -80,17 +80,14 @@ class DetailChecker {
 
 }  // namespace
 
-DetailPass readDetailFile(std::u16string_view formedPath, int64_t recordCount,
-                          const HolderPass& holders, FileTable& files, ProblemList& problems) {
-  DetailPass pass{{}, DetailTable(recordCount)};
+DetailPass readDetailFile(FileTable& files, const HolderPass& holders, ProblemList& problems) {
+  DetailPass pass{{}, DetailTable(files.recordCount(kDetailIndexFile))};
   DetailChecker checker(holders, files, problems);
-  pass.size =
-      readRecordFile(formedPath, kDetailRecordLength, [&](int64_t recNo, std::string_view bytes) {
-        if (recNo > recordCount) return;  // the file grew after it was opened
-        std::u16string text = decodeRecord(bytes, kDetailRecordChars);
-        pass.table.set(recNo, text);
-        checker.check(recNo, DetailRecord{text});
-      });
+  pass.size = readRecordFile(files, kDetailIndexFile, [&](int64_t recNo, std::string_view bytes) {
+    std::u16string text = decodeRecord(bytes, kDetailRecordChars);
+    pass.table.set(recNo, text);
+    checker.check(recNo, DetailRecord{text});
+  });
   checker.reportUnindexed();
   return pass;
 }

@@ -27,10 +27,10 @@ uint64_t keyFingerprint(std::u16string_view id, std::u16string_view account,
   return hash;
 }
 
-HolderPass readHolderFile(std::u16string_view formedPath) {
+HolderPass readHolderFile(FileTable& files) {
   HolderPass pass;
   pass.fingerprints.push_back(0);
-  pass.size = readRecordFile(formedPath, kHolderRecordLength, [&](int64_t, std::string_view bytes) {
+  pass.size = readRecordFile(files, kHolderDataFile, [&](int64_t, std::string_view bytes) {
     std::u16string text = decodeRecord(bytes, kHolderRecordChars);
     HolderRecord record{text};
     pass.fingerprints.push_back(

@@ -29,15 +29,14 @@ std::set<int64_t> namedLeaves(const std::map<int64_t, std::u16string>& roots) {
 
 }  // namespace
 
-KeyPages readKeyPages(std::u16string_view formedPath) {
+KeyPages readKeyPages(FileTable& files) {
   KeyPages result;
   std::set<int64_t> wanted;
-  result.size =
-      readRecordFile(formedPath, kKeyPageLength, [&](int64_t recNo, std::string_view bytes) {
-        if (recNo == kRootPages + 1) wanted = namedLeaves(result.pages);
-        if (recNo <= kRootPages || wanted.count(recNo))
-          result.pages[recNo] = decodeRecord(bytes, kKeyPageLength);
-      });
+  result.size = readRecordFile(files, kKeyIndexFile, [&](int64_t recNo, std::string_view bytes) {
+    if (recNo == kRootPages + 1) wanted = namedLeaves(result.pages);
+    if (recNo <= kRootPages || wanted.count(recNo))
+      result.pages[recNo] = decodeRecord(bytes, kKeyPageLength);
+  });
   return result;
 }
 

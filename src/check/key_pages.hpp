@@ -18,7 +18,7 @@ struct KeyPages {
   std::map<int64_t, std::u16string> pages;  // record number -> 1800 decoded characters
 };
 
-KeyPages readKeyPages(std::u16string_view formedPath);
+KeyPages readKeyPages(FileTable& files);
 
 struct LeafEntry {
   int64_t page;

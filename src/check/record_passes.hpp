@@ -24,15 +24,14 @@ struct HolderPass {
   std::vector<uint64_t> fingerprints;  // by record number; [0] unused
 };
 
-HolderPass readHolderFile(std::u16string_view formedPath);
+HolderPass readHolderFile(FileTable& files);
 
 struct DetailPass {
   RecordFileSize size;
   DetailTable table;
 };
 
-// files: the open data set, for reading the holder data record of a mismatch that is shown.
-DetailPass readDetailFile(std::u16string_view formedPath, int64_t recordCount,
-                          const HolderPass& holders, FileTable& files, ProblemList& problems);
+// Also reads the holder data record of each mismatch that is shown.
+DetailPass readDetailFile(FileTable& files, const HolderPass& holders, ProblemList& problems);
 
 }  // namespace kv884

@@ -3,10 +3,10 @@
 #include <istream>
 #include <ostream>
 
-#include "cli/headless_ui.hpp"
 #include "cli/json_output.hpp"
 #include "cli/print_files.hpp"
 #include "dataset/key_kind.hpp"
+#include "headless/headless_ui.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
@@ -16,8 +16,6 @@ namespace kv884 {
 namespace {
 
 using Verb = ReplayAction::Verb;
-
-constexpr size_t kKeyBoxLimit = 12;
 
 // "verb" alone, or "verb " and its text (blanks kept).
 bool takeVerb(const std::string& line, const std::string& verb, std::u16string& text) {
@@ -41,7 +39,8 @@ std::optional<ReplayAction> parseAction(const std::string& line) {
   std::u16string text;
   if (takeVerb(line, "kind", text)) return ReplayAction{Verb::Kind, text, line};
   if (takeVerb(line, "key", text)) {
-    if (text.size() > kKeyBoxLimit) text.resize(kKeyBoxLimit);  // the box takes no more
+    if (text.size() > size_t{kKeyBoxLimit})
+      text.resize(size_t{kKeyBoxLimit});  // the box takes no more
     return ReplayAction{Verb::Key, text, line};
   }
   if (takeVerb(line, "pick", text) && kindOfCaption(text))
@@ -123,10 +122,11 @@ ReplayScript parseReplayScript(std::istream& in) {
 
 int runReplay(Program& program, HeadlessUi& ui, const ReplayScript& script, std::ostream& out,
               PrintFiles& printFiles) {
-  out << replayJson("", ui.takeMessages(), false, program.queryWindow()) << '\n';
+  out << jsonLine(replayJson("", ui.takeMessages(), false, program.queryWindow())) << '\n';
   for (const ReplayAction& action : script.actions) {
     bool done = perform(program, action, printFiles);
-    out << replayJson(action.line, ui.takeMessages(), !done, program.queryWindow()) << '\n';
+    out << jsonLine(replayJson(action.line, ui.takeMessages(), !done, program.queryWindow()))
+        << '\n';
   }
   return 0;
 }

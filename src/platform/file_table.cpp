@@ -42,6 +42,19 @@ FileError errorForOpen(int err, bool folderMissing) {
   }
 }
 
+// Fills buffer from offset on as far as the file goes; returns the bytes read.
+size_t readAt(int fd, int64_t offset, char* buffer, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    ssize_t n = ::pread(fd, buffer + got, size - got, static_cast<off_t>(offset) + got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw FileError::deviceIo();
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return got;
+}
+
 }  // namespace
 
 FileTable::FileTable() = default;
@@ -50,10 +63,11 @@ FileTable::~FileTable() = default;
 int FileTable::openReadOnly(std::u16string_view formedPath) {
   HostPath host = mapHostPath(formedPath);
   if (host.folderMissing) throw FileError::pathNotFound();
-  // The access times of the data set's files stay as they are where the host allows it (files
-  // of the program's own user); elsewhere O_NOATIME is refused with EPERM and the file opens as
-  // usual.
-  int flags = O_RDONLY | O_CLOEXEC | O_NOATIME;
+  // Opened without blocking, so a named pipe or a device in a file's place cannot hang the
+  // program before it is refused below. The access times of the data set's files stay as they
+  // are where the host allows it (files of the program's own user); elsewhere O_NOATIME is
+  // refused with EPERM and the file opens as usual.
+  int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOATIME;
   int fd;
   do {
     fd = ::open(host.path.c_str(), flags);
@@ -66,8 +80,9 @@ int FileTable::openReadOnly(std::u16string_view formedPath) {
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    throw FileError::pathFileAccess();  // a folder (or a device) where a file should be
+    throw FileError::pathFileAccess();  // a folder, a pipe or a device where a file should be
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -136,17 +151,14 @@ void FileTable::readRecordInto(int fileNo, int64_t recNo, std::string& bytes) {
   if (recNo < 1 || (recNo - 1) > (file.length - 1) / file.recordLength || file.length == 0)
     throw FileError::badRecordNumber();
   bytes.assign(static_cast<size_t>(file.recordLength), ' ');
-  off_t offset = static_cast<off_t>(recNo - 1) * file.recordLength;
-  size_t got = 0;
-  while (got < bytes.size()) {
-    ssize_t n = ::pread(file.fd, bytes.data() + got, bytes.size() - got, offset + got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw FileError::deviceIo();
-    if (n == 0) break;  // a partly present last record keeps its blank padding
-    got += static_cast<size_t>(n);
-  }
+  // A partly present last record keeps its blank padding.
+  size_t got = readAt(file.fd, (recNo - 1) * file.recordLength, bytes.data(), bytes.size());
   if (got == 0) throw FileError::badRecordNumber();
   if (observer_) observer_(fileNo, recNo);
+}
+
+size_t FileTable::readBytes(int fileNo, int64_t offset, char* buffer, size_t size) {
+  return readAt(find(fileNo).fd, offset, buffer, size);
 }
 
 SequentialInput& FileTable::input(int fileNo) {

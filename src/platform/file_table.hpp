@@ -37,6 +37,10 @@ class FileTable {
   // The same into bytes, whose storage is reused; on a failure bytes holds nothing of use.
   void readRecordInto(int fileNo, int64_t recNo, std::string& bytes);
 
+  // Up to size bytes of an open file from offset on, fewer at its end: the checker reads the
+  // record files front to back in large blocks through this, one system call a block.
+  size_t readBytes(int fileNo, int64_t offset, char* buffer, size_t size);
+
   SequentialInput& input(int fileNo);
 
   void close(int fileNo);  // closing a number that is not open does nothing

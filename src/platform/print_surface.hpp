@@ -44,4 +44,11 @@ class PrintError : public std::runtime_error {
   std::u16string reason_;
 };
 
+// The system's default printer, which the front end gives the program: PrintError when it has
+// none.
+inline PrintSurface& defaultPrinter(PrintSurface* printer) {
+  if (!printer) throw PrintError(u"找不到預設印表機");
+  return *printer;
+}
+
 }  // namespace kv884

@@ -7,14 +7,14 @@
 #include "dataset/key_kind.hpp"
 #include "dataset/key_page.hpp"
 #include "platform/big5.hpp"
+#include "platform/file_error.hpp"
 #include "platform/key_compare.hpp"
 #include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
 
 namespace kv884 {
 
 void QueryWindow::cmd_1_Click() {
-  WaitPointer wait(program_.ui, WindowId::Query, "cmd_1");
+  WaitPointer wait(host_.ui, WindowId::Query, "cmd_1");
   showScreenAtomically([this] {
     m_SearchKeyLen = static_cast<int16_t>(tx_i_01.text.size());
     std::optional<int> kindNo = kindOfCaption(comb_1.text);
@@ -55,7 +55,7 @@ QueryWindow::SearchEnd QueryWindow::findFirstMatch(const KeyKind& kind) {
 // entry met first, a page that cannot be read, or an entry naming no page: nothing lies there.
 bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
   try {
-    program_.files.readRecordInto(kKeyIndexFile, kind.rootPage, recordBytes_);
+    host_.files.readRecordInto(kKeyIndexFile, kind.rootPage, recordBytes_);
   } catch (const FileError&) {
     return false;
   }
@@ -76,7 +76,7 @@ bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
 // The first leaf entry whose key is not below the search key names where the walk starts.
 bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
   try {
-    program_.files.readRecordInto(kKeyIndexFile, leafPage, recordBytes_);
+    host_.files.readRecordInto(kKeyIndexFile, leafPage, recordBytes_);
   } catch (const FileError&) {
     return false;
   }
@@ -95,7 +95,7 @@ bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
 // when its key begins with the search key. A sound chain visits each detail record at most once,
 // so a walk longer than the file has records is a cycle.
 bool QueryWindow::walkChain(const KeyKind& kind) {
-  const int64_t maxSteps = program_.files.recordCount(kDetailIndexFile);
+  const int64_t maxSteps = host_.files.recordCount(kDetailIndexFile);
   for (int64_t step = 0; step < maxSteps; ++step) {
     try {
       readDetailRecord(m_NextRecNo);

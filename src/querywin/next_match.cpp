@@ -5,8 +5,8 @@
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
+#include "platform/file_error.hpp"
 #include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
 
 namespace kv884 {
 
@@ -42,12 +42,12 @@ void QueryWindow::ShowMatch() {
       // A successor that cannot be read ends the order here, as 999999 would.
     }
   }
-  program_.ui.repaintNow(WindowId::Query);
+  host_.ui.repaintNow(WindowId::Query);
 }
 
 void QueryWindow::cmd_2_Click() {
   if (!cmd_2.enabled) return;
-  WaitPointer wait(program_.ui, WindowId::Query, "cmd_2");
+  WaitPointer wait(host_.ui, WindowId::Query, "cmd_2");
   showScreenAtomically([this] {
     const KeyKind& kind = keyKind(m_SearchKind);
     tx_i_01.text = m_SearchKey;

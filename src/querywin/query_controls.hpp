@@ -5,6 +5,8 @@
 
 namespace kv884 {
 
+inline constexpr int kKeyBoxLimit = 12;  // characters the key box takes
+
 struct QueryControls {
   static constexpr std::u16string_view kCaption = u"配發有價證券劃撥轉帳清冊(KQD05)";
 
@@ -13,7 +15,7 @@ struct QueryControls {
   Label Label2_0{u"查詢條件"};
   ComboBox comb_1{u"依 統一編號", {u"依 統一編號", u"依 中文戶名", u"依 帳號", u"依 戶號"}};
   Label Label2_1{u"查詢資料"};
-  TextBox tx_i_01{u"", true, false, 12};
+  TextBox tx_i_01{u"", true, false, kKeyBoxLimit};
   Button cmd_5{u"", true, u"前一畫面"};
   Button cmd_6{u"", true, u"下一畫面"};
   Button cmd_1{u"查詢"};

@@ -3,15 +3,15 @@
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "platform/big5.hpp"
+#include "platform/file_error.hpp"
 #include "platform/utf.hpp"
-#include "startwin/program.hpp"
 
 namespace kv884 {
 
-QueryWindow::QueryWindow(Program& program) : program_(program) {}
+QueryWindow::QueryWindow(QueryWindowHost host) : host_(std::move(host)) {}
 
 void QueryWindow::Form_Load() {
-  tx_o_23.text = program_.g_DataDate;
+  tx_o_23.text = host_.g_DataDate;
   cmd_2.enabled = false;
   m_HistFirst = 0;
   m_HistPos = 0;
@@ -30,35 +30,34 @@ void QueryWindow::tx_i_01_Click() {
 }
 
 void QueryWindow::cmd_3_Click() {
-  FileTable& files = program_.files;
-  files.close(kKeyIndexFile);
-  files.close(kDetailIndexFile);
-  files.close(kHolderDataFile);
-  Program& program = program_;  // the window is unloaded below; only the program remains
-  program.unloadQueryWindow();
-  program.frm_0.cmd_1.enabled = true;
+  host_.files.close(kKeyIndexFile);
+  host_.files.close(kDetailIndexFile);
+  host_.files.close(kHolderDataFile);
+  host_.unload();
 }
 
 void QueryWindow::showScreenAtomically(const std::function<void()>& change) {
   // Handlers never nest, so one snapshot is enough.
-  saved_.take(*this, *this);
+  savedControls_ = *this;
+  savedState_ = *this;
   try {
     change();
   } catch (const FileError& error) {
     // A record that cannot be read leaves the window exactly as it was before the click.
-    saved_.restore(*this, *this);
+    static_cast<QueryControls&>(*this) = savedControls_;
+    static_cast<QueryState&>(*this) = savedState_;
     showMessage(u"MSG_1_08:資料讀取錯誤 !\r\n" + fromUtf8(std::to_string(error.number())) +
                 u"\r\n" + error.description());
   }
 }
 
 void QueryWindow::readDetailRecord(int64_t recNo) {
-  program_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
+  host_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
   decodeRecordInto(recordBytes_, kDetailRecordChars, m_IdxdRec);
 }
 
 void QueryWindow::showMessage(const std::u16string& text) {
-  program_.ui.messageBox(text, u"KV884", MessageIcon::None);
+  host_.ui.messageBox(text, u"KV884", MessageIcon::None);
 }
 
 }  // namespace kv884

@@ -5,20 +5,35 @@
 // index, 3 holder data).
 
 #include <functional>
+#include <string>
 
-#include "platform/file_error.hpp"
+#include "platform/file_table.hpp"
+#include "platform/print_surface.hpp"
+#include "platform/ui.hpp"
 #include "querywin/query_controls.hpp"
 #include "querywin/query_state.hpp"
-#include "querywin/window_snapshot.hpp"
 
 namespace kv884 {
 
-class Program;
 struct KeyKind;
+
+// What the query window is given by the program that shows it.
+struct QueryWindowHost {
+  Ui& ui;
+  FileTable& files;
+  // The program-wide values of the security descriptor.
+  const std::u16string& g_SecurityName;
+  const std::u16string& g_DataDate;
+  const std::u16string& g_DecimalFlag;
+  PrintSurface* const& printer;  // the system's default printer; null when there is none
+  // Runs after 結束 has closed the data files: unloads the window and gives the start window
+  // its open button back.
+  std::function<void()> unload;
+};
 
 class QueryWindow : public QueryControls, public QueryState {
  public:
-  explicit QueryWindow(Program& program);
+  explicit QueryWindow(QueryWindowHost host);
 
   void Form_Load();
   void comb_1_Click();   // an item picked from the list
@@ -50,14 +65,17 @@ class QueryWindow : public QueryControls, public QueryState {
   void readDetailRecord(int64_t recNo);
   void showMessage(const std::u16string& text);
 
-  Program& program_;
+  QueryWindowHost host_;
 
   // Storage reused from click to click, so that a click allocates nothing once the window has
   // been used a while. Each is written before it is read: nothing is kept here from one read or
   // one click to the next.
-  std::string recordBytes_;    // the record just read, as bytes
-  std::u16string pageText_;    // the key page of the running search, decoded as far as scanned
-  QueryWindowSnapshot saved_;  // the window before the running click (showScreenAtomically)
+  std::string recordBytes_;  // the record just read, as bytes
+  std::u16string pageText_;  // the key page of the running search, decoded as far as scanned
+  // The window before the running click (showScreenAtomically): every control and every value.
+  // Handlers never nest, so one copy is enough; copying into it reuses its storage.
+  QueryControls savedControls_;
+  QueryState savedState_;
 };
 
 }  // namespace kv884

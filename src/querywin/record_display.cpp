@@ -11,7 +11,6 @@
 #include "platform/big5.hpp"
 #include "querywin/display_formats.hpp"
 #include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
 
 namespace kv884 {
 
@@ -42,13 +41,13 @@ std::u16string allotmentTypeText(std::u16string_view code) {
 }  // namespace
 
 void QueryWindow::ShowRecord() {
-  program_.files.readRecordInto(kHolderDataFile, m_DataRecNo, recordBytes_);
+  host_.files.readRecordInto(kHolderDataFile, m_DataRecNo, recordBytes_);
   decodeRecordInto(recordBytes_, kHolderRecordChars, m_DataRec);
   const HolderRecord data{m_DataRec};
   const DetailRecord detail{m_IdxdRec};
-  const std::u16string& flag = program_.g_DecimalFlag;
+  const std::u16string& flag = host_.g_DecimalFlag;
 
-  tx_o_01.text = std::u16string(data.securityCode()) + u"  " + program_.g_SecurityName;
+  tx_o_01.text = std::u16string(data.securityCode()) + u"  " + host_.g_SecurityName;
   tx_o_02.text = data.holderNo();
   tx_o_03.text = detail.holderName();
   tx_o_04.text = data.idNo();

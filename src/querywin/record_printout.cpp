@@ -1,9 +1,8 @@
 // 列印: the shown record as one signed-off page. Every value is the current text of its box and
 // every caption the current caption of its label.
 
+#include "querywin/page_heading.hpp"
 #include "querywin/query_window.hpp"
-#include "startwin/page_heading.hpp"
-#include "startwin/program.hpp"
 
 namespace kv884 {
 
@@ -39,7 +38,7 @@ void printEmptyLine(PrintSurface& printer) {
 
 void QueryWindow::cmd_4_Click() {
   try {
-    PrintSurface& printer = program_.defaultPrinter();
+    PrintSurface& printer = defaultPrinter(host_.printer);
     printPageHeading(printer, u"　　　   配發有價證券劃撥轉帳清冊            KQD05");
     printLabelLine(printer, alignedCaption(lab_01.caption),
                    {tx_o_01.text, Tab{kAllotmentTypeColumn}, tx_o_19.text});

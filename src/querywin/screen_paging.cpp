@@ -2,7 +2,6 @@
 // read afresh by its record numbers; the search keeps its place, so 次筆 goes on from there.
 
 #include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
 
 namespace kv884 {
 
@@ -30,7 +29,7 @@ void QueryWindow::showSlot(int16_t slot) {
   m_NextRecNo = m_HistIdxd[slot];
   readDetailRecord(m_NextRecNo);
   ShowRecord();
-  program_.ui.repaintNow(WindowId::Query);
+  host_.ui.repaintNow(WindowId::Query);
   // Put the record at which the search stands back into the buffer.
   m_NextRecNo = m_SearchRecNo;
   readDetailRecord(m_SearchRecNo);

@@ -12,7 +12,11 @@ Program::~Program() = default;
 void Program::showQueryWindow() {
   if (!frm_1_) {
     unloadedQuery_.reset();
-    frm_1_ = std::make_unique<QueryWindow>(*this);
+    frm_1_ = std::make_unique<QueryWindow>(
+        QueryWindowHost{ui, files, g_SecurityName, g_DataDate, g_DecimalFlag, printer, [this] {
+                          unloadQueryWindow();
+                          frm_0.cmd_1.enabled = true;
+                        }});
     frm_1_->Form_Load();
   }
   ui.showWindow(WindowId::Query);
@@ -41,11 +45,6 @@ void Program::closeReportWindow() {
   if (!frm_5_) return;
   ui.unloadWindow(WindowId::Report);
   unloadedReport_ = std::move(frm_5_);
-}
-
-PrintSurface& Program::defaultPrinter() {
-  if (!printer) throw PrintError(u"找不到預設印表機");
-  return *printer;
 }
 
 void Program::end() {

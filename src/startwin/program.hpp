@@ -28,8 +28,6 @@ class Program {
   FileTable files;
   // The system's default printer, one object for the whole program; set by the front end.
   PrintSurface* printer{nullptr};
-  // The printer, or PrintError when the front end has none.
-  PrintSurface& defaultPrinter();
 
   // Program-wide values, written only by the start window's descriptor read.
   std::u16string g_SecurityName;

@@ -1,7 +1,7 @@
 // The printed count report: a title, then the window's text line by line.
 
 #include "platform/print_surface.hpp"
-#include "startwin/page_heading.hpp"
+#include "querywin/page_heading.hpp"
 #include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
 #include "startwin/start_window.hpp"
@@ -27,7 +27,7 @@ void printReport(PrintSurface& printer, const std::u16string& text) {
 
 void ReportWindow::cmd_1_Click() {
   try {
-    printReport(program_.defaultPrinter(), tx_o_01.text);
+    printReport(defaultPrinter(program_.printer), tx_o_01.text);
   } catch (const PrintError& e) {
     program_.ui.messageBox(u"MSG_0_18 列印失敗 !\r\n" + e.reason(), u"KV884", MessageIcon::None);
   }

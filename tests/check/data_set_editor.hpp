@@ -9,11 +9,11 @@
 
 #include "check/check_report.hpp"
 #include "check/data_set_check.hpp"
-#include "cli/headless_ui.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/record_number.hpp"
+#include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
 #include "startwin/program.hpp"

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "support/command.hpp"
-#include "support/json_value.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
@@ -50,15 +51,15 @@ TEST(QueryReplay, ClosedWindowReportsDisabledUntilOpenedAgain) {
   CommandResult r =
       runQuery({fixturePath("basic"), "--replay", "-"}, "close\nsearch\nopen\nopen\n");
   ASSERT_EQ(r.status, 0);
-  std::vector<JsonValue> v;
+  std::vector<nlohmann::json> v;
   for (size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
-    v.push_back(parseJson(r.out.substr(at, end - at)));
+    v.push_back(nlohmann::json::parse(r.out.substr(at, end - at)));
   ASSERT_EQ(v.size(), 5u);
-  EXPECT_EQ(v[1]["boxes"].type, JsonValue::Type::Null);  // after close
-  EXPECT_TRUE(v[2]["disabled"].boolean);                 // search on no window
-  EXPECT_FALSE(v[3]["disabled"].boolean);                // open reloads it
-  EXPECT_EQ(v[3]["boxes"]["tx_o_23"].text, "20150115");
-  EXPECT_TRUE(v[4]["disabled"].boolean);  // the open button is disabled while it is loaded
+  EXPECT_TRUE(v[1]["boxes"].is_null());        // after close
+  EXPECT_TRUE(v[2]["disabled"].get<bool>());   // search on no window
+  EXPECT_FALSE(v[3]["disabled"].get<bool>());  // open reloads it
+  EXPECT_EQ(v[3]["boxes"]["tx_o_23"], "20150115");
+  EXPECT_TRUE(v[4]["disabled"].get<bool>());  // the open button is disabled while it is loaded
 }
 
 }  // namespace

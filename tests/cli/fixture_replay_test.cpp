@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "support/command.hpp"
-#include "support/json_value.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
@@ -38,9 +38,10 @@ TEST(FixtureReplay, EveryScriptPrintsItsExpectedLinesFromAFileAndFromStandardInp
           lines(readFile(fs::path(script).replace_extension(".expected.jsonl")));
       ASSERT_EQ(got.size(), expected.size());
       for (size_t i = 0; i < got.size(); ++i)
-        EXPECT_EQ(parseJson(got[i]), parseJson(expected[i])) << "line " << i + 1 << "\n"
-                                                             << got[i] << "\n"
-                                                             << expected[i];
+        EXPECT_EQ(nlohmann::json::parse(got[i]), nlohmann::json::parse(expected[i]))
+            << "line " << i + 1 << "\n"
+            << got[i] << "\n"
+            << expected[i];
       CommandResult fromStdin = runQuery({script.parent_path(), "--replay", "-"}, readFile(script));
       EXPECT_EQ(fromStdin.status, 0);
       EXPECT_EQ(fromStdin.out, r.out);

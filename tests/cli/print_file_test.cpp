@@ -136,10 +136,10 @@ TEST_F(PrintFile, ReplayPrintPressesPrintIntoItsFileAndIsDisabledAfterClose) {
   ASSERT_EQ(r.status, 0) << r.err;
   std::vector<std::string> out = linesOf(r.out);
   ASSERT_EQ(out.size(), 10u);
-  EXPECT_NE(out[4].find("\"action\": \"print one.txt\", \"messages\": [], \"disabled\": false"),
+  EXPECT_NE(out[4].find("\"action\":\"print one.txt\",\"messages\":[],\"disabled\":false"),
             std::string::npos)
       << out[4];
-  EXPECT_NE(out[9].find("\"action\": \"print two.txt\", \"messages\": [], \"disabled\": true"),
+  EXPECT_NE(out[9].find("\"action\":\"print two.txt\",\"messages\":[],\"disabled\":true"),
             std::string::npos)
       << out[9];
 
@@ -159,7 +159,7 @@ TEST_F(PrintFile, PrinterFailureInReplayIsItsMessageAndInSearchModeExitStatusTwo
   ASSERT_EQ(r.status, 0) << r.err;
   std::vector<std::string> out = linesOf(r.out);
   ASSERT_EQ(out.size(), 2u);
-  EXPECT_NE(out[1].find("\"messages\": [\"MSG_1_09:列印失敗 !\\r\\n"), std::string::npos) << out[1];
+  EXPECT_NE(out[1].find("\"messages\":[\"MSG_1_09:列印失敗 !\\r\\n"), std::string::npos) << out[1];
 
   r = run(temp.path(), query() + " " + basic() + " --by id B1200003 --print missing/page.txt");
   EXPECT_EQ(r.status, 2);

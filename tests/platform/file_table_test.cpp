@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <vector>
@@ -41,14 +42,18 @@ int readError(FileTable& files, int no, int64_t recNo) {
   return 0;
 }
 
-TEST(FileTableOpening, ReportsMissingFileMissingFolderAndFolderInPlaceOfFile) {
+TEST(FileTableOpening, ReportsMissingFileMissingFolderAndWhatIsNoFileInPlaceOfOne) {
   TempFolder tmp;
   fs::create_directories(tmp.path() / "ntr" / "7701.sin");
   fs::create_directories(tmp.path() / "ntridx");
   writeFile(tmp.path() / "plain", "");
+  ASSERT_EQ(::mkfifo((tmp.path() / "ntridx" / "7701idxp.sin").c_str(), 0600), 0);
   EXPECT_EQ(openError(tmp.path() / "ntridx" / "7701idxd.sin"), "53 找不到檔案");
   EXPECT_EQ(openError(tmp.path() / "none" / "7701idxd.sin"), "76 找不到路徑");
   EXPECT_EQ(openError(tmp.path() / "ntr" / "7701.sin"), "75 路徑/檔案存取錯誤");
+  // A named pipe nobody writes into: refused at once instead of waiting for a writer forever.
+  EXPECT_EQ(openError(tmp.path() / "ntridx" / "7701idxp.sin"), "75 路徑/檔案存取錯誤");
+  EXPECT_EQ(openError("/dev/zero"), "75 路徑/檔案存取錯誤");
   EXPECT_EQ(openError(tmp.path() / "plain" / "x"), "76 找不到路徑");
 
   FileTable files;

@@ -12,7 +12,7 @@ TEST(Utf, TextSurvivesTheRoundTripSupplementaryCharactersIncluded) {
 }
 
 TEST(Utf, MalformedUtf8NeverYieldsSurrogatesOrHiddenCharacters) {
-  EXPECT_EQ(fromUtf8("\xE5\xBC"), u"\uFFFD\uFFFD");                      // cut short
+  EXPECT_EQ(fromUtf8("\xE5\xBC"), u"\uFFFD");                            // cut short
   EXPECT_EQ(fromUtf8("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // above U+10FFFF
   EXPECT_EQ(fromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");            // an encoded surrogate
   EXPECT_EQ(fromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");                      // overlong "/"

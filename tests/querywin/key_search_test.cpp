@@ -114,7 +114,7 @@ TEST_F(KeySearch, UnknownKindChangesOnlyTheKeyLength) {
   set.search(u"依 戶號", u"");
   std::string before = describe(w());
   set.search(u"依 戶號 ", u"123");
-  EXPECT_EQ(set.ui.takeTexts(), std::vector<std::u16string>{u"MSG_1_01:查詢條件 不在範圍內 !"});
+  EXPECT_EQ(set.ui.takeMessages(), std::vector<std::u16string>{u"MSG_1_01:查詢條件 不在範圍內 !"});
   EXPECT_EQ(w().m_SearchKeyLen, 3);
   w().m_SearchKeyLen = 0;
   w().tx_i_01.text = u"";
@@ -127,21 +127,19 @@ TEST_F(KeySearch, KeyAboveEveryKeyWithdrawsNextSoItCannotMixTwoQueries) {
   ASSERT_TRUE(w().cmd_2.enabled);
   std::u16string shown = w().tx_o_02.text;
   set.search(u"依 帳號", u"Z");
-  EXPECT_EQ(set.ui.takeTexts(), std::vector<std::u16string>{u"MSG_1_02:無符合資料 !"});
+  EXPECT_EQ(set.ui.takeMessages(), std::vector<std::u16string>{u"MSG_1_02:無符合資料 !"});
   EXPECT_FALSE(w().cmd_2.enabled);
   EXPECT_EQ(w().tx_o_02.text, shown);  // the screen on display stays
   EXPECT_EQ(w().m_HistLast, 1);
 }
 
 TEST_F(KeySearch, WaitPointerIsRestoredOnEveryWayOut) {
-  set.ui.pointerCalls.clear();
   set.search(u"nothing", u"");      // MSG_1_01
   set.search(u"依 帳號", u"Z");     // MSG_1_02
   set.search(u"依 帳號", u"5380");  // a match
   w().cmd_2_Click();
-  EXPECT_EQ(set.ui.pointerCalls,
-            (std::vector<std::string>{"cmd_1+wait", "cmd_1-wait", "cmd_1+wait", "cmd_1-wait",
-                                      "cmd_1+wait", "cmd_1-wait", "cmd_2+wait", "cmd_2-wait"}));
+  EXPECT_EQ(set.ui.waitPointers, (std::map<std::string, int>{{"cmd_1", 3}, {"cmd_2", 1}}));
+  EXPECT_TRUE(set.ui.waiting.empty());
 }
 
 }  // namespace

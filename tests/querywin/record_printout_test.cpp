@@ -44,7 +44,7 @@ class RecordPrintout : public ::testing::Test {
 
   test::OpenedFixture set;
   Program& program = set.program;
-  test::RecordingUi& ui = set.ui;
+  HeadlessUi& ui = set.ui;
 };
 
 TEST_F(RecordPrintout, BeforeAnySearchEveryCallIsInPageOrderWithOnlyTheDataDateFilled) {

@@ -68,7 +68,7 @@ TEST_P(ChainCycle, SearchWalkEndsWithTheOrdersMessage) {
     if (fileNo == kDetailIndexFile) ++detailReads;
   });
   set.search(c.order.kind, key);
-  EXPECT_EQ(set.ui.takeTexts(), Texts{kWalkMiss[c.order.kind]});
+  EXPECT_EQ(set.ui.takeMessages(), Texts{kWalkMiss[c.order.kind]});
   EXPECT_LE(detailReads, 30);
   EXPECT_FALSE(set.window().cmd_2.enabled);
   EXPECT_EQ(set.window().m_HistLast, 0);
@@ -88,12 +88,12 @@ TEST_P(ChainCycle, NextFollowsTheCycleOneBoundedStepAPress) {
 
   ASSERT_TRUE(set.open());
   set.search(c.order.kind, key);
-  ASSERT_TRUE(set.ui.takeTexts().empty());
+  ASSERT_TRUE(set.ui.takeMessages().empty());
   for (int press = 0; press < 40; ++press) {
     ASSERT_TRUE(set.window().cmd_2.enabled) << "press " << press;
     set.window().cmd_2_Click();
   }
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   EXPECT_EQ(set.window().tx_o_pnt.text, u"0001 0041 0041 ");
 
   CommandResult run =

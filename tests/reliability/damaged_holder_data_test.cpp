@@ -6,6 +6,7 @@
 // record 11); detail record 1 is B120000301 (張國華, data record 14); detail record 3 starts the
 // 帳號 order (11602733093); in 戶號 order record 1 (0000100301) is followed by record 6.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -45,13 +46,14 @@ TEST(UnreadableDataRecNo, SearchReportsMsg108AndChangesNothing) {
     c.damage(set);
     ASSERT_TRUE(set.open());
     set.search(2, u"11602733093");
-    ASSERT_TRUE(set.ui.takeTexts().empty());
+    ASSERT_TRUE(set.ui.takeMessages().empty());
     set.window().tx_i_01.text = c.key;
     set.window().comb_1.text = u"依 統一編號";
     const std::string before = describe(set.window());
     set.window().cmd_1_Click();
-    EXPECT_EQ(set.ui.captions(), Texts{u"KV884"});
-    EXPECT_EQ(set.ui.takeTexts(), Texts{kReadError});
+    EXPECT_THAT(set.ui.messages,
+                testing::ElementsAre(testing::Field(&ShownMessage::caption, u"KV884")));
+    EXPECT_EQ(set.ui.takeMessages(), Texts{kReadError});
     EXPECT_EQ(describe(set.window()), before);
     EXPECT_EQ(set.program.files.openNumbers(), (std::vector<int>{1, 2, 3}));
 
@@ -69,12 +71,12 @@ TEST(UnreadableHolderRecord, NextReportsMsg108AndKeepsNextOffered) {
   set.setDetailField(6, kDataRecNoAt, "000031");
   ASSERT_TRUE(set.open());
   set.search(3, u"00001003");
-  ASSERT_TRUE(set.ui.takeTexts().empty());
+  ASSERT_TRUE(set.ui.takeMessages().empty());
   ASSERT_TRUE(set.window().cmd_2.enabled);
   set.window().tx_i_01.text = u"typed since";
   const std::string before = describe(set.window());
   set.window().cmd_2_Click();
-  EXPECT_EQ(set.ui.takeTexts(), Texts{kReadError});
+  EXPECT_EQ(set.ui.takeMessages(), Texts{kReadError});
   EXPECT_EQ(describe(set.window()), before);
 
   CommandResult run = runQuery({set.folder().string(), "--by", "holder", "00001003"});
@@ -90,18 +92,18 @@ TEST(UnreadableHolderRecord, FilesCutWhileOpenReportMsg108OnPagingAndNext) {
   ASSERT_TRUE(set.open());
   set.search(3, u"");
   set.window().cmd_2_Click();
-  ASSERT_TRUE(set.ui.takeTexts().empty());
+  ASSERT_TRUE(set.ui.takeMessages().empty());
   ASSERT_TRUE(set.window().cmd_5.enabled);
   const std::string before = describe(set.window());
   fs::resize_file(set.holderData(), 0);
   for (auto click : {&QueryWindow::cmd_5_Click, &QueryWindow::cmd_2_Click}) {
     (set.window().*click)();
-    EXPECT_EQ(set.ui.takeTexts(), Texts{kReadError});
+    EXPECT_EQ(set.ui.takeMessages(), Texts{kReadError});
     EXPECT_EQ(describe(set.window()), before);
   }
   fs::resize_file(set.detailIndex(), 0);
   set.window().cmd_5_Click();
-  EXPECT_EQ(set.ui.takeTexts(), Texts{kReadError});
+  EXPECT_EQ(set.ui.takeMessages(), Texts{kReadError});
   EXPECT_EQ(describe(set.window()), before);
   set.window().cmd_3_Click();
   EXPECT_TRUE(set.program.files.openNumbers().empty());
@@ -121,7 +123,7 @@ TEST(DamagedHolderLength, PartialLastRecordShowsBlanksForTheMissingFields) {
   fs::resize_file(set.holderData(), 29 * 122 + 40);
   ASSERT_TRUE(set.open());
   set.search(1, id);
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   QueryWindow& w = set.window();
   EXPECT_EQ(w.tx_o_05.text, account);
   EXPECT_EQ(w.tx_o_04.text, id);
@@ -137,7 +139,7 @@ TEST(DamagedHolderLength, BytesPastTheLastWholeRecordFormOneMoreRecord) {
   set.setDetailField(30, kDataRecNoAt, "000031");
   ASSERT_TRUE(set.open());
   set.search(1, u"J240326344");
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   EXPECT_EQ(set.window().tx_o_05.text, u"ABCDE      ");
   EXPECT_EQ(set.window().tx_o_04.text, std::u16string(10, u' '));
   EXPECT_EQ(set.window().tx_o_18.text, u"0.00");
@@ -173,7 +175,7 @@ TEST(DamagedBig5Text, ShowsReplacementCharactersAndKeepsThePositionsRule) {
     c.damage(set);
     ASSERT_TRUE(set.open());
     set.search(1, u"B120000301");
-    EXPECT_TRUE(set.ui.takeTexts().empty());
+    EXPECT_TRUE(set.ui.takeMessages().empty());
     EXPECT_EQ(set.window().tx_o_03.text, c.name03);
     EXPECT_EQ(set.window().tx_o_04.text, c.id04);
     EXPECT_EQ(set.window().tx_o_05.text, c.account05);

@@ -130,12 +130,12 @@ TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
   const std::string before = boxes();
   set.search(c.kind, c.key);
   if (!c.message.empty()) {
-    EXPECT_EQ(set.ui.takeTexts(), Texts{c.message});
+    EXPECT_EQ(set.ui.takeMessages(), Texts{c.message});
     EXPECT_FALSE(w.cmd_2.enabled);
     EXPECT_EQ(boxes(), before);  // nothing on display changes and the ring stays empty
     EXPECT_EQ(w.m_HistLast, 0);
   } else {
-    EXPECT_TRUE(set.ui.takeTexts().empty());
+    EXPECT_TRUE(set.ui.takeMessages().empty());
     EXPECT_EQ(w.tx_o_04.text, c.idShown);
     EXPECT_EQ(w.tx_o_pnt.text, u"0001 0001 0001 ");
   }
@@ -149,7 +149,7 @@ TEST_P(DamagedIndexSearch, EndsWithItsOneOutcome) {
     EXPECT_EQ(run.out, "");
   } else {
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\"id_no\": \"" + toUtf8(c.idShown) + "\""), std::string::npos)
+    EXPECT_NE(run.out.find("\"id_no\":\"" + toUtf8(c.idShown) + "\""), std::string::npos)
         << run.out;
   }
 }
@@ -173,7 +173,7 @@ TEST_P(DamagedReadAhead, OffersNextOnlyForARecordItCanRead) {
   set.setDetailField(30, 50, c.successor);
   ASSERT_TRUE(set.open());
   set.search(2, u"980000");
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   EXPECT_EQ(set.window().tx_o_05.text, u"98000003332");
   EXPECT_EQ(set.window().cmd_2.enabled, c.nextOffered);
 
@@ -200,7 +200,7 @@ TEST(DamagedIndexLength, PartialLastDetailRecordReadsItsPresentFieldsAndBlanks) 
   fs::resize_file(set.detailIndex(), 29 * 153 + 55);
   ASSERT_TRUE(set.open());
   set.search(1, u"J240326344");
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   QueryWindow& w = set.window();
   EXPECT_EQ(w.tx_o_04.text, u"J240326344");
   EXPECT_EQ(w.tx_o_03.text, std::u16string(19, u' '));
@@ -208,7 +208,7 @@ TEST(DamagedIndexLength, PartialLastDetailRecordReadsItsPresentFieldsAndBlanks) 
   EXPECT_EQ(w.tx_o_12.text, u"0");
   // 帳號 order: the cut successor reads as no record, so 次筆 is not offered.
   set.search(2, u"980000");
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   EXPECT_EQ(w.tx_o_05.text, u"98000003332");
   EXPECT_FALSE(w.cmd_2.enabled);
   CommandResult run = runQuery({set.folder().string(), "--by", "account", "980000"});
@@ -223,7 +223,7 @@ TEST(DamagedIndexLength, GrownIndexFilesStillSearch) {
   ASSERT_TRUE(set.open());
   EXPECT_EQ(set.program.files.recordCount(kDetailIndexFile), 31);
   set.search(1, u"B120000301");
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   EXPECT_EQ(set.window().tx_o_04.text, u"B120000301");
   CommandResult run = runQuery({set.folder().string(), "--by", "account"});
   EXPECT_EQ(run.status, 0);
@@ -236,7 +236,7 @@ TEST(DamagedIndexLength, PartialLastLeafPageReadsAsUnusedEntries) {
   fs::resize_file(set.keyIndex(), 23 * 1800 + 1);
   ASSERT_TRUE(set.open());
   set.search(4, u"張美玲");
-  EXPECT_EQ(set.ui.takeTexts(), Texts{kWalkMiss[4]});
+  EXPECT_EQ(set.ui.takeMessages(), Texts{kWalkMiss[4]});
   EXPECT_EQ(set.window().m_HistLast, 0);
   CommandResult miss = runQuery({set.folder().string(), "--by", "name", "張美玲"});
   EXPECT_EQ(miss.status, 1);

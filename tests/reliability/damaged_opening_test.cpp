@@ -3,6 +3,7 @@
 // window (message, files left open, buttons) and through kv884-query (exit status, stderr).
 
 #include <fcntl.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -69,8 +70,9 @@ TEST(DamagedFileOpening, EveryFileUnderEveryDamageShowsItsOneMessageAndLeavesNot
                        : f.code + set.folderText() + relative + u" 開檔錯誤 !\r\n" + d.error;
       for (int press = 0; press < 2; ++press) {
         EXPECT_FALSE(set.open());
-        EXPECT_EQ(set.ui.captions(), Texts{u"KV884"});
-        EXPECT_EQ(set.ui.takeTexts(), Texts{expected});
+        EXPECT_THAT(set.ui.messages,
+                    testing::ElementsAre(testing::Field(&ShownMessage::caption, u"KV884")));
+        EXPECT_EQ(set.ui.takeMessages(), Texts{expected});
         EXPECT_TRUE(set.program.files.openNumbers().empty());
         EXPECT_TRUE(set.program.frm_0.cmd_1.enabled);
       }
@@ -93,7 +95,7 @@ TEST(DamagedCountReport, ShowsMsg015OrAnEmptyReport) {
     EXPECT_EQ(run.out, "");
     ReportWindow* report = set.program.reportWindow();
     if (d.damage == Damage::Empty) {
-      EXPECT_TRUE(set.ui.takeTexts().empty());
+      EXPECT_TRUE(set.ui.takeMessages().empty());
       ASSERT_NE(report, nullptr);
       EXPECT_TRUE(report->visible);
       EXPECT_EQ(report->tx_o_01.text, u"");
@@ -103,7 +105,7 @@ TEST(DamagedCountReport, ShowsMsg015OrAnEmptyReport) {
     }
     const std::u16string expected =
         u"MSG_0_15 " + set.folderText() + u"\\ntr\\7701.ptr 開檔錯誤 !\r\n" + d.error;
-    EXPECT_EQ(set.ui.takeTexts(), Texts{expected});
+    EXPECT_EQ(set.ui.takeMessages(), Texts{expected});
     EXPECT_TRUE(report == nullptr || !report->visible);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, stderrOf(expected));
@@ -155,7 +157,7 @@ TEST_P(DamagedDescriptor, ReadsWhatItCanAndOpensOnlyWithFourItems) {
   EXPECT_EQ(p.g_SecurityName, c.securityName);
   EXPECT_EQ(p.g_DataDate, c.dataDate);
   EXPECT_EQ(p.g_DecimalFlag, c.decimalFlag);
-  const Texts messages = set.ui.takeTexts();
+  const Texts messages = set.ui.takeMessages();
   CommandResult run = runQuery({set.folder().string(), "--by", "id", "B120000301", "--json"});
   if (!c.opens) {
     // A Big5 code names a data file that is not there; fewer than four items end the read.
@@ -173,17 +175,17 @@ TEST_P(DamagedDescriptor, ReadsWhatItCanAndOpensOnlyWithFourItems) {
   }
   EXPECT_TRUE(messages.empty());
   set.search(1, u"B120000301");
-  EXPECT_TRUE(set.ui.takeTexts().empty());
+  EXPECT_TRUE(set.ui.takeMessages().empty());
   QueryWindow& w = set.window();
   EXPECT_EQ(w.tx_o_23.text, c.dataDate);
   EXPECT_EQ(w.tx_o_01.text, u"2330    " + c.securityName);
   // The holder's 劃撥股數 field holds 1500000: hundredths only under exactly "Y".
   EXPECT_EQ(w.tx_o_18.text, c.decimalFlag == u"Y" ? u"15,000.00" : u"1,500,000");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("\"security\": \"2330    " + toUtf8(c.securityName) + "\""),
+  EXPECT_NE(run.out.find("\"security\":\"2330    " + toUtf8(c.securityName) + "\""),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find("\"data_date\": \"" + toUtf8(c.dataDate) + "\""), std::string::npos);
+  EXPECT_NE(run.out.find("\"data_date\":\"" + toUtf8(c.dataDate) + "\""), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, DamagedDescriptor, ::testing::ValuesIn(kDescriptorCases),

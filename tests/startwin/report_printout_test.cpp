@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "headless/headless_ui.hpp"
 #include "platform/text_print_surface.hpp"
 #include "platform/ui.hpp"
 #include "platform/utf.hpp"
 #include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
 #include "support/recording_print_surface.hpp"
-#include "support/recording_ui.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884 {
@@ -28,7 +28,7 @@ class ReportPrintout : public ::testing::Test {
     return *program.reportWindow();
   }
 
-  test::RecordingUi ui;
+  HeadlessUi ui;
   Program program{ui};
 };
 

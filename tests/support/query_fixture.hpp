@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "headless/headless_ui.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
-#include "support/recording_ui.hpp"
 #include "support/temp_folder.hpp"
 #include "support/window_snapshot.hpp"
 
@@ -42,7 +42,7 @@ class OpenedFixture {
 
   TempFolder temp;
   std::filesystem::path set;
-  RecordingUi ui;
+  HeadlessUi ui;
   Program program;
 };
 

@@ -7,28 +7,17 @@
 #include <utility>
 
 #include "platform/utf.hpp"
+#include "querywin/query_boxes.hpp"
 #include "querywin/query_window.hpp"
 
 namespace kv884::test {
 
 inline std::string describe(const QueryWindow& w) {
-  std::string d = "comb_1=" + toUtf8(w.comb_1.text) + "\n";
-  for (auto [name, b] : {std::pair{"tx_i_01", &w.tx_i_01},
-                         {"tx_o_01", &w.tx_o_01},
-                         {"tx_o_19", &w.tx_o_19},
-                         {"tx_o_23", &w.tx_o_23},
-                         {"tx_o_02", &w.tx_o_02},
-                         {"tx_o_03", &w.tx_o_03},
-                         {"tx_o_04", &w.tx_o_04},
-                         {"tx_o_04_x", &w.tx_o_04_x},
-                         {"tx_o_05", &w.tx_o_05},
-                         {"tx_o_18", &w.tx_o_18},
-                         {"tx_o_11", &w.tx_o_11},
-                         {"tx_o_12", &w.tx_o_12},
-                         {"tx_o_09", &w.tx_o_09},
-                         {"tx_o_24", &w.tx_o_24},
-                         {"tx_o_pnt", &w.tx_o_pnt}})
-    d += std::string(name) + "=" + toUtf8(b->text) + (b->enabled ? "" : "(disabled)") + "\n";
+  std::string d = "comb_1=" + toUtf8(w.comb_1.text) + "\ntx_i_01=" + toUtf8(w.tx_i_01.text) + "\n";
+  for (const QueryBox& box : kQueryBoxes) {
+    const TextBox& b = w.*box.box;
+    d += std::string(box.name) + "=" + toUtf8(b.text) + (b.enabled ? "" : "(disabled)") + "\n";
+  }
   for (auto [name, b] : {std::pair{"cmd_1", &w.cmd_1},
                          {"cmd_2", &w.cmd_2},
                          {"cmd_3", &w.cmd_3},
