@@ -4,7 +4,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test screenshots bench bench-smoke clean test-asan fuzz
+.PHONY: all deps configure build run test screenshots bench bench-smoke clean test-asan fuzz \
+	package check-package
 
 all: build
 
@@ -22,6 +23,17 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package $(BUILD)/kv884_<version>_amd64.deb (CPack), and its checks: lintian, the
+# desktop entry, the AppStream entry, and the installed programs run from the unpacked package.
+package:
+	@scripts/install-deps --package
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@cd $(BUILD) && cpack -G DEB
+
+check-package:
+	@scripts/check-package $(BUILD)
 
 # Pictures of the start, query and count report windows on the sample set, into
 # $(BUILD)/screenshots/ (drawn under Xvfb).

@@ -217,7 +217,10 @@ BenchFunction kv884OpenClose(BenchSet* set) {
   };
 }
 
-BenchFunction sqliteSearch(BenchSet* set, int kind, const std::vector<std::u16string>* keys) {
+// A peer's look-up of the keys in turn: SQLite, or the plain scan.
+template <class Peer>
+BenchFunction peerSearch(BenchSet* set, std::unique_ptr<Peer> BenchSet::*peer, int kind,
+                         const std::vector<std::u16string>* keys) {
   return [=](benchmark::State& state) {
     SampleTimes times;
     PeerRecord record;
@@ -225,7 +228,7 @@ BenchFunction sqliteSearch(BenchSet* set, int kind, const std::vector<std::u16st
     for (auto _ : state) {
       const std::u16string& key = (*keys)[i++ % keys->size()];
       auto start = Clock::now();
-      benchmark::DoNotOptimize(set->sqlite->search(kind, key, record));
+      benchmark::DoNotOptimize((set->*peer)->search(kind, key, record));
       times.add(state, start, Clock::now());
     }
     times.report(state);
@@ -291,21 +294,6 @@ BenchFunction sqliteImport(BenchSet* set) {
   };
 }
 
-BenchFunction scanSearch(BenchSet* set, int kind, const std::vector<std::u16string>* keys) {
-  return [=](benchmark::State& state) {
-    SampleTimes times;
-    PeerRecord record;
-    size_t i = 0;
-    for (auto _ : state) {
-      const std::u16string& key = (*keys)[i++ % keys->size()];
-      auto start = Clock::now();
-      benchmark::DoNotOptimize(set->scan->search(kind, key, record));
-      times.add(state, start, Clock::now());
-    }
-    times.report(state);
-  };
-}
-
 void prepareSet(BenchSet& set, const Settings& settings) {
   set.program = std::make_unique<Program>(set.ui);
   openSet(set);
@@ -347,16 +335,18 @@ void registerSet(BenchSet& set, const Settings& settings) {
           Search{"search_above", &keys.above}, Search{"search_worst", &keys.worst}}) {
       if (search.keys->empty()) continue;
       add(name("kv884", search.action, kind), kv884Search(s, k, search.keys));
-      if (set.peers) add(name("sqlite", search.action, kind), sqliteSearch(s, k, search.keys));
+      if (set.peers)
+        add(name("sqlite", search.action, kind), peerSearch(s, &BenchSet::sqlite, k, search.keys));
     }
     add(name("kv884", "next", kind), kv884Next(s, k));
     add(name("kv884", "paging", kind), kv884Paging(s, k));
     if (set.peers) {
       add(name("sqlite", "next", kind), sqliteNext(s, k));
       add(name("sqlite", "paging", kind), sqlitePaging(s, k));
-      add(name("scan", "search_hit", kind), scanSearch(s, k, &keys.hits), settings.scanIterations);
+      add(name("scan", "search_hit", kind), peerSearch(s, &BenchSet::scan, k, &keys.hits),
+          settings.scanIterations);
       if (!keys.between.empty())
-        add(name("scan", "search_between", kind), scanSearch(s, k, &keys.between),
+        add(name("scan", "search_between", kind), peerSearch(s, &BenchSet::scan, k, &keys.between),
             settings.scanIterations);
     }
   }

@@ -32,6 +32,18 @@ std::filesystem::path programFolder() {
   return ec ? std::filesystem::path(".") : self.parent_path();
 }
 
+// The module beside the program (the build tree), else where the package installs it
+// (KV884_PDF_MODULE_DIR, relative to the program's folder).
+std::string pdfModuleFile() {
+  const std::filesystem::path folder = programFolder();
+  const std::filesystem::path beside = folder / KV884_PDF_MODULE_FILE;
+  const std::filesystem::path installed = folder / KV884_PDF_MODULE_DIR / KV884_PDF_MODULE_FILE;
+  std::error_code ec;
+  if (std::filesystem::exists(beside, ec) || !std::filesystem::exists(installed, ec))
+    return beside.string();
+  return installed.lexically_normal().string();
+}
+
 struct PdfModule {
   Kv884PdfOpen open{nullptr};
   Kv884PdfClose close{nullptr};
@@ -42,7 +54,7 @@ struct PdfModule {
 const PdfModule& pdfModule() {
   static const PdfModule module = [] {
     PdfModule m;
-    const std::string file = (programFolder() / KV884_PDF_MODULE_FILE).string();
+    const std::string file = pdfModuleFile();
     void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
       const char* error = ::dlerror();

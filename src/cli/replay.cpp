@@ -50,6 +50,13 @@ std::optional<ReplayAction> parseAction(const std::string& line) {
   return std::nullopt;
 }
 
+// A button that may be disabled: pressing it then does nothing.
+bool pressIfEnabled(QueryWindow& w, Button QueryControls::*button, void (QueryWindow::*click)()) {
+  if (!(w.*button).enabled) return false;
+  (w.*click)();
+  return true;
+}
+
 // Performs one action; false when the control it needs is disabled or the window is not loaded.
 bool perform(Program& program, const ReplayAction& action, PrintFiles& printFiles) {
   if (action.verb == Verb::Open) {
@@ -77,17 +84,11 @@ bool perform(Program& program, const ReplayAction& action, PrintFiles& printFile
       w->cmd_1_Click();
       return true;
     case Verb::Next:
-      if (!w->cmd_2.enabled) return false;
-      w->cmd_2_Click();
-      return true;
+      return pressIfEnabled(*w, &QueryWindow::cmd_2, &QueryWindow::cmd_2_Click);
     case Verb::Prev:
-      if (!w->cmd_5.enabled) return false;
-      w->cmd_5_Click();
-      return true;
+      return pressIfEnabled(*w, &QueryWindow::cmd_5, &QueryWindow::cmd_5_Click);
     case Verb::Fwd:
-      if (!w->cmd_6.enabled) return false;
-      w->cmd_6_Click();
-      return true;
+      return pressIfEnabled(*w, &QueryWindow::cmd_6, &QueryWindow::cmd_6_Click);
     case Verb::Print:
       program.printer = &printFiles.surfaceFor(action.file);
       w->cmd_4_Click();
