@@ -1,8 +1,9 @@
 #pragma once
 // The printers of --print FILE and of the replay's `print FILE`: one print surface per file
 // name, a PDF when the name ends in .pdf, else text pages. The PDF printer is the module
-// kv884-pdf.so (beside this program in the build, in the library folder once installed), loaded the first time a PDF is asked for; when it cannot be
-// loaded, every print into that file fails with a printer failure that says why.
+// kv884-pdf.so (beside this program in the build, in the library folder once installed), loaded
+// the first time a PDF is asked for; when it cannot be loaded, every print into that file fails
+// with a printer failure that says why.
 
 #include <map>
 #include <memory>
