@@ -1,6 +1,6 @@
 #pragma once
-// The count report window frm_5 on the screen: opens maximised with the report in a read-only,
-// scrollable box; its query row is shown but inert.
+// The count report window frm_5 on the screen: opens maximised with a fixed border, the report
+// in a read-only, scrollable box; its query row is shown but inert.
 
 #include <QWidget>
 
@@ -24,6 +24,8 @@ class ReportView : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void run(void (ReportWindow::*handler)());
