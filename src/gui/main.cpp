@@ -37,7 +37,9 @@ std::optional<int> parseArguments(int argc, char** argv, Arguments& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("The viewer of a book-entry allotment register (帳簿劃撥配發資料)."));
-  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Displays this help."));
+  parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption eudcFont(
       QStringLiteral("eudc-font"),
@@ -52,7 +54,9 @@ std::optional<int> parseArguments(int argc, char** argv, Arguments& arguments) {
 
   if (!parser.parse(words)) return usageError(parser.errorText());
   if (parser.isSet(help)) {
-    QTextStream(stdout) << parser.helpText();
+    // Without an application object the parser does not know the program's name.
+    QTextStream(stdout) << parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                     QStringLiteral("kv884"));
     return 0;
   }
   if (parser.isSet(version)) {
