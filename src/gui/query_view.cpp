@@ -237,16 +237,6 @@ void QueryView::handOnFocus() {
   }
 }
 
-void QueryView::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) keepMaximisedSizeFixed(this);
-}
-
-void QueryView::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  keepMaximisedSizeFixed(this);
-}
-
 void QueryView::run(void (QueryWindow::*handler)()) {
   QueryWindow* frm_1 = program_.queryWindow();
   if (!frm_1) return;

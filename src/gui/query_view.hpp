@@ -28,8 +28,6 @@ class QueryView : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void run(void (QueryWindow::*handler)());

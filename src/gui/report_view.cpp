@@ -99,16 +99,6 @@ void ReportView::refresh() {
   if (tx_o_01_->toPlainText() != text) tx_o_01_->setPlainText(text);
 }
 
-void ReportView::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) keepMaximisedSizeFixed(this);
-}
-
-void ReportView::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  keepMaximisedSizeFixed(this);
-}
-
 void ReportView::run(void (ReportWindow::*handler)()) {
   ReportWindow* frm_5 = program_.reportWindow();
   if (!frm_5) return;

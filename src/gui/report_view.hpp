@@ -24,8 +24,6 @@ class ReportView : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void run(void (ReportWindow::*handler)());

@@ -7,6 +7,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <stdexcept>
 
@@ -38,15 +39,40 @@ QWidget* makeLayoutArea(QWidget* window, QSize size) {
   return area;
 }
 
-void showMaximisedFixed(QWidget* window) {
-  // Without a window manager to maximise it, the window still covers the screen.
-  if (const QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
-  window->showMaximized();
-}
+namespace {
 
-void keepMaximisedSizeFixed(QWidget* window) {
-  if (window->isMaximized() && window->minimumSize() != window->size())
-    window->setFixedSize(window->size());
+// Fixes a maximised window's size once the window system shows it, so that it cannot be
+// resized; fixed any earlier, it would keep a window manager from maximising it.
+class MaximisedSizeKeeper : public QObject {
+ public:
+  explicit MaximisedSizeKeeper(QWidget* window) : QObject(window), window_(window) {
+    setObjectName(kName);
+  }
+  static constexpr const char* kName = "maximisedSizeKeeper";
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto* shown = static_cast<QWindow*>(watched);
+    if ((event->type() == QEvent::Expose || event->type() == QEvent::Resize) &&
+        shown->isExposed() && window_->isMaximized() && window_->minimumSize() != shown->size())
+      window_->setFixedSize(shown->size());
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace
+
+void showMaximisedFixed(QWidget* window) {
+  // Without a window manager to maximise it, the window shows its whole layout where it can.
+  const auto* layoutArea = window->findChild<QScrollArea*>();
+  if (layoutArea && window->screen())
+    window->resize(layoutArea->widget()->size().boundedTo(window->screen()->availableSize()));
+  window->showMaximized();
+  if (!window->findChild<QObject*>(QLatin1String(MaximisedSizeKeeper::kName)))
+    window->windowHandle()->installEventFilter(new MaximisedSizeKeeper(window));
 }
 
 void placeControl(QWidget* widget, std::span<const ControlPlace> layout, std::string_view name) {

@@ -33,9 +33,9 @@ QString qText(std::u16string_view text);
 // screen, a large scale factor), the layout scrolls and every control stays within reach.
 QWidget* makeLayoutArea(QWidget* window, QSize size);
 
-// Opens a window maximised with a fixed single border: once maximised, it cannot be resized.
+// Opens a window maximised with a fixed single border: once shown maximised, it cannot be
+// resized.
 void showMaximisedFixed(QWidget* window);
-void keepMaximisedSizeFixed(QWidget* window);
 
 // Puts a widget at its table place under parent and names it after the control.
 void placeControl(QWidget* widget, std::span<const ControlPlace> layout, std::string_view name);
