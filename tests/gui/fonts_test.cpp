@@ -96,5 +96,30 @@ INSTANTIATE_TEST_SUITE_P(
                                       "KV884 Sample EUDC", "KV884SampleEUDC"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// kv884-query's PDF module finds the office's font where the desktop program does.
+TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFolder) {
+  TempFolder home;
+  std::filesystem::create_directories(home.path() / "kv884");
+  std::filesystem::copy_file(KV884_SAMPLE_EUDC_FONT, home.path() / "kv884" / "eudc.tte");
+  const struct {
+    std::string environment;
+    const char* pdfFontName;
+  } cases[] = {
+      {"", "KV884GetaMark"},
+      {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT), "KV884SampleEUDC"},
+      {"XDG_DATA_HOME=" + shellQuote(home.path().string()), "KV884SampleEUDC"},
+  };
+  for (const auto& c : cases) {
+    const std::string pdf = shellQuote((home.path() / "page.pdf").string());
+    const CommandResult r = runCommand(
+        "env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" +
+        shellQuote((home.path() / "nobody").string()) + " " + c.environment + " " +
+        shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide").string()) + " --by name " +
+        shellQuote("周\uE000") + " --limit 1 --print " + pdf + " && pdffonts " + pdf);
+    EXPECT_NE(r.out.find(c.pdfFontName), std::string::npos) << c.environment << "\n"
+                                                            << r.out << r.err;
+  }
+}
+
 }  // namespace
 }  // namespace kv884::test
