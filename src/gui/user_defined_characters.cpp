@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -53,7 +54,8 @@ QFont withUserDefinedCharacters(QFont font) {
   // Qt tries the substitutes of a face name only after every family of the list: the face names
   // are replaced by their substitutes here, so that the mark never stands first.
   QStringList families;
-  for (const QString& family : font.families()) {
+  const QStringList named = font.families();
+  for (const QString& family : named.isEmpty() ? QStringList{QFontInfo(font).family()} : named) {
     const QStringList substitutes = QFont::substitutes(family);
     families << (substitutes.isEmpty() ? QStringList{family} : substitutes);
   }
