@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "gui/pdf_module/pdf_module.hpp"
+#include "platform/pdf_module.hpp"
 #include "platform/text_print_surface.hpp"
 #include "platform/utf.hpp"
 

@@ -2,23 +2,23 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 
 namespace kv884 {
 
 void installFontSubstitutions() {
-  const QStringList ming{QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK"),
-                         QStringLiteral("AR PL UMing CN")};
-  const QStringList kai{QStringLiteral("AR PL UKai TW"), QStringLiteral("AR PL UKai HK"),
-                        QStringLiteral("AR PL UKai CN")};
-  const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                         QStringLiteral("DejaVu Sans")};
+  // Taiwan's national standard typefaces (全字庫正宋體, 全字庫正楷體): every character in the
+  // standard form, every character of code page 950, half-width Latin letters and digits as
+  // 細明體 has them, and a glyph of its own for each radical, so that a PDF's text reads 戶, not
+  // the radical ⼾ that shares its glyph in Noto CJK.
+  const QString ming = QStringLiteral("TW-Sung");
+  const QString kai = QStringLiteral("TW-Kai");
+  const QString sans = QStringLiteral("Liberation Sans");
   // The Chinese face names and their romanised forms, as data sets and old pages name them.
   for (const char16_t* name : {u"細明體", u"新細明體", u"MingLiU", u"PMingLiU"})
-    QFont::insertSubstitutions(QString::fromUtf16(name), ming);
+    QFont::insertSubstitution(QString::fromUtf16(name), ming);
   for (const char16_t* name : {u"標楷體", u"DFKai-SB"})
-    QFont::insertSubstitutions(QString::fromUtf16(name), kai);
-  QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+    QFont::insertSubstitution(QString::fromUtf16(name), kai);
+  QFont::insertSubstitution(QStringLiteral("Arial"), sans);
 }
 
 }  // namespace kv884

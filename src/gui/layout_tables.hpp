@@ -1,9 +1,10 @@
 #pragma once
 // Where each control of the three windows stands, in twips (1/1440 inch; 15 twips make one pixel
-// at 96 dpi), with its caption or initial text. A line is a control of height 0 running from
-// (left, top) to (left + width, top).
+// at 96 dpi). A line is a control of height 0 running from (left, top) to (left + width, top).
+// The captions and texts are the windows' control data.
 
 #include <QRect>
+#include <QSize>
 #include <span>
 #include <string_view>
 
@@ -15,13 +16,13 @@ struct ControlPlace {
   int top;
   int width;
   int height;
-  std::u16string_view caption;
 };
 
 inline constexpr int kTwipsPerPixel = 15;
 
 // The pixel rectangle of a place; a line is one pixel high.
 QRect pixelRect(const ControlPlace& place);
+QSize pixelSize(int widthTwips, int heightTwips);
 
 std::span<const ControlPlace> startLayout();
 std::span<const ControlPlace> queryLayout();

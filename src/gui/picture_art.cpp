@@ -12,7 +12,7 @@ QPixmap drawBanner() {
   QPainter painter(&banner);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  QFont face(QStringLiteral("AR PL UKai TW"));
+  QFont face(QString::fromUtf16(u"標楷體"));
   face.setPixelSize(29);
   face.setBold(true);
   painter.setFont(face);

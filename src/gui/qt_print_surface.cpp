@@ -9,18 +9,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "gui/user_defined_characters.hpp"
+
 namespace kv884 {
 
 namespace {
-
-QString toQString(const std::u16string& text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string toU16(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                        static_cast<size_t>(text.size()));
-}
 
 // Half a device pixel: a print position this close to a column stop stands on it.
 constexpr qreal kColumnTolerance = 0.5;
@@ -49,14 +42,15 @@ struct QtPrintSurface::Impl {
       if (info.isNull()) throw PrintError(u"沒有設定預設的印表機");
       printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
       if (!painter.begin(printer.get()))
-        throw PrintError(u"印表機 " + toU16(info.printerName()) + u" 無法開始列印");
+        throw PrintError(u"印表機 " + info.printerName().toStdU16String() + u" 無法開始列印");
     } else if (!painter.isActive()) {
       printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
       printer->setOutputFormat(QPrinter::PdfFormat);
       printer->setOutputFileName(pdfPath);
       printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-      if (!painter.begin(printer.get())) throw PrintError(u"無法寫入檔案 " + toU16(pdfPath));
+      if (!painter.begin(printer.get()))
+        throw PrintError(u"無法寫入檔案 " + pdfPath.toStdU16String());
     } else if (pdfHasPage) {
       printer->newPage();
     }
@@ -70,10 +64,14 @@ struct QtPrintSurface::Impl {
     if (!painter.isActive()) return;
     QFont font(fontName);
     font.setPointSizeF(fontSize);
-    painter.setFont(font);
+    painter.setFont(withUserDefinedCharacters(font));
   }
 
   QFontMetricsF metrics() const { return QFontMetricsF(painter.font(), printer.get()); }
+
+  // A column is half a full-width character: the average character width of 細明體, by which
+  // the pages count their column stops. The families standing in for it average wider.
+  qreal columnWidth() const { return metrics().horizontalAdvance(QChar(0x3000)) / 2; }
 
   // Moves to the start of a new line, on a new page when the line would pass the bottom margin.
   void startLine() {
@@ -119,14 +117,14 @@ void QtPrintSurface::setFontSize(float points) {
 }
 
 void QtPrintSurface::setFontName(const std::u16string& name) {
-  d_->fontName = toQString(name);
+  d_->fontName = QString::fromStdU16String(name);
   d_->applyFont();
 }
 
 void QtPrintSurface::printLine(const std::vector<PrintItem>& items) {
   d_->beginDocument();
   d_->startLine();
-  const qreal column = d_->metrics().averageCharWidth();
+  const qreal column = d_->columnWidth();
   for (const PrintItem& item : items) {
     if (const Tab* tab = std::get_if<Tab>(&item)) {
       const qreal stop = (tab->column < 1 ? 0 : tab->column - 1) * column;
@@ -138,7 +136,7 @@ void QtPrintSurface::printLine(const std::vector<PrintItem>& items) {
       continue;
     }
     // A line break inside a text starts a new line.
-    const QString text = toQString(std::get<std::u16string>(item));
+    const QString text = QString::fromStdU16String(std::get<std::u16string>(item));
     qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
       if (text[i] != u'\r' && text[i] != u'\n') continue;

@@ -1,8 +1,9 @@
 #pragma once
 // The printer of the printouts on Qt: the system's default printer (each document one print
 // job) or a PDF file (each document begins a new page of the one file). Face names go through
-// the substitutions of installFontSubstitutions(); Tab(n) stands n - 1 average character widths
-// of the current font from the left edge of the printable area; a line that would pass the
+// the substitutions of installFontSubstitutions(), user-defined characters as
+// user_defined_characters says; Tab(n) stands n - 1 columns (half a full-width character of the
+// current font each) from the left edge of the printable area; a line that would pass the
 // bottom margin goes to a new page. Needs a QGuiApplication.
 
 #include <QString>

@@ -8,6 +8,7 @@
 #include "gui/query_view.hpp"
 #include "gui/report_view.hpp"
 #include "gui/start_view.hpp"
+#include "gui/view_widgets.hpp"
 
 namespace kv884 {
 
@@ -20,7 +21,9 @@ void QtDialogs::message(QWidget* owner, const QString& text, const QString& capt
 }
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title) {
-  return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+  // Qt's own dialog, whose texts are Chinese whatever the desktop's language.
+  return QFileDialog::getExistingDirectory(
+      owner, title, QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
 QtUi::QtUi() : dialogs_(std::make_unique<QtDialogs>()) {}
@@ -98,14 +101,14 @@ void QtUi::showWindow(WindowId window) {
     case WindowId::Query:
       if (!query_) query_ = new QueryView(*program_, *this);
       query_->refresh();
-      query_->showMaximized();
+      showMaximisedFixed(query_);
       query_->raise();
       query_->activateWindow();
       return;
     case WindowId::Report:
       if (!report_) report_ = new ReportView(*program_, *this);
       report_->refresh();
-      report_->showMaximized();
+      showMaximisedFixed(report_);
       report_->raise();
       report_->activateWindow();
       return;

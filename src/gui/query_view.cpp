@@ -46,8 +46,31 @@ constexpr BoxBinding kBoxes[] = {
 };
 
 // The caption labels of the record area.
-constexpr const char* kRecordLabels[] = {"lab_01", "lab_23", "lab_02", "lab_03", "lab_04", "lab_05",
-                                         "lab_18", "lab_11", "lab_12", "lab_09", "lab_24"};
+struct LabelBinding {
+  const char* name;
+  Label QueryControls::*control;
+};
+
+constexpr LabelBinding kRecordLabels[] = {
+    {"lab_01", &QueryControls::lab_01}, {"lab_23", &QueryControls::lab_23},
+    {"lab_02", &QueryControls::lab_02}, {"lab_03", &QueryControls::lab_03},
+    {"lab_04", &QueryControls::lab_04}, {"lab_05", &QueryControls::lab_05},
+    {"lab_18", &QueryControls::lab_18}, {"lab_11", &QueryControls::lab_11},
+    {"lab_12", &QueryControls::lab_12}, {"lab_09", &QueryControls::lab_09},
+    {"lab_24", &QueryControls::lab_24},
+};
+
+// Where the focus goes when a handler disables the button that has it, instead of the next
+// control of the keyboard order (結束 after 次筆, whose Space would close the window): a control
+// where Space or Enter ends or changes nothing unexpectedly. An heir that is disabled itself
+// passes the focus to the key box.
+struct FocusHeir {
+  const char* button;
+  const char* heir;
+};
+
+constexpr FocusHeir kFocusHeirs[] = {
+    {"cmd_1", "tx_i_01"}, {"cmd_2", "tx_i_01"}, {"cmd_5", "cmd_6"}, {"cmd_6", "cmd_5"}};
 
 const QString kYellowOnGrey = boxStyle(QStringLiteral("QLineEdit"), QStringLiteral("#ffff00"),
                                        QStringLiteral("#808080"), true);
@@ -57,21 +80,27 @@ const QString kBlueText = QStringLiteral("QLabel { color: #0000ff; }");
 
 QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
   const auto layout = queryLayout();
+  const QueryControls& frm_1 = *program_.queryWindow();
   setWindowTitle(qText(QueryControls::kCaption));
+  // A fixed single border: no maximise box (the window opens maximised).
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(windowFont(kNewMingFace, 9));
-  // All controls stay visible: the window never gets smaller than the area they cover.
-  setMinimumSize(pixelRect({"", 0, 0, kQueryLayoutWidth, kQueryLayoutHeight, u""}).size());
+  QWidget* area = makeLayoutArea(this, pixelSize(kQueryLayoutWidth, kQueryLayoutHeight));
 
   // Header and command row.
-  makeBanner(this, layout);
-  makeLabel(this, layout, "Label1", windowFont(kKaiFace, 18), Qt::AlignLeft | Qt::AlignTop);
-  makeLine(this, layout, "Line1");
+  makeBanner(area, layout);
+  makeLabel(area, layout, "Label1", frm_1.Label1, windowFont(kKaiFace, 18),
+            Qt::AlignLeft | Qt::AlignTop);
+  makeLine(area, layout, "Line1");
   const QFont captionFont = windowFont(kKaiFace, 11.25);
-  makeLabel(this, layout, "Label2_0", captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
-  makeLabel(this, layout, "Label2_1", captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
+  makeLabel(area, layout, "Label2_0", frm_1.Label2_0, captionFont, Qt::AlignRight | Qt::AlignTop,
+            kBlueText);
+  makeLabel(area, layout, "Label2_1", frm_1.Label2_1, captionFont, Qt::AlignRight | Qt::AlignTop,
+            kBlueText);
 
   const QString whiteOnOlive = QStringLiteral("#ffffff");
-  comb_1_ = new QComboBox(this);
+  comb_1_ = new QComboBox(area);
   placeControl(comb_1_, layout, "comb_1");
   comb_1_->setEditable(true);
   comb_1_->setInsertPolicy(QComboBox::NoInsert);
@@ -80,11 +109,11 @@ QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
   comb_1_->setStyleSheet(QStringLiteral(
       "QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"
       " QComboBox QAbstractItemView { color: #000000; background-color: #ffffff; }"));
-  for (const std::u16string& item : program_.queryWindow()->comb_1.items)
+  for (const std::u16string& item : frm_1.comb_1.items)
     comb_1_->addItem(QString::fromStdU16String(item));
   comb_1_->lineEdit()->installEventFilter(this);
 
-  tx_i_01_ = new ClickableLineEdit(this);
+  tx_i_01_ = new ClickableLineEdit(area);
   placeControl(tx_i_01_, layout, "tx_i_01");
   tx_i_01_->setFont(windowFont(kKaiFace, 14.25, true));
   tx_i_01_->setStyleSheet(
@@ -92,25 +121,27 @@ QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
 
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
   for (const ButtonBinding& b : kButtons)
-    buttons_[b.name] = makeButton(this, layout, b.name, buttonFont);
+    buttons_[b.name] = makeButton(area, layout, b.name, frm_1.*(b.control), buttonFont);
   for (const char* name : {"cmd_5", "cmd_6"}) {
     QPushButton* picture = buttons_[name];
     picture->setIcon(drawArrowPicture(std::string_view(name) == "cmd_5" ? ArrowDirection::Left
                                                                         : ArrowDirection::Right));
     picture->setIconSize(picture->size() - QSize(4, 4));
   }
-  makeLine(this, layout, "Line_01");
+  makeLine(area, layout, "Line_01");
 
   // Record area and footer.
-  for (const char* name : kRecordLabels)
-    makeLabel(this, layout, name, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
-  makeOutputBoxes();
-  makeLabel(this, layout, "Label9", windowFont(kArialFace, 15.75), Qt::AlignCenter,
+  for (const LabelBinding& b : kRecordLabels)
+    makeLabel(area, layout, b.name, frm_1.*(b.control), captionFont, Qt::AlignRight | Qt::AlignTop,
+              kBlueText);
+  makeOutputBoxes(area);
+  makeLabel(area, layout, "Label9", frm_1.Label9, windowFont(kArialFace, 15.75), Qt::AlignCenter,
             QStringLiteral("QLabel { color: palette(window-text); background-color: #c0c0c0;"
                            " border: 1px solid #000000; }"))
       ->setEnabled(false);
-  makeLabel(this, layout, "Label6", windowFont(kNewMingFace, 10.5), Qt::AlignLeft | Qt::AlignTop);
-  makeLine(this, layout, "Line_02");
+  makeLabel(area, layout, "Label6", frm_1.Label6, windowFont(kNewMingFace, 10.5),
+            Qt::AlignLeft | Qt::AlignTop);
+  makeLine(area, layout, "Line_02");
 
   // Keyboard order; the display-only boxes never take the focus.
   QWidget* order[] = {tx_i_01_,          buttons_["cmd_1"], comb_1_,           buttons_["cmd_2"],
@@ -134,17 +165,19 @@ QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
     program_.queryWindow()->comb_1.text = text.toStdU16String();
   });
   tx_i_01_->onMousePress = [this] { run(&QueryWindow::tx_i_01_Click); };
+  // Enter in the key box presses 查詢 (a disabled button ignores the click).
+  connect(tx_i_01_, &QLineEdit::returnPressed, buttons_["cmd_1"], &QPushButton::click);
   connect(tx_i_01_, &QLineEdit::textEdited, this, [this](const QString& text) {
     program_.queryWindow()->tx_i_01.text = text.toStdU16String();
   });
   refresh();
 }
 
-void QueryView::makeOutputBoxes() {
+void QueryView::makeOutputBoxes(QWidget* area) {
   const auto layout = queryLayout();
   const QFont boxFont = windowFont(kNewMingFace, 14.25);
   for (const BoxBinding& b : kBoxes) {
-    auto* box = new QLineEdit(this);
+    auto* box = new QLineEdit(area);
     placeControl(box, layout, b.name);
     box->setReadOnly(true);
     box->setFont(boxFont);
@@ -173,6 +206,7 @@ void QueryView::refresh() {
   showText(tx_i_01_, frm_1->tx_i_01.text);
   tx_i_01_->setEnabled(frm_1->tx_i_01.enabled);
   tx_i_01_->setMaxLength(frm_1->tx_i_01.maxLength > 0 ? frm_1->tx_i_01.maxLength : 32767);
+  handOnFocus();
   for (const ButtonBinding& b : kButtons) {
     const Button& button = (*frm_1).*(b.control);
     buttons_[b.name]->setEnabled(button.enabled);
@@ -182,6 +216,24 @@ void QueryView::refresh() {
     const TextBox& box = (*frm_1).*(b.control);
     showText(boxes_[b.name], box.text);
     boxes_[b.name]->setEnabled(box.enabled);
+  }
+}
+
+void QueryView::handOnFocus() {
+  const QueryControls& frm_1 = *program_.queryWindow();
+  auto willBeEnabled = [&](const std::string& name) {
+    for (const ButtonBinding& b : kButtons)
+      if (name == b.name) return (frm_1.*(b.control)).enabled;
+    return true;  // the key box
+  };
+  for (const FocusHeir& f : kFocusHeirs) {
+    if (focusWidget() != buttons_[f.button] || willBeEnabled(f.button)) continue;
+    const char* heir = willBeEnabled(f.heir) ? f.heir : "tx_i_01";
+    QWidget* target =
+        heir == std::string_view("tx_i_01") ? static_cast<QWidget*>(tx_i_01_) : buttons_[heir];
+    target->setEnabled(true);
+    target->setFocus(Qt::OtherFocusReason);
+    return;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The register query window frm_1 on the screen: opens maximised, its controls where its table
-// puts them. Every event goes to QueryWindow's handler; the view decides nothing.
+// The register query window frm_1 on the screen: opens maximised with a fixed border, its
+// controls where its table puts them. Every event goes to QueryWindow's handler; the view decides
+// nothing but where the focus goes when a handler disables the button that has it.
 
 #include <QWidget>
 #include <map>
@@ -30,7 +31,9 @@ class QueryView : public QWidget {
 
  private:
   void run(void (QueryWindow::*handler)());
-  void makeOutputBoxes();
+  void makeOutputBoxes(QWidget* area);
+  // Moves the focus off a button that its control data disables, to its heir.
+  void handOnFocus();
 
   Program& program_;
   QtUi& ui_;

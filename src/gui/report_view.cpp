@@ -12,20 +12,27 @@ namespace kv884 {
 
 ReportView::ReportView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
   const auto layout = reportLayout();
+  const ReportWindow& frm_5 = program_.reportWindowCreated();
   setWindowTitle(qText(ReportWindow::kCaption));
+  // A fixed single border: no maximise box (the window opens maximised).
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(windowFont(kNewMingFace, 9));
-  setMinimumSize(pixelRect({"", 0, 0, kReportClientWidth, kReportClientHeight, u""}).size());
+  QWidget* area = makeLayoutArea(this, pixelSize(kReportClientWidth, kReportClientHeight));
 
-  makeBanner(this, layout);
-  makeLabel(this, layout, "Label1", windowFont(kKaiFace, 18), Qt::AlignLeft | Qt::AlignTop);
-  makeLine(this, layout, "Line1_0");
+  makeBanner(area, layout);
+  makeLabel(area, layout, "Label1", frm_5.Label1, windowFont(kKaiFace, 18),
+            Qt::AlignLeft | Qt::AlignTop);
+  makeLine(area, layout, "Line1_0");
   const QFont captionFont = windowFont(kKaiFace, 11.25);
   const QString blueText = QStringLiteral("QLabel { color: #0000ff; }");
-  makeLabel(this, layout, "Label2_0", captionFont, Qt::AlignLeft | Qt::AlignTop, blueText);
-  makeLabel(this, layout, "Label2_1", captionFont, Qt::AlignLeft | Qt::AlignTop, blueText);
+  makeLabel(area, layout, "Label2_0", frm_5.Label2_0, captionFont, Qt::AlignLeft | Qt::AlignTop,
+            blueText);
+  makeLabel(area, layout, "Label2_1", frm_5.Label2_1, captionFont, Qt::AlignLeft | Qt::AlignTop,
+            blueText);
 
   const QFont inputFont = windowFont(kKaiFace, 14.25, true);
-  comb_1_ = new QComboBox(this);
+  comb_1_ = new QComboBox(area);
   placeControl(comb_1_, layout, "comb_1");
   comb_1_->setEditable(true);
   comb_1_->setInsertPolicy(QComboBox::NoInsert);
@@ -33,31 +40,33 @@ ReportView::ReportView(Program& program, QtUi& ui) : program_(program), ui_(ui) 
   comb_1_->setFont(inputFont);
   comb_1_->setStyleSheet(QStringLiteral(
       "QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"));
-  for (const std::u16string& item : program_.reportWindowCreated().comb_1.items)
+  for (const std::u16string& item : frm_5.comb_1.items)
     comb_1_->addItem(QString::fromStdU16String(item));
-  tx_i_01_ = new QLineEdit(this);
+  tx_i_01_ = new QLineEdit(area);
   placeControl(tx_i_01_, layout, "tx_i_01");
   tx_i_01_->setFont(inputFont);
   tx_i_01_->setStyleSheet(boxStyle(QStringLiteral("QLineEdit"), QStringLiteral("#ffffff"),
                                    QStringLiteral("#808000"), true));
 
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
-  Command2_ = makeButton(this, layout, "Command2", buttonFont);
-  Command1_ = makeButton(this, layout, "Command1", buttonFont);
-  cmd_1_ = makeButton(this, layout, "cmd_1", buttonFont);
-  cmd_2_ = makeButton(this, layout, "cmd_2", buttonFont);
-  makeLine(this, layout, "Line_01");
+  Command2_ = makeButton(area, layout, "Command2", frm_5.Command2, buttonFont);
+  Command1_ = makeButton(area, layout, "Command1", frm_5.Command1, buttonFont);
+  cmd_1_ = makeButton(area, layout, "cmd_1", frm_5.cmd_1, buttonFont);
+  cmd_2_ = makeButton(area, layout, "cmd_2", frm_5.cmd_2, buttonFont);
+  makeLine(area, layout, "Line_01");
 
-  tx_o_01_ = new QPlainTextEdit(this);
+  tx_o_01_ = new QPlainTextEdit(area);
   placeControl(tx_o_01_, layout, "tx_o_01");
   tx_o_01_->setReadOnly(true);
+  // Read by keyboard too: a cursor shows the focus, Ctrl+Home and Ctrl+End go to either end.
+  tx_o_01_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   tx_o_01_->setLineWrapMode(QPlainTextEdit::NoWrap);
   tx_o_01_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   tx_o_01_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   tx_o_01_->setFont(windowFont(kMingFace, 14.25));
-  tx_o_01_->setStyleSheet(
-      QStringLiteral("QPlainTextEdit { color: #0000ff; background-color: #c0c0c0; }"));
-  makeLine(this, layout, "Line2");
+  tx_o_01_->setStyleSheet(boxStyle(QStringLiteral("QPlainTextEdit"), QStringLiteral("#0000ff"),
+                                   QStringLiteral("#c0c0c0"), true));
+  makeLine(area, layout, "Line2");
 
   setTabOrder(cmd_2_, tx_o_01_);
   setTabOrder(tx_o_01_, cmd_1_);

@@ -1,6 +1,6 @@
 #pragma once
-// The count report window frm_5 on the screen: opens maximised with the report in a read-only,
-// scrollable box; its query row is shown but inert.
+// The count report window frm_5 on the screen: opens maximised with a fixed border, the report
+// in a read-only, scrollable box; its query row is shown but inert.
 
 #include <QWidget>
 

@@ -12,27 +12,32 @@ namespace kv884 {
 
 StartView::StartView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
   const auto layout = startLayout();
+  const StartWindow& frm_0 = program_.frm_0;
   setWindowTitle(qText(StartWindow::kCaption));
   // A fixed single border: no resizing, no maximise box.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setFixedSize(pixelRect({"", 0, 0, kStartClientWidth, kStartClientHeight, u""}).size());
+  const QSize client = pixelSize(kStartClientWidth, kStartClientHeight);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  setFixedSize(screen ? client.boundedTo(screen->availableSize()) : client);
   setFont(windowFont(kKaiFace, 9));
+  QWidget* area = makeLayoutArea(this, client);
 
-  makeBanner(this, layout);
-  makeLabel(this, layout, "Label1", windowFont(kKaiFace, 18), Qt::AlignHCenter | Qt::AlignTop);
+  makeBanner(area, layout);
+  makeLabel(area, layout, "Label1", frm_0.Label1, windowFont(kKaiFace, 18),
+            Qt::AlignHCenter | Qt::AlignTop);
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
-  cmd_1_ = makeButton(this, layout, "cmd_1", buttonFont);
-  cmd_5_ = makeButton(this, layout, "cmd_5", buttonFont);
-  lab_01_ = makeButton(this, layout, "lab_01", buttonFont);
-  tx_i_01_ = new QLineEdit(this);
+  cmd_1_ = makeButton(area, layout, "cmd_1", frm_0.cmd_1, buttonFont);
+  cmd_5_ = makeButton(area, layout, "cmd_5", frm_0.cmd_5, buttonFont);
+  lab_01_ = makeButton(area, layout, "lab_01", frm_0.lab_01, buttonFont);
+  tx_i_01_ = new QLineEdit(area);
   placeControl(tx_i_01_, layout, "tx_i_01");
   tx_i_01_->setFont(windowFont(kArialFace, 18, true));
   tx_i_01_->setStyleSheet(boxStyle(QStringLiteral("QLineEdit"), QStringLiteral("#ff0000"),
                                    QStringLiteral("#ffffc0"), true));
-  cmd_6_ = makeButton(this, layout, "cmd_6", buttonFont);
-  makeLabel(this, layout, "lab_02", windowFont(kNewMingFace, 9), Qt::AlignLeft | Qt::AlignTop,
-            QStringLiteral("QLabel { color: #404040; }"));
+  cmd_6_ = makeButton(area, layout, "cmd_6", frm_0.cmd_6, buttonFont);
+  makeLabel(area, layout, "lab_02", frm_0.lab_02, windowFont(kNewMingFace, 9),
+            Qt::AlignLeft | Qt::AlignTop, QStringLiteral("QLabel { color: #404040; }"));
 
   setTabOrder(tx_i_01_, cmd_6_);
   setTabOrder(cmd_6_, cmd_1_);
@@ -47,7 +52,7 @@ StartView::StartView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
   connect(tx_i_01_, &QLineEdit::textEdited, this,
           [this](const QString& text) { program_.frm_0.tx_i_01.text = text.toStdU16String(); });
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+  if (screen) {
     QRect frame(QPoint(), size());
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
@@ -58,6 +63,7 @@ StartView::StartView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
 void StartView::refresh() {
   const StartWindow& frm_0 = program_.frm_0;
   showText(tx_i_01_, frm_0.tx_i_01.text);
+  tx_i_01_->setToolTip(tx_i_01_->text());  // the whole folder, however long
   tx_i_01_->setEnabled(frm_0.tx_i_01.enabled);
   cmd_1_->setEnabled(frm_0.cmd_1.enabled);
   cmd_5_->setEnabled(frm_0.cmd_5.enabled);

@@ -1,12 +1,18 @@
 #include "gui/view_widgets.hpp"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <stdexcept>
 
 #include "gui/picture_art.hpp"
+#include "gui/user_defined_characters.hpp"
 
 namespace kv884 {
 
@@ -14,11 +20,59 @@ QFont windowFont(std::u16string_view face, double points, bool bold) {
   QFont font(qText(face));
   font.setPointSizeF(points);
   font.setBold(bold);
-  return font;
+  return withUserDefinedCharacters(font);
 }
 
 QString qText(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* makeLayoutArea(QWidget* window, QSize size) {
+  auto* scroller = new QScrollArea(window);
+  scroller->setFrameShape(QFrame::NoFrame);
+  auto* area = new QWidget;
+  area->setFixedSize(size);
+  scroller->setWidget(area);
+  auto* fill = new QVBoxLayout(window);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(scroller);
+  return area;
+}
+
+namespace {
+
+// Fixes a maximised window's size once the window system shows it, so that it cannot be
+// resized; fixed any earlier, it would keep a window manager from maximising it.
+class MaximisedSizeKeeper : public QObject {
+ public:
+  explicit MaximisedSizeKeeper(QWidget* window) : QObject(window), window_(window) {
+    setObjectName(kName);
+  }
+  static constexpr const char* kName = "maximisedSizeKeeper";
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto* shown = static_cast<QWindow*>(watched);
+    if ((event->type() == QEvent::Expose || event->type() == QEvent::Resize) &&
+        shown->isExposed() && window_->isMaximized() && window_->minimumSize() != shown->size())
+      window_->setFixedSize(shown->size());
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace
+
+void showMaximisedFixed(QWidget* window) {
+  // Without a window manager to maximise it, the window shows its whole layout where it can.
+  const auto* layoutArea = window->findChild<QScrollArea*>();
+  if (layoutArea && window->screen())
+    window->resize(layoutArea->widget()->size().boundedTo(window->screen()->availableSize()));
+  window->showMaximized();
+  if (!window->findChild<QObject*>(QLatin1String(MaximisedSizeKeeper::kName)))
+    window->windowHandle()->installEventFilter(new MaximisedSizeKeeper(window));
 }
 
 void placeControl(QWidget* widget, std::span<const ControlPlace> layout, std::string_view name) {
@@ -30,11 +84,10 @@ void placeControl(QWidget* widget, std::span<const ControlPlace> layout, std::st
 }
 
 QLabel* makeLabel(QWidget* parent, std::span<const ControlPlace> layout, std::string_view name,
-                  const QFont& font, Qt::Alignment alignment, const QString& styleSheet) {
-  auto* label = new QLabel(parent);
+                  const Label& control, const QFont& font, Qt::Alignment alignment,
+                  const QString& styleSheet) {
+  auto* label = new QLabel(QString::fromStdU16String(control.caption), parent);
   placeControl(label, layout, name);
-  for (const ControlPlace& p : layout)
-    if (p.name == name) label->setText(qText(p.caption));
   label->setFont(font);
   label->setAlignment(alignment);
   if (!styleSheet.isEmpty()) label->setStyleSheet(styleSheet);
@@ -42,11 +95,9 @@ QLabel* makeLabel(QWidget* parent, std::span<const ControlPlace> layout, std::st
 }
 
 QPushButton* makeButton(QWidget* parent, std::span<const ControlPlace> layout,
-                        std::string_view name, const QFont& font) {
-  auto* button = new CaptionButton(parent);
+                        std::string_view name, const Button& control, const QFont& font) {
+  auto* button = new CaptionButton(QString::fromStdU16String(control.caption), parent);
   placeControl(button, layout, name);
-  for (const ControlPlace& p : layout)
-    if (p.name == name) button->setText(qText(p.caption));
   button->setFont(font);
   // No button reacts to Enter or Escape by itself.
   button->setAutoDefault(false);
@@ -72,9 +123,14 @@ QLabel* makeBanner(QWidget* parent, std::span<const ControlPlace> layout) {
 
 QString boxStyle(const QString& widgetClass, const QString& text, const QString& background,
                  bool border) {
-  return QStringLiteral("%1 { color: %2; background-color: %3; border: %4; }")
-      .arg(widgetClass, text, background,
-           border ? QStringLiteral("2px inset #a0a0a0") : QStringLiteral("none"));
+  if (!border)
+    return QStringLiteral("%1 { color: %2; background-color: %3; border: none; }")
+        .arg(widgetClass, text, background);
+  // A box with the focus shows it in its border (a read-only box shows no cursor).
+  return QStringLiteral(
+             "%1 { color: %2; background-color: %3; border: 2px inset #a0a0a0; }"
+             " %1:focus { border: 2px solid #000000; }")
+      .arg(widgetClass, text, background);
 }
 
 void CaptionButton::paintEvent(QPaintEvent*) {
@@ -90,6 +146,13 @@ void CaptionButton::paintEvent(QPaintEvent*) {
   painter.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
 
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    click();  // Enter presses a focused button as Space does
+  else
+    QPushButton::keyPressEvent(event);
+}
+
 void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
   if (onMousePress && event->button() == Qt::LeftButton) onMousePress();
@@ -97,7 +160,11 @@ void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
 
 void showText(QLineEdit* box, const std::u16string& text) {
   const QString shown = QString::fromStdU16String(text);
-  if (box->text() != shown) box->setText(shown);
+  if (box->text() == shown) return;
+  box->setText(shown);
+  // What the program puts into a box shows from its beginning (a long security name keeps its
+  // code in sight); a box being typed into keeps its cursor where the typing goes on.
+  if (box->isReadOnly() || !box->hasFocus()) box->setCursorPosition(0);
 }
 
 void showEditText(QComboBox* combo, const std::u16string& text) {

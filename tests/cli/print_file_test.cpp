@@ -167,7 +167,7 @@ TEST_F(PrintFile, PrinterFailureInReplayIsItsMessageAndInSearchModeExitStatusTwo
   EXPECT_EQ(r.err.rfind("MSG_1_09:列印失敗 !\n", 0), 0u) << r.err;
 }
 
-TEST_F(PrintFile, PdfHasAPagePerShownScreenWithTheRecordLinesInOrderInAnEmbeddedUMing) {
+TEST_F(PrintFile, PdfHasAPagePerShownScreenWithTheRecordLinesInOrderInAnEmbeddedTwSung) {
   if (!kPdfModuleBuilt) GTEST_SKIP() << "this build has no PDF module (no Qt)";
   test::CommandResult r =
       run(temp.path(), query() + " " + basic() + " --by id B1200003 --print pages.pdf");
@@ -187,9 +187,9 @@ TEST_F(PrintFile, PdfHasAPagePerShownScreenWithTheRecordLinesInOrderInAnEmbedded
   EXPECT_NE(findLine(lines, second, {"戶號", "0000100303"}), std::string::npos);
 
   std::string fonts = run(temp.path(), "pdffonts pages.pdf").out;
-  bool embeddedUMing = false;
+  bool embeddedMing = false;
   for (const std::string& line : linesOf(fonts))
-    if (line.find("UMing") != std::string::npos) {  // UMingTW, the face of AR PL UMing TW
+    if (line.find("TW-Sung") != std::string::npos) {  // the family that 細明體 stands for
       // Columns: name, type (one or two words), encoding, emb, sub, uni, object, ID.
       std::vector<std::string> words;
       for (size_t i = 0, j; i < line.size(); i = j + 1) {
@@ -198,9 +198,9 @@ TEST_F(PrintFile, PdfHasAPagePerShownScreenWithTheRecordLinesInOrderInAnEmbedded
         if (j > i) words.push_back(line.substr(i, j - i));
       }
       ASSERT_GE(words.size(), 5u) << line;
-      embeddedUMing = words[words.size() - 5] == "yes";
+      embeddedMing = words[words.size() - 5] == "yes";
     }
-  EXPECT_TRUE(embeddedUMing) << fonts;
+  EXPECT_TRUE(embeddedMing) << fonts;
 }
 
 TEST_F(PrintFile, LongReportContinuesOnFurtherPagesWithEveryLineInOrder) {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/font_substitutions.hpp"
+#include "gui/desktop_setup.hpp"
 #include "gui/qt_ui.hpp"
 #include "gui/query_view.hpp"
 #include "gui/report_view.hpp"
@@ -32,7 +32,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
     static char name[] = "gui_tests";
     static char* argv[] = {name, nullptr};
     app_ = std::make_unique<QApplication>(argc, argv);
-    installFontSubstitutions();
+    setUpDesktop(*app_, {});
   }
   void TearDown() override { app_.reset(); }
 

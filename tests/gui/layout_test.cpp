@@ -1,7 +1,6 @@
 // Every control of the three windows at its place (twips, 15 to a pixel, within one pixel) with
 // its caption; the fonts, colours, limits, tooltips and keyboard order that the windows show.
 
-#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <cmath>
@@ -191,20 +190,6 @@ TEST_F(LayoutTest, ReportWindow) {
   auto* text = control<QPlainTextEdit>(report(), "tx_o_01");
   EXPECT_TRUE(text->isReadOnly());
   EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
-}
-
-// The face names of the windows reach the installed Arphic families.
-TEST_F(LayoutTest, FaceNamesResolveToInstalledFonts) {
-  openFolder(copyFixture("basic", temp.path()));
-  EXPECT_TRUE(QFontInfo(control<QWidget>(start(), "cmd_1")->font())
-                  .family()
-                  .startsWith(QStringLiteral("AR PL UKai")));
-  EXPECT_TRUE(QFontInfo(control<QWidget>(query(), "tx_o_02")->font())
-                  .family()
-                  .startsWith(QStringLiteral("AR PL UMing")));
-  const QString sans = QFontInfo(control<QWidget>(start(), "tx_i_01")->font()).family();
-  EXPECT_TRUE(sans == QStringLiteral("Liberation Sans") || sans == QStringLiteral("DejaVu Sans"))
-      << sans.toStdString();
 }
 
 TEST_F(LayoutTest, NoButtonIsADefaultButton) {

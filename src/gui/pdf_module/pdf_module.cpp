@@ -1,12 +1,15 @@
 // The PDF printer as a loadable module: QtPrintSurface writing into a PDF file, with the face
-// name substitutions and, in a process without one, an offscreen QGuiApplication for the fonts.
+// name substitutions, the user-defined characters (from KV884_EUDC_FONT or the per-user file, as
+// the desktop program finds them) and, in a process without one, an offscreen QGuiApplication
+// for the fonts.
 
-#include "gui/pdf_module/pdf_module.hpp"
+#include "platform/pdf_module.hpp"
 
 #include <QGuiApplication>
 
 #include "gui/font_substitutions.hpp"
 #include "gui/qt_print_surface.hpp"
+#include "gui/user_defined_characters.hpp"
 
 namespace {
 
@@ -23,6 +26,7 @@ void ensureApplication() {
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   ownApplication = new QGuiApplication(argc, argv);
   kv884::installFontSubstitutions();
+  kv884::installUserDefinedCharacters(kv884::userDefinedCharacterFontFile());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// kv884-screenshots FOLDER OUTDIR: opens FOLDER as a user would, searches, and saves pictures of
-// the start window, the query window after the search and the count report window into OUTDIR.
+// kv884-screenshots FOLDER OUTDIR EUDC_FONT: opens FOLDER as a user would and saves pictures into
+// OUTDIR: the start window, the query window after a search by 統一編號 and one 次筆, the count
+// report window, and the query window showing a holder whose name has a user-defined character
+// (FOLDER's holder 0000138069), drawn as 〓 and then from the font file EUDC_FONT.
 
 #include <QApplication>
 #include <QDir>
@@ -7,11 +9,12 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "gui/font_substitutions.hpp"
+#include "gui/desktop_setup.hpp"
 #include "gui/qt_ui.hpp"
 #include "gui/query_view.hpp"
 #include "gui/report_view.hpp"
 #include "gui/start_view.hpp"
+#include "gui/user_defined_characters.hpp"
 #include "querywin/query_window.hpp"
 
 namespace {
@@ -30,6 +33,16 @@ void press(QWidget* view, const char* button) {
   QApplication::processEvents();
 }
 
+// Searches in the query window of the opened set: key kind and key as typed, then 查詢.
+void search(kv884::Desktop& desktop, const char16_t* kind, const char16_t* key) {
+  kv884::QueryWindow* query = desktop.program.queryWindow();
+  if (!query) return;
+  query->comb_1.text = kind;
+  query->tx_i_01.text = key;
+  desktop.ui.refreshAll();
+  press(desktop.ui.queryView(), "cmd_1");
+}
+
 bool save(QWidget* view, const QDir& folder, const char* name) {
   QApplication::processEvents();
   const QString file = folder.filePath(QString::fromLatin1(name));
@@ -46,11 +59,11 @@ bool save(QWidget* view, const QDir& folder, const char* name) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 3) {
-    std::fputs("usage: kv884-screenshots FOLDER OUTDIR\n", stderr);
+  if (arguments.size() != 4) {
+    std::fputs("usage: kv884-screenshots FOLDER OUTDIR EUDC_FONT\n", stderr);
     return 64;
   }
-  kv884::installFontSubstitutions();
+  kv884::setUpDesktop(app, {});
   const QDir out(arguments[2]);
   QDir().mkpath(out.path());
 
@@ -61,15 +74,20 @@ int main(int argc, char** argv) {
   bool saved = save(desktop.ui.startView(), out, "start_window.png");
 
   press(desktop.ui.startView(), "cmd_1");
-  if (kv884::QueryWindow* query = desktop.program.queryWindow()) {
-    query->tx_i_01.text = u"A1";
-    desktop.ui.refreshAll();
-    press(desktop.ui.queryView(), "cmd_1");
-    press(desktop.ui.queryView(), "cmd_2");
-  }
+  search(desktop, u"依 統一編號", u"A1");
+  press(desktop.ui.queryView(), "cmd_2");
   saved = save(desktop.ui.queryView(), out, "query_window.png") && saved;
 
   press(desktop.ui.startView(), "cmd_5");
   saved = save(desktop.ui.reportView(), out, "report_window.png") && saved;
+
+  search(desktop, u"依 戶號", u"0000138069");
+  saved = save(desktop.ui.queryView(), out, "user_defined_mark.png") && saved;
+  // The same holder in a window opened after the font was given.
+  if (!kv884::installUserDefinedCharacters(arguments[3])) return 1;
+  press(desktop.ui.queryView(), "cmd_3");
+  press(desktop.ui.startView(), "cmd_1");
+  search(desktop, u"依 戶號", u"0000138069");
+  saved = save(desktop.ui.queryView(), out, "user_defined_font.png") && saved;
   return saved ? 0 : 1;
 }
