@@ -7,13 +7,14 @@
 #include "gui/picture_art.hpp"
 #include "gui/qt_ui.hpp"
 #include "gui/view_widgets.hpp"
+#include "querywin/query_boxes.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
 
 namespace kv884 {
 namespace {
 
-// The buttons and output boxes with the control data they show.
+// The buttons with the control data they show and the handlers they run.
 struct ButtonBinding {
   const char* name;
   Button QueryControls::*control;
@@ -27,37 +28,6 @@ constexpr ButtonBinding kButtons[] = {
     {"cmd_2", &QueryControls::cmd_2, &QueryWindow::cmd_2_Click},
     {"cmd_4", &QueryControls::cmd_4, &QueryWindow::cmd_4_Click},
     {"cmd_3", &QueryControls::cmd_3, &QueryWindow::cmd_3_Click},
-};
-
-struct BoxBinding {
-  const char* name;
-  TextBox QueryControls::*control;
-};
-
-constexpr BoxBinding kBoxes[] = {
-    {"tx_o_01", &QueryControls::tx_o_01},     {"tx_o_19", &QueryControls::tx_o_19},
-    {"tx_o_23", &QueryControls::tx_o_23},     {"tx_o_02", &QueryControls::tx_o_02},
-    {"tx_o_03", &QueryControls::tx_o_03},     {"tx_o_04", &QueryControls::tx_o_04},
-    {"tx_o_04_x", &QueryControls::tx_o_04_x}, {"tx_o_05", &QueryControls::tx_o_05},
-    {"tx_o_05_1", &QueryControls::tx_o_05_1}, {"tx_o_18", &QueryControls::tx_o_18},
-    {"tx_o_11", &QueryControls::tx_o_11},     {"tx_o_12", &QueryControls::tx_o_12},
-    {"tx_o_09", &QueryControls::tx_o_09},     {"tx_o_24", &QueryControls::tx_o_24},
-    {"tx_o_pnt", &QueryControls::tx_o_pnt},
-};
-
-// The caption labels of the record area.
-struct LabelBinding {
-  const char* name;
-  Label QueryControls::*control;
-};
-
-constexpr LabelBinding kRecordLabels[] = {
-    {"lab_01", &QueryControls::lab_01}, {"lab_23", &QueryControls::lab_23},
-    {"lab_02", &QueryControls::lab_02}, {"lab_03", &QueryControls::lab_03},
-    {"lab_04", &QueryControls::lab_04}, {"lab_05", &QueryControls::lab_05},
-    {"lab_18", &QueryControls::lab_18}, {"lab_11", &QueryControls::lab_11},
-    {"lab_12", &QueryControls::lab_12}, {"lab_09", &QueryControls::lab_09},
-    {"lab_24", &QueryControls::lab_24},
 };
 
 // Where the focus goes when a handler disables the button that has it, instead of the next
@@ -131,9 +101,10 @@ QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
   makeLine(area, layout, "Line_01");
 
   // Record area and footer.
-  for (const LabelBinding& b : kRecordLabels)
-    makeLabel(area, layout, b.name, frm_1.*(b.control), captionFont, Qt::AlignRight | Qt::AlignTop,
-              kBlueText);
+  for (const QueryBox& b : kQueryBoxes)
+    if (b.label)
+      makeLabel(area, layout, b.labelName, frm_1.*(b.label), captionFont,
+                Qt::AlignRight | Qt::AlignTop, kBlueText);
   makeOutputBoxes(area);
   makeLabel(area, layout, "Label9", frm_1.Label9, windowFont(kArialFace, 15.75), Qt::AlignCenter,
             QStringLiteral("QLabel { color: palette(window-text); background-color: #c0c0c0;"
@@ -165,8 +136,6 @@ QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
     program_.queryWindow()->comb_1.text = text.toStdU16String();
   });
   tx_i_01_->onMousePress = [this] { run(&QueryWindow::tx_i_01_Click); };
-  // Enter in the key box presses 查詢 (a disabled button ignores the click).
-  connect(tx_i_01_, &QLineEdit::returnPressed, buttons_["cmd_1"], &QPushButton::click);
   connect(tx_i_01_, &QLineEdit::textEdited, this, [this](const QString& text) {
     program_.queryWindow()->tx_i_01.text = text.toStdU16String();
   });
@@ -176,14 +145,14 @@ QueryView::QueryView(Program& program, QtUi& ui) : program_(program), ui_(ui) {
 void QueryView::makeOutputBoxes(QWidget* area) {
   const auto layout = queryLayout();
   const QFont boxFont = windowFont(kNewMingFace, 14.25);
-  for (const BoxBinding& b : kBoxes) {
+  for (const QueryBox& b : kQueryBoxes) {
     auto* box = new QLineEdit(area);
     placeControl(box, layout, b.name);
     box->setReadOnly(true);
     box->setFont(boxFont);
     box->setAlignment(Qt::AlignCenter);
     box->setStyleSheet(kYellowOnGrey);
-    boxes_[b.name] = box;
+    boxes_[std::string(b.name)] = box;
   }
   boxes_["tx_o_03"]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   boxes_["tx_o_19"]->setStyleSheet(boxStyle(QStringLiteral("QLineEdit"), QStringLiteral("#ff0000"),
@@ -212,10 +181,11 @@ void QueryView::refresh() {
     buttons_[b.name]->setEnabled(button.enabled);
     buttons_[b.name]->setToolTip(QString::fromStdU16String(button.tooltip));
   }
-  for (const BoxBinding& b : kBoxes) {
-    const TextBox& box = (*frm_1).*(b.control);
-    showText(boxes_[b.name], box.text);
-    boxes_[b.name]->setEnabled(box.enabled);
+  for (const QueryBox& b : kQueryBoxes) {
+    const TextBox& box = (*frm_1).*(b.box);
+    QLineEdit* widget = boxes_[std::string(b.name)];
+    showText(widget, box.text);
+    widget->setEnabled(box.enabled);
   }
 }
 
