@@ -28,10 +28,6 @@ int64_t leafPagesNeeded(int64_t count, int64_t runLength, int runsPerPage);
 // runsPerPage is outside 1 to 100.
 std::optional<int64_t> smallestRunLength(int64_t count, int runsPerPage);
 
-// The key as a page entry holds it: kinds 1 to 3 padded with blanks to 12 characters; name keys
-// are six characters already.
-std::u16string pageKey(const KeyKind& kind, std::u16string_view key);
-
 // Leaf pages of one kind. chainKeys[i] and chainRecords[i] are the key and the detail record
 // number of the i-th record of the kind's chain.
 std::vector<PageEntries> leafPages(const KeyKind& kind,
