@@ -12,8 +12,6 @@ namespace kv884::mkset {
 inline constexpr int kExitBuildFailed = 1;
 inline constexpr int kExitUsage = 64;
 
-std::string mksetUsage();
-
 // args without the program name. Progress goes to out, errors to err.
 int runMkset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
