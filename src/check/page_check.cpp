@@ -13,8 +13,6 @@ namespace kv884 {
 
 namespace {
 
-constexpr int64_t kRootPages = 4;
-
 class PageChecker {
  public:
   PageChecker(int kind, const KeyPages& pages, int64_t detailCount, ProblemList& problems)

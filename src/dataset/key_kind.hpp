@@ -27,6 +27,7 @@ struct KeyKind {
 };
 
 inline constexpr int kEntriesPerPage = 100;
+inline constexpr int kRootPages = 4;  // records 1 to 4 of the holder-key index file
 
 const KeyKind& keyKind(int kind);  // kind 1 to 4
 

@@ -64,7 +64,7 @@ struct Layout {
   std::vector<int64_t> detailNo;                     // per holder
   std::array<std::vector<PageEntries>, 4> leaves;    // per kind - 1
   std::array<std::vector<int64_t>, 4> leafRecords;   // record of each leaf page
-  std::vector<std::pair<int, size_t>> leafAtRecord;  // from record 5 on: (kind, leaf index)
+  std::vector<std::pair<int, size_t>> leafAtRecord;  // after the root pages: (kind, leaf index)
 };
 
 Layout planLayout(const std::vector<Holder>& holders, const std::array<KeyOrder, 4>& orders,
@@ -96,7 +96,8 @@ Layout planLayout(const std::vector<Holder>& holders, const std::array<KeyOrder,
         layout.leaves[static_cast<size_t>(kind - 1)].size());
   for (size_t r = 0; r < placement.size(); ++r) {
     auto [kind, index] = allLeaves[placement[r]];
-    layout.leafRecords[static_cast<size_t>(kind - 1)][index] = static_cast<int64_t>(r) + 5;
+    layout.leafRecords[static_cast<size_t>(kind - 1)][index] =
+        static_cast<int64_t>(r) + kRootPages + 1;
     layout.leafAtRecord.push_back(allLeaves[placement[r]]);
   }
   return layout;
@@ -135,7 +136,7 @@ void writeKeyIndex(const fs::path& path, const Layout& layout) {
         rootPage(layout.leaves[k], layout.leafRecords[k]);
   }
   RecordFile file(path);
-  for (int record = 1; record <= 4; ++record) {
+  for (int record = 1; record <= kRootPages; ++record) {
     int kind = 1;
     while (keyKind(kind).rootPage != record) ++kind;
     file.writeRecord(pageText(keyKind(kind), roots[static_cast<size_t>(record - 1)]),

@@ -12,7 +12,7 @@
 
 namespace kv884::mkset {
 
-inline constexpr int kMaxLeafPages = 100;  // a root page names at most this many
+inline constexpr int kMaxLeafPages = kEntriesPerPage;  // those a root page can name
 
 struct PageEntry {
   std::u16string key;  // in the page's key width

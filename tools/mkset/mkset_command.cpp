@@ -5,9 +5,11 @@
 #include <optional>
 #include <sstream>
 
+#include "dataset/key_kind.hpp"
 #include "mkset/data_set_builder.hpp"
 #include "mkset/holder_csv.hpp"
 #include "mkset/mkset_error.hpp"
+#include "mkset/record_numbering.hpp"
 #include "mkset/synthetic_holders.hpp"
 #include "platform/utf.hpp"
 
@@ -50,7 +52,7 @@ void describe(CLI::App& app, CommandLine& line) {
                     "holders from a UTF-8 CSV file with a header row (columns below)");
   input
       ->add_option("--synthetic", line.synthetic, "N made-up holders, the same for the same --seed")
-      ->check(CLI::Range(1, 999999));
+      ->check(CLI::Range(int64_t{1}, kMaxHolders));
   input->require_option(1);
   app.add_option("--code", line.code,
                  "security code: the file name stem and the descriptor's first item")
@@ -67,9 +69,9 @@ void describe(CLI::App& app, CommandLine& line) {
   app.add_option("--run-length", line.options.runLength,
                  "records per leaf page entry (default: the smallest that fits; a key kind "
                  "holds at most 100 leaf pages of --runs-per-page runs)")
-      ->check(CLI::Range(1, 999999));
+      ->check(CLI::Range(int64_t{1}, kMaxHolders));
   app.add_option("--runs-per-page", line.options.runsPerPage, "entries used in each leaf page")
-      ->check(CLI::Range(1, 100))
+      ->check(CLI::Range(1, kEntriesPerPage))
       ->capture_default_str();
   app.add_option("--seed", line.options.seed,
                  "seed of the synthetic holders and of the record shuffle")
