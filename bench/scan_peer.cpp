@@ -50,7 +50,7 @@ bool ScanPeer::search(int kindNo, const std::u16string& key, PeerRecord& record)
     }
   }
   if (!best) return false;
-  std::u16string_view start = field(*best, kind.keyFieldPosition, static_cast<int>(key.size()));
+  std::u16string_view start = field(*best, kind.keyField.position, static_cast<int>(key.size()));
   if (!(kind.byNameCollation ? NameCollation::equal(start, key) : start == key)) return false;
 
   DetailRecord found{*best};

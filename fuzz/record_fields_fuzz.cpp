@@ -16,13 +16,13 @@
 #include <string_view>
 
 #include "dataset/detail_record.hpp"
+#include "dataset/display_formats.hpp"
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/key_page.hpp"
 #include "dataset/numeric_value.hpp"
 #include "memory_file.hpp"
 #include "platform/big5.hpp"
-#include "querywin/display_formats.hpp"
 
 namespace {
 
@@ -130,9 +130,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkInside(text, f);
       checkNumericField(r.collateralShares());
       checkNumericField(r.collateralCount());
-      for (int64_t n :
-           {r.dataRecNo(), r.nextById(), r.nextByAccount(), r.nextByName(), r.nextByHolderNo()})
+      for (int kind = 0; kind <= 4; ++kind) {
+        int64_t n = kind == 0 ? r.dataRecNo() : successorOf(keyKind(kind), text);
         if (n < 0 || n > kLargestRecordNumber) fail("a record number the window cannot hold");
+      }
       break;
     }
     default: {

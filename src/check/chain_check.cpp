@@ -57,17 +57,17 @@ class ChainChecker {
       firstWithRecord_[j] = it->second;
       const LeafEntry& first = entries_[it->second];
       add(ProblemClass::PageLink, {e.record},
-          u"與索引頁 " + decimal(first.page) + u" 第 " + decimal(first.entry) +
+          u"與索引頁 " + decimalText(first.page) + u" 第 " + decimalText(first.entry) +
               u" 項指向同一筆明細記錄",
           &e);
     }
   }
 
-  // The key as the pages hold it: filled with blanks to the page key width.
+  // The key as the pages hold it: filled to the page key width.
   std::u16string_view pageKey(std::u16string_view key, KeyBuffer& buffer) const {
     size_t width = static_cast<size_t>(kind_.keyWidth);
     std::copy(key.begin(), key.end(), buffer.begin());
-    std::fill(buffer.begin() + key.size(), buffer.begin() + width, u' ');
+    std::fill(buffer.begin() + key.size(), buffer.begin() + width, kind_.keyFiller);
     return {buffer.data(), width};
   }
 
@@ -78,12 +78,12 @@ class ChainChecker {
       int64_t next = table_.successor(kind_.kind, cur);
       if (next == kEndOfChain) return;
       if (!inRange(next)) {
-        add(ProblemClass::SuccessorRange, {cur}, u"後續記錄編號為 " + decimal(next));
+        add(ProblemClass::SuccessorRange, {cur}, u"後續記錄編號為 " + decimalText(next));
         return;
       }
       if (visited_[static_cast<size_t>(next)]) {
         add(ProblemClass::Cycle, {cur, next},
-            u"明細記錄 " + decimal(cur) + u" 的後續記錄 " + decimal(next) + u" 已經走過");
+            u"明細記錄 " + decimalText(cur) + u" 的後續記錄 " + decimalText(next) + u" 已經走過");
         return;
       }
       cur = next;
@@ -127,7 +127,7 @@ class ChainChecker {
     } else if (entryPosition_[firstWithRecord_[entry_]] < 0) {
       const LeafEntry& e = entries_[entry_];
       add(ProblemClass::NotReached, {cur, e.record},
-          u"依鍵值" + quoted(key) + u"查詢時由明細記錄 " + decimal(e.record) +
+          u"依鍵值" + quoted(key) + u"查詢時由明細記錄 " + decimalText(e.record) +
               u" 開始，走不到本記錄",
           &e);
     }
@@ -149,13 +149,13 @@ class ChainChecker {
       int64_t position = entryPosition_[j];
       if (position < 0) {
         add(ProblemClass::PageLink, {e.record},
-            u"指向明細記錄 " + decimal(e.record) + u"，由第一筆記錄起的鏈結走不到", &e);
+            u"指向明細記錄 " + decimalText(e.record) + u"，由第一筆記錄起的鏈結走不到", &e);
         continue;
       }
       if (position <= lastPosition) {
         add(ProblemClass::PageLink, {e.record, lastRecord},
-            u"指向明細記錄 " + decimal(e.record) + u"，在前一項目所指的明細記錄 " +
-                decimal(lastRecord) + u" 之前",
+            u"指向明細記錄 " + decimalText(e.record) + u"，在前一項目所指的明細記錄 " +
+                decimalText(lastRecord) + u" 之前",
             &e);
         continue;
       }
@@ -176,8 +176,8 @@ class ChainChecker {
     std::u16string_view key = pageKey(table_.key(kind_.kind, runLast, keyBuffer), padBuffer);
     if (compareKeys(kind_, e.key, key) != 0)
       add(ProblemClass::PageKey, {runLast},
-          u"鍵值" + quoted(e.key) + u"與其串列最後一筆（明細記錄 " + decimal(runLast) + u"）的" +
-              quoted(key) + u"不同",
+          u"鍵值" + quoted(e.key) + u"與其串列最後一筆（明細記錄 " + decimalText(runLast) +
+              u"）的" + quoted(key) + u"不同",
           &e);
   }
 

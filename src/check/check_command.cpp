@@ -35,7 +35,7 @@ int runCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
     out << (json ? reportJson(report) : reportText(report));
     return report.sound() ? kCheckSound : kCheckProblems;
   } catch (const FileError& e) {
-    printMessage(err, u"kv884-check: 讀取錯誤 " + decimal(e.number()) + u" " + e.description());
+    printMessage(err, u"kv884-check: 讀取錯誤 " + decimalText(e.number()) + u" " + e.description());
     return kCheckCannotOpen;
   }
 }

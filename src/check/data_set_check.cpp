@@ -18,8 +18,8 @@ CheckedFile checkedFile(std::u16string path, const RecordFileSize& size, Problem
                   {},
                   0,
                   0,
-                  path + u"：長度 " + decimal(size.length) + u" 位元組，不是記錄長度 " +
-                      decimal(size.recordLength) + u" 的倍數"});
+                  path + u"：長度 " + decimalText(size.length) + u" 位元組，不是記錄長度 " +
+                      decimalText(size.recordLength) + u" 的倍數"});
   return {std::move(path), size.length, size.recordLength, size.records};
 }
 

@@ -52,7 +52,7 @@ class DetailChecker {
                      {},
                      0,
                      0,
-                     u"DataRecNo 為" + quoted(field(detail.text, 38, 6))});
+                     u"DataRecNo 為" + quoted(field(detail.text, DetailRecord::kDataRecNo))});
       return;
     }
     named_[static_cast<size_t>(dataRecNo)] = true;

@@ -12,7 +12,7 @@ size_t slots(int64_t count) {
 
 KeyColumn columnOf(int kind, int64_t count) {
   const KeyKind& k = keyKind(kind);
-  return KeyColumn(slots(count), static_cast<size_t>(k.keyFieldLength), k.byNameCollation);
+  return KeyColumn(slots(count), static_cast<size_t>(k.keyField.length), k.byNameCollation);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ namespace kv884 {
 
 namespace {
 
-constexpr int64_t kRootPages = 4;
-
 // Every leaf page number the root pages name, used entries or not.
 std::set<int64_t> namedLeaves(const std::map<int64_t, std::u16string>& roots) {
   std::set<int64_t> named;

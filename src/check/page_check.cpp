@@ -13,8 +13,6 @@ namespace kv884 {
 
 namespace {
 
-constexpr int64_t kRootPages = 4;
-
 class PageChecker {
  public:
   PageChecker(int kind, const KeyPages& pages, int64_t detailCount, ProblemList& problems)
@@ -69,7 +67,8 @@ class PageChecker {
       int64_t leafNo = root.number(e);
       auto leaf = pages_.pages.find(leafNo);
       if (leafNo <= kRootPages || leaf == pages_.pages.end()) {
-        add(ProblemClass::PageLink, rootNo, e, u"指向索引頁 " + decimal(leafNo) + u"，不是葉頁");
+        add(ProblemClass::PageLink, rootNo, e,
+            u"指向索引頁 " + decimalText(leafNo) + u"，不是葉頁");
         continue;
       }
       result_.leafPages.push_back(leafNo);
@@ -87,7 +86,7 @@ class PageChecker {
     std::u16string_view lastKey = leaf.key(used.back());
     if (compareKeys(kind_, rootKey, lastKey) != 0)
       add(ProblemClass::PageKey, rootNo, rootEntry,
-          u"根頁鍵值" + quoted(rootKey) + u"與葉頁 " + decimal(leafNo) + u" 最後一項的" +
+          u"根頁鍵值" + quoted(rootKey) + u"與葉頁 " + decimalText(leafNo) + u" 最後一項的" +
               quoted(lastKey) + u"不同");
     if (!result_.entries.empty() &&
         compareKeys(kind_, result_.entries.back().key, leaf.key(used.front())) > 0)
@@ -101,7 +100,7 @@ class PageChecker {
     int64_t record = leaf.number(e);
     if (record < 1 || record > detailCount_)
       add(ProblemClass::PageLink, leafNo, e,
-          u"指向明細記錄 " + decimal(record) + u"，超出明細索引檔");
+          u"指向明細記錄 " + decimalText(record) + u"，超出明細索引檔");
     result_.entries.push_back({leafNo, e, std::u16string(leaf.key(e)), record});
   }
 

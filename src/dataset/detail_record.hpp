@@ -1,7 +1,8 @@
 #pragma once
 // A detail index record: 153 bytes in the file, its first 120 decoded characters as text. It names
 // one holder data record, holds the four keys and the four successor numbers that chain all
-// detail records in each key order, and three fields that the record display shows.
+// detail records in each key order (the key kinds say which is whose), and three fields that the
+// record display shows.
 
 #include <cstdint>
 #include <string>
@@ -15,20 +16,29 @@ namespace kv884 {
 inline constexpr int kDetailRecordChars = 120;
 
 struct DetailRecord {
+  static constexpr RecordField kIdKey{1, 10};
+  static constexpr RecordField kAccountKey{11, 11};
+  static constexpr RecordField kNameKey{22, 6};
+  static constexpr RecordField kHolderNoKey{28, 10};
+  static constexpr RecordField kDataRecNo{38, kRecordNumberWidth};
+  static constexpr RecordField kNextById{44, kRecordNumberWidth};
+  static constexpr RecordField kNextByAccount{50, kRecordNumberWidth};
+  static constexpr RecordField kNextByName{56, kRecordNumberWidth};
+  static constexpr RecordField kNextByHolderNo{62, kRecordNumberWidth};
+  static constexpr RecordField kCollateralShares{72, 13};
+  static constexpr RecordField kCollateralCount{85, 2};
+  static constexpr RecordField kHolderName{94, 19};
+
   std::u16string_view text;
 
-  std::u16string_view idKey() const { return field(text, 1, 10); }
-  std::u16string_view accountKey() const { return field(text, 11, 11); }
-  std::u16string_view nameKey() const { return field(text, 22, 6); }
-  std::u16string_view holderNoKey() const { return field(text, 28, 10); }
-  int64_t dataRecNo() const { return recordNumber(field(text, 38, 6)); }
-  int64_t nextById() const { return recordNumber(field(text, 44, 6)); }
-  int64_t nextByAccount() const { return recordNumber(field(text, 50, 6)); }
-  int64_t nextByName() const { return recordNumber(field(text, 56, 6)); }
-  int64_t nextByHolderNo() const { return recordNumber(field(text, 62, 6)); }
-  std::u16string_view collateralShares() const { return field(text, 72, 13); }
-  std::u16string_view collateralCount() const { return field(text, 85, 2); }
-  std::u16string_view holderName() const { return field(text, 94, 19); }
+  std::u16string_view idKey() const { return field(text, kIdKey); }
+  std::u16string_view accountKey() const { return field(text, kAccountKey); }
+  std::u16string_view nameKey() const { return field(text, kNameKey); }
+  std::u16string_view holderNoKey() const { return field(text, kHolderNoKey); }
+  int64_t dataRecNo() const { return recordNumber(field(text, kDataRecNo)); }
+  std::u16string_view collateralShares() const { return field(text, kCollateralShares); }
+  std::u16string_view collateralCount() const { return field(text, kCollateralCount); }
+  std::u16string_view holderName() const { return field(text, kHolderName); }
 };
 
 }  // namespace kv884

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "dataset/record_field.hpp"
-#include "dataset/record_number.hpp"
+#include "dataset/detail_record.hpp"
 #include "platform/key_compare.hpp"
 
 namespace kv884 {
@@ -13,14 +12,15 @@ namespace {
 // The root pages and successor fields follow the field order of the detail record
 // (統一編號, 帳號, 中文戶名, 戶號), not the kinds' numbering.
 constexpr std::array<KeyKind, 4> kKinds{{
-    {1, u"依 統一編號", 1, 1800, 18, 12, 1, 10, 44, true, false, u"MSG_1_02:無符合資料 !",
-     u"MSG_1_04:無符合資料 !"},
-    {2, u"依 帳號", 2, 1800, 18, 12, 11, 11, 50, false, false, u"MSG_1_02:無符合資料 !",
-     u"MSG_1_05:無符合資料 !"},
-    {3, u"依 戶號", 4, 1800, 18, 12, 28, 10, 62, false, false, u"MSG_1_02:無符合資料 !",
+    {1, u"依 統一編號", 1, 1800, 18, 12, u' ', DetailRecord::kIdKey, DetailRecord::kNextById, true,
+     false, u"MSG_1_02:無符合資料 !", u"MSG_1_04:無符合資料 !"},
+    {2, u"依 帳號", 2, 1800, 18, 12, u' ', DetailRecord::kAccountKey, DetailRecord::kNextByAccount,
+     false, false, u"MSG_1_02:無符合資料 !", u"MSG_1_05:無符合資料 !"},
+    {3, u"依 戶號", 4, 1800, 18, 12, u' ', DetailRecord::kHolderNoKey,
+     DetailRecord::kNextByHolderNo, false, false, u"MSG_1_02:無符合資料 !",
      u"MSG_1_06:無符合資料 !"},
-    {4, u"依 中文戶名", 3, 1200, 12, 6, 22, 6, 56, false, true, u"MSG_1_03:無符合資料 !",
-     u"MSG_1_07:無符合資料 !"},
+    {4, u"依 中文戶名", 3, 1200, 12, 6, u'\u3000', DetailRecord::kNameKey,
+     DetailRecord::kNextByName, false, true, u"MSG_1_03:無符合資料 !", u"MSG_1_07:無符合資料 !"},
 }};
 
 }  // namespace
@@ -40,11 +40,11 @@ int compareKeys(const KeyKind& kind, std::u16string_view a, std::u16string_view 
 }
 
 int64_t successorOf(const KeyKind& kind, std::u16string_view detailText) {
-  return recordNumber(field(detailText, kind.successorPosition, kRecordNumberWidth));
+  return recordNumber(field(detailText, kind.successor));
 }
 
 std::u16string_view keyFieldOf(const KeyKind& kind, std::u16string_view detailText) {
-  return field(detailText, kind.keyFieldPosition, kind.keyFieldLength);
+  return field(detailText, kind.keyField);
 }
 
 }  // namespace kv884

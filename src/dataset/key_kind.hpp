@@ -6,18 +6,20 @@
 #include <optional>
 #include <string_view>
 
+#include "dataset/record_field.hpp"
+
 namespace kv884 {
 
 struct KeyKind {
-  int kind;                     // 1 統一編號, 2 帳號, 3 戶號, 4 中文戶名
-  std::u16string_view caption;  // the combo box item
-  int rootPage;                 // record of the holder-key index file
-  int pageChars;                // decoded characters of one key page
-  int entryWidth;               // characters of one page entry
-  int keyWidth;                 // characters of an entry's key; its number follows
-  int keyFieldPosition;         // the key field in the detail record
-  int keyFieldLength;
-  int successorPosition;                // the successor field of this order in the detail record
+  int kind;                             // 1 統一編號, 2 帳號, 3 戶號, 4 中文戶名
+  std::u16string_view caption;          // the combo box item
+  int rootPage;                         // record of the holder-key index file
+  int pageChars;                        // decoded characters of one key page
+  int entryWidth;                       // characters of one page entry
+  int keyWidth;                         // characters of an entry's key; its number follows
+  char16_t keyFiller;                   // fills a shorter key to the entry's key width
+  RecordField keyField;                 // in the detail record
+  RecordField successor;                // the next detail record of this order
   bool upperCasesKey;                   // the typed key is compared in capitals
   bool byNameCollation;                 // names compare by the name collation
   std::u16string_view rootMissMessage;  // the key lies above every key of the kind
@@ -25,7 +27,7 @@ struct KeyKind {
 };
 
 inline constexpr int kEntriesPerPage = 100;
-inline constexpr int kRecordNumberWidth = 6;
+inline constexpr int kRootPages = 4;  // records 1 to 4 of the holder-key index file
 
 const KeyKind& keyKind(int kind);  // kind 1 to 4
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "dataset/numeric_value.hpp"
+#include "platform/ascii_text.hpp"
 
 namespace kv884 {
 
@@ -30,6 +31,10 @@ int64_t recordNumber(std::u16string_view field) {
   if (!(value >= 1.0)) return 0;
   if (value >= kBeyondEveryFile) return static_cast<int64_t>(kBeyondEveryFile);
   return static_cast<int64_t>(std::trunc(value));
+}
+
+std::u16string recordNumberText(int64_t number) {
+  return decimalText(number, kRecordNumberWidth);
 }
 
 }  // namespace kv884

@@ -1,14 +1,9 @@
 #include "platform/big5.hpp"
 
-#include <unicode/ucnv.h>
-
 #include <algorithm>
-#include <array>
-#include <atomic>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <mutex>
 #include <stdexcept>
 
 namespace kv884 {
@@ -17,18 +12,6 @@ namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
 
-struct ConverterCloser {
-  void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
-
-Converter openConverter() {
-  UErrorCode status = U_ZERO_ERROR;
-  Converter converter(ucnv_open("windows-950", &status));
-  if (U_FAILURE(status)) throw std::runtime_error("ICU has no windows-950 converter");
-  return converter;
-}
-
 bool isLeadByte(unsigned char b) {
   return b >= 0x81 && b <= 0xFE;
 }
@@ -36,28 +19,14 @@ bool isTrailByte(unsigned char b) {
   return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
 }
 
-// Every single byte and every double-byte character decoded once through ICU at build time
-// (generator/make_big5_table.cpp); decoding a record is a table look-up per character.
-#include "big5_decode_table.inc"
-
-class DecodeTable {
- public:
-  char16_t single(unsigned char b) const { return kBig5Single[b]; }
-  char16_t pair(unsigned char lead, unsigned char trail) const {
-    return kBig5Pair[(lead - 0x81) * 256 + trail];
-  }
-};
-
-const DecodeTable& decodeTable() {
-  static constexpr DecodeTable table;
-  return table;
-}
+// Every single byte and every double-byte character decoded, and every character encoded, once
+// through ICU at build time (generator/make_big5_table.cpp): a look-up per character.
+#include "big5_tables.inc"
 
 // Decodes from bytes[at] on into dst until room characters are written or the bytes end; returns
 // the number written and leaves at after the last byte taken. Decoding is strictly left to right,
 // so the first k characters never depend on what follows them.
 size_t decodeSome(std::string_view bytes, size_t& at, char16_t* dst, size_t room) {
-  const DecodeTable& table = decodeTable();
   const size_t end = bytes.size();
   size_t written = 0;
   while (written < room && at < end) {
@@ -77,14 +46,14 @@ size_t decodeSome(std::string_view bytes, size_t& at, char16_t* dst, size_t room
       ++at;
     } else if (isLeadByte(b) && at + 1 < end &&
                isTrailByte(static_cast<unsigned char>(bytes[at + 1]))) {
-      dst[written++] = table.pair(b, static_cast<unsigned char>(bytes[at + 1]));
+      dst[written++] = kBig5Pair[(b - 0x81) * 256 + static_cast<unsigned char>(bytes[at + 1])];
       at += 2;
     } else if (isLeadByte(b)) {
       dst[written++] =
           kReplacement;  // a lead byte without a trail byte: the next byte stands alone
       ++at;
     } else {
-      dst[written++] = table.single(b);
+      dst[written++] = kBig5Single[b];
       ++at;
     }
   }
@@ -130,42 +99,42 @@ std::u16string_view PartialRecordText::upTo(size_t chars) {
   return std::u16string_view(text_.data(), decoded_);
 }
 
+void appendBig5(std::string& out, std::u16string_view text) {
+  for (char16_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    uint16_t bytes = kBig5Encode[c];
+    if (bytes == 0) {
+      char name[16];
+      std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+      throw std::invalid_argument(std::string("character ") + name + " has no Big5 form");
+    }
+    if (bytes > 0xFF) out += static_cast<char>(bytes >> 8);
+    out += static_cast<char>(bytes & 0xFF);
+  }
+}
+
 std::string encodeBig5(std::u16string_view text) {
-  static std::mutex mutex;
-  static Converter converter = [] {
-    Converter c = openConverter();
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_setFromUCallBack(c.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    return c;
-  }();
-  std::lock_guard lock(mutex);
-  std::string out(text.size() * 2 + 4, '\0');
-  UErrorCode status = U_ZERO_ERROR;
-  ucnv_reset(converter.get());
-  int32_t n = ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()),
-                              reinterpret_cast<const UChar*>(text.data()),
-                              static_cast<int32_t>(text.size()), &status);
-  if (U_FAILURE(status)) throw std::invalid_argument("text has no code page 950 form");
-  out.resize(static_cast<size_t>(n));
+  std::string out;
+  out.reserve(text.size() * 2);
+  appendBig5(out, text);
   return out;
 }
 
-bool isDoubleByte(char16_t c) {
-  if (c < 0x80) return false;
-  if (c == kReplacement) return true;
-  // Asking the encoder costs a converter call; each character is asked once (0: not yet known).
-  static std::array<std::atomic<std::uint8_t>, 0x10000> known{};
-  std::atomic<std::uint8_t>& slot = known[c];
-  std::uint8_t bytes = slot.load(std::memory_order_relaxed);
-  if (bytes == 0) {
-    try {
-      bytes = encodeBig5(std::u16string_view(&c, 1)).size() == 2 ? 2 : 1;
-    } catch (const std::invalid_argument&) {
-      bytes = 1;
-    }
-    slot.store(bytes, std::memory_order_relaxed);
-  }
-  return bytes == 2;
+bool hasBig5Form(char16_t c) {
+  return c < 0x80 || kBig5Encode[c] != 0;
+}
+
+int displayWidth(char16_t c) {
+  return c >= 0x80 && (kBig5Encode[c] > 0xFF || c == kReplacement) ? 2 : 1;
+}
+
+size_t displayWidth(std::u16string_view text) {
+  size_t columns = 0;
+  for (char16_t c : text) columns += static_cast<size_t>(displayWidth(c));
+  return columns;
 }
 
 }  // namespace kv884

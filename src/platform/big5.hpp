@@ -31,12 +31,15 @@ class PartialRecordText {
   size_t decoded_{0};  // characters decoded (or padded)
 };
 
-// The code page 950 bytes of text, for the data set builder. Throws std::invalid_argument when
-// a character has no code page 950 form.
+// The code page 950 bytes of text, for the data set builder, appended to out or returned. Throws
+// std::invalid_argument naming the first character that has no code page 950 form.
+void appendBig5(std::string& out, std::u16string_view text);
 std::string encodeBig5(std::u16string_view text);
+bool hasBig5Form(char16_t c);
 
-// True for a character that code page 950 writes as two bytes (user-defined characters
-// included): such a character takes two columns on a printed page.
-bool isDoubleByte(char16_t c);
+// Columns on a printed page: two for a character that code page 950 writes with two bytes
+// (user-defined characters included) and for U+FFFD, one for any other.
+int displayWidth(char16_t c);
+size_t displayWidth(std::u16string_view text);
 
 }  // namespace kv884

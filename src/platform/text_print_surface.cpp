@@ -5,10 +5,6 @@
 
 namespace kv884 {
 
-int displayWidth(char16_t c) {
-  return isDoubleByte(c) ? 2 : 1;
-}
-
 TextPrintSurface::TextPrintSurface(const std::filesystem::path& file)
     : file_(file), out_(file, std::ios::binary | std::ios::trunc) {}
 

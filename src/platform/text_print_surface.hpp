@@ -14,9 +14,6 @@
 
 namespace kv884 {
 
-// The number of columns a character takes on a printed text page: 2 or 1.
-int displayWidth(char16_t c);
-
 class TextPrintSurface : public PrintSurface {
  public:
   // The file is created (emptied) now; when it cannot be, every document fails with PrintError.

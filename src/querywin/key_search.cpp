@@ -120,7 +120,7 @@ bool QueryWindow::walkChain(const KeyKind& kind) {
 // its field runs on into the next field and so never matches.
 bool QueryWindow::beginsWithSearchKey(std::u16string_view detailText) const {
   const KeyKind& kind = keyKind(m_SearchKind);
-  std::u16string_view start = field(detailText, kind.keyFieldPosition, m_SearchKeyLen);
+  std::u16string_view start = field(detailText, kind.keyField.position, m_SearchKeyLen);
   return kind.byNameCollation ? NameCollation::equal(start, m_SearchKey) : start == m_SearchKey;
 }
 

@@ -2,43 +2,15 @@
 // the record area, formatted, and the ring position. Nothing is written before the holder data
 // record has been read.
 
-#include <array>
-
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
+#include "dataset/display_formats.hpp"
 #include "dataset/holder_record.hpp"
 #include "dataset/numeric_value.hpp"
 #include "platform/big5.hpp"
-#include "querywin/display_formats.hpp"
 #include "querywin/query_window.hpp"
 
 namespace kv884 {
-
-namespace {
-
-struct AllotmentType {
-  char16_t code;
-  std::u16string_view text;
-};
-
-constexpr std::array<AllotmentType, 7> kAllotmentTypes{{
-    {u'0', u"一般配發"},
-    {u'A', u"中籤配發"},
-    {u'B', u"員工限制轉讓"},
-    {u'C', u"解除限制轉讓"},
-    {u'E', u"庫存股配發"},
-    {u'F', u"庫存股限制轉讓"},
-    {u'G', u"庫存股解除轉讓"},
-}};
-
-// The code's display text; a code outside the table is shown as it stands.
-std::u16string allotmentTypeText(std::u16string_view code) {
-  for (const AllotmentType& type : kAllotmentTypes)
-    if (code.size() == 1 && code[0] == type.code) return std::u16string(type.text);
-  return std::u16string(code);
-}
-
-}  // namespace
 
 void QueryWindow::ShowRecord() {
   host_.files.readRecordInto(kHolderDataFile, m_DataRecNo, recordBytes_);

@@ -1,6 +1,7 @@
 #include "startwin/start_window.hpp"
 
 #include "dataset/data_paths.hpp"
+#include "platform/ascii_text.hpp"
 #include "platform/host_path.hpp"
 #include "startwin/program.hpp"
 
@@ -39,10 +40,8 @@ void StartWindow::showMessage(const std::u16string& text) {
 // The three-line file error: code and path with " 開檔錯誤 !", the error number, its description.
 void StartWindow::showFileError(std::u16string_view code, int number,
                                 const std::u16string& description) {
-  std::u16string numberText;
-  for (char c : std::to_string(number)) numberText += static_cast<char16_t>(c);
-  m_ErrorText =
-      std::u16string(code) + m_FilePath + u" 開檔錯誤 !\r\n" + numberText + u"\r\n" + description;
+  m_ErrorText = std::u16string(code) + m_FilePath + u" 開檔錯誤 !\r\n" + decimalText(number) +
+                u"\r\n" + description;
   showMessage(m_ErrorText);
 }
 

@@ -47,7 +47,7 @@ TEST_F(DamageTest, CycleIsReportedWithTheRecordThatClosesItAndTheRestAsUnreachab
 TEST_F(DamageTest, SuccessorBeyondTheFileOrWithoutDigitsIsOutOfRange) {
   Records account = edit_.chain(2), holderNo = edit_.chain(3);
   edit_.setSuccessor(2, account[3], 31);
-  edit_.setDetailField(holderNo[7], keyKind(3).successorPosition, u"      ");
+  edit_.setDetailField(holderNo[7], keyKind(3).successor, u"      ");
 
   CheckReport report = check();
   EXPECT_EQ(only(report, ProblemClass::SuccessorRange, 2).detailRecords, Records{account[3]});
@@ -79,10 +79,10 @@ TEST_F(DamageTest, TwoRecordsSwappedInTheChainAreOutOfOrder) {
 
 TEST_F(DamageTest, LeafKeyBelowItsRunNamesTheRunsLastRecordAndTheRecordsTheSearchMisses) {
   const KeyKind& account = keyKind(2);
-  int64_t leaf = recordNumber(edit_.pageText(account.rootPage).substr(12, 6));
+  int64_t leaf = edit_.firstLeaf(account);
   std::u16string page = edit_.pageText(leaf);
-  std::u16string first = page.substr(0, 12), second = page.substr(18, 12);
-  edit_.setPageField(leaf, 19, first);  // entry 2 takes entry 1's key
+  std::u16string first(KeyPage{account, page}.key(1)), second(KeyPage{account, page}.key(2));
+  edit_.setPageField(leaf, entryKeyField(account, 2), first);  // entry 2 takes entry 1's key
 
   // The run of entry 2: the records whose key lies above entry 1's key, up to entry 2's.
   Records run;
@@ -108,7 +108,7 @@ TEST_F(DamageTest, LeafKeyBelowItsRunNamesTheRunsLastRecordAndTheRecordsTheSearc
 }
 
 TEST_F(DamageTest, RootKeyThatDiffersFromItsLeafsLastKeyIsAWrongPageKey) {
-  edit_.setPageField(keyKind(1).rootPage, 1 + 18, u"A000000000  ");  // entry 2
+  edit_.setPageField(keyKind(1).rootPage, entryKeyField(keyKind(1), 2), u"A000000000  ");
 
   CheckReport report = check();
   std::vector<Problem> keys = shown(report, ProblemClass::PageKey, 1);
@@ -121,16 +121,16 @@ TEST_F(DamageTest, RootKeyThatDiffersFromItsLeafsLastKeyIsAWrongPageKey) {
 TEST_F(DamageTest, LeafEntryNamingTheSecondRecordOfItsRunLeavesTheFirstUnreached) {
   const KeyKind& id = keyKind(1);
   Records chain = edit_.chain(1);
-  int64_t leaf = recordNumber(edit_.pageText(id.rootPage).substr(12, 6));
+  int64_t leaf = edit_.firstLeaf(id);
   std::u16string page = edit_.pageText(leaf);
-  auto named = [&](int entry) { return recordNumber(page.substr((entry - 1) * 18 + 12, 6)); };
+  auto named = [&](int entry) { return KeyPage{id, page}.number(entry); };
   auto at = [&](int64_t record) {
     return static_cast<size_t>(std::find(chain.begin(), chain.end(), record) - chain.begin());
   };
   int entry = 2;  // the first entry after the first whose run holds two records or more
   while (chain[at(named(entry)) + 1] == named(entry + 1)) ++entry;
   int64_t first = named(entry), second = chain[at(first) + 1];
-  edit_.setPageField(leaf, (entry - 1) * 18 + 13, DataSetEditor::sixDigits(second));
+  edit_.setPageField(leaf, entryNumberField(id, entry), recordNumberText(second));
 
   CheckReport report = check();
   Problem miss = only(report, ProblemClass::NotReached, 1);
@@ -145,8 +145,8 @@ TEST_F(DamageTest, LeafEntryNamingTheSecondRecordOfItsRunLeavesTheFirstUnreached
 
 TEST_F(DamageTest, DataRecordNumberBeyondTheHolderFileLeavesItsHolderUnindexed) {
   int64_t holder = DetailRecord{edit_.detailText(7)}.dataRecNo();
-  edit_.setDetailField(7, 38, u"000031");
-  edit_.setDetailField(9, 38, u"000000");
+  edit_.setDetailField(7, DetailRecord::kDataRecNo, u"000031");
+  edit_.setDetailField(9, DetailRecord::kDataRecNo, u"000000");
 
   CheckReport report = check();
   std::vector<Problem> range = shown(report, ProblemClass::DataRecordRange, 0);
@@ -161,7 +161,7 @@ TEST_F(DamageTest, DataRecordNumberBeyondTheHolderFileLeavesItsHolderUnindexed) 
 
 TEST_F(DamageTest, KeyThatDiffersFromItsDataRecordNamesBothRecordsAndTheField) {
   int64_t holder = DetailRecord{edit_.detailText(12)}.dataRecNo();
-  edit_.setHolderField(holder, 12, u"Z999999999");  // IdNo
+  edit_.setHolderField(holder, HolderRecord::kIdNo, u"Z999999999");
 
   CheckReport report = check();
   Problem mismatch = only(report, ProblemClass::KeyMismatch, 0);
@@ -174,11 +174,11 @@ TEST_F(DamageTest, KeyThatDiffersFromItsDataRecordNamesBothRecordsAndTheField) {
 
 TEST_F(DamageTest, TruncatedDetailFileIsReportedWithItsLength) {
   std::filesystem::path detail = set_ / "ntridx" / "7701idxd.sin";
-  std::filesystem::resize_file(detail, 29 * 153 + 100);
+  std::filesystem::resize_file(detail, 29 * kDetailRecordLength + 100);
 
   CheckReport report = check();
   EXPECT_EQ(report.problems.count(ProblemClass::FileLength, 0), 1u);
-  EXPECT_EQ(report.detailFile.length, 29 * 153 + 100);
+  EXPECT_EQ(report.detailFile.length, 29 * kDetailRecordLength + 100);
   EXPECT_EQ(report.detailFile.records, 30);
 }
 
@@ -194,8 +194,8 @@ TEST_F(DamageTest, NameChainInCodeUnitOrderIsOutOfOrderUnderTheNameCollation) {
   });
   for (size_t i = 0; i < chain.size(); ++i)
     edit_.setSuccessor(4, chain[i], i + 1 < chain.size() ? chain[i + 1] : kEndOfChain);
-  int64_t leaf = recordNumber(edit_.pageText(name.rootPage).substr(6, 6));
-  edit_.setPageField(leaf, 7, DataSetEditor::sixDigits(chain.front()));
+  edit_.setPageField(edit_.firstLeaf(name), entryNumberField(name, 1),
+                     recordNumberText(chain.front()));
 
   CheckReport report = check();
   EXPECT_EQ(report.kinds[3].chainLength, 30);

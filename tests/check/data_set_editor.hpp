@@ -11,7 +11,9 @@
 #include "check/data_set_check.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
+#include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
+#include "dataset/key_page.hpp"
 #include "dataset/record_number.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
@@ -34,40 +36,36 @@ class DataSetEditor {
     return static_cast<int64_t>(std::filesystem::file_size(detail_)) / kDetailRecordLength;
   }
 
-  void setDetailField(int64_t recNo, int position, std::u16string_view text) {
-    replace(detail_, kDetailRecordLength, recNo, position, text);
+  void setDetailField(int64_t recNo, RecordField f, std::u16string_view text) {
+    replace(detail_, kDetailRecordLength, recNo, f, text);
   }
-  void setHolderField(int64_t recNo, int position, std::u16string_view text) {
-    replace(holders_, kHolderRecordLength, recNo, position, text);
+  void setHolderField(int64_t recNo, RecordField f, std::u16string_view text) {
+    replace(holders_, kHolderRecordLength, recNo, f, text);
   }
-  void setPageField(int64_t page, int position, std::u16string_view text) {
-    replace(pages_, kKeyPageLength, page, position, text);
+  void setPageField(int64_t page, RecordField f, std::u16string_view text) {
+    replace(pages_, kKeyPageLength, page, f, text);
   }
   std::u16string pageText(int64_t page) const {
     return decodeRecord(read(pages_, kKeyPageLength, page), kKeyPageLength);
   }
+  // The leaf page that the first entry of kind's root page names.
+  int64_t firstLeaf(const KeyKind& kind) const {
+    return KeyPage{kind, pageText(kind.rootPage)}.number(1);
+  }
 
   void setSuccessor(int kind, int64_t recNo, int64_t next) {
-    setDetailField(recNo, keyKind(kind).successorPosition, sixDigits(next));
+    setDetailField(recNo, keyKind(kind).successor, recordNumberText(next));
   }
 
   // The chain of kind from the record the first leaf entry names, as far as it goes.
   std::vector<int64_t> chain(int kind) const {
     const KeyKind& k = keyKind(kind);
-    std::u16string root = pageText(k.rootPage);
-    int64_t leaf = recordNumber(root.substr(static_cast<size_t>(k.keyWidth), 6));
-    std::u16string leafText = pageText(leaf);
     std::vector<int64_t> records;
-    for (int64_t r = recordNumber(leafText.substr(static_cast<size_t>(k.keyWidth), 6));
+    for (int64_t r = KeyPage{k, pageText(firstLeaf(k))}.number(1);
          r != kEndOfChain && records.size() <= static_cast<size_t>(detailCount());
          r = successorOf(k, detailText(r)))
       records.push_back(r);
     return records;
-  }
-
-  static std::u16string sixDigits(int64_t n) {
-    std::string digits = std::to_string(n);
-    return fromUtf8(std::string(6 - digits.size(), '0') + digits);
   }
 
  private:
@@ -79,10 +77,10 @@ class DataSetEditor {
     return bytes;
   }
 
-  static void replace(const std::filesystem::path& file, int length, int64_t recNo, int position,
+  static void replace(const std::filesystem::path& file, int length, int64_t recNo, RecordField f,
                       std::u16string_view text) {
     std::u16string decoded = decodeBig5(read(file, length, recNo));
-    decoded.replace(static_cast<size_t>(position - 1), text.size(), text);
+    putField(decoded, f, text);
     std::string bytes = encodeBig5(decoded);
     bytes.resize(static_cast<size_t>(length), ' ');
     std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace kv884 {
 namespace {
 
@@ -44,9 +46,42 @@ TEST(Big5Decoding, RecordTextIsPaddedWithBlanksOrCutToItsLength) {
 TEST(Big5Encoding, EncodesUserDefinedCharactersAndRefusesCharactersWithoutAForm) {
   EXPECT_EQ(encodeBig5(u"群\uE000"), "\xB8s\xFA\x40");
   EXPECT_THROW(encodeBig5(u"\u00E9"), std::invalid_argument);
-  EXPECT_FALSE(isDoubleByte(u'A'));
-  EXPECT_TRUE(isDoubleByte(u'張'));
-  EXPECT_TRUE(isDoubleByte(u'\uE002'));
+  EXPECT_FALSE(hasBig5Form(u'\u00E9'));
+}
+
+// Code page 950 decodes ten characters from two pairs each; the encoding is the other pair.
+TEST(Big5Encoding, EveryDoubleByteCharacterEncodesBackToItsPairButTheDuplicates) {
+  const std::set<std::string> kDuplicates{"\xA2\xA4", "\xA2\xA5", "\xA2\xA6", "\xA2\xA7",
+                                          "\xA2\xCC", "\xA2\xCE", "\xF9\xFA", "\xF9\xFB",
+                                          "\xF9\xFC", "\xF9\xFD"};
+  int characters = 0;
+  for (int lead = 0x81; lead <= 0xFE; ++lead)
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      const std::u16string text = decodeBig5(pair);
+      if (text.size() != 1 || text == u"\uFFFD") continue;
+      ++characters;
+      const std::string bytes = encodeBig5(text);
+      EXPECT_EQ(bytes == pair, !kDuplicates.count(pair)) << lead << " " << trail;
+      EXPECT_EQ(decodeBig5(bytes), text);
+    }
+  EXPECT_EQ(characters, 19720);
+}
+
+TEST(DisplayWidth, DoubleByteCharactersOfCodePage950AndTheReplacementTakeTwoColumns) {
+  for (auto [c, width] :
+       std::vector<std::pair<char16_t, int>>{{u'A', 1},
+                                             {u' ', 1},
+                                             {u'群', 2},
+                                             {u'\u3000', 2},
+                                             {u'／', 2},       // full-width slash
+                                             {u'ㄅ', 2},       // bopomofo
+                                             {u'\uE000', 2},   // user-defined character (Big5 FA40)
+                                             {u'\uFFFD', 2},   // a pair with no mapping
+                                             {u'\u0E01', 1},   // Thai: no code page 950 form
+                                             {u'\u00A0', 1}})  // no-break space
+    EXPECT_EQ(displayWidth(c), width) << static_cast<int>(c);
+  EXPECT_EQ(displayWidth(u"A群\uFFFD"), 5u);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Pages as text: display columns of code page 950, column stops, trimming, page separators.
+// Pages as text: column stops in display columns, trimming, page separators.
 
 #include "platform/text_print_surface.hpp"
 
@@ -8,22 +8,6 @@
 
 namespace kv884 {
 namespace {
-
-TEST(DisplayWidth, DoubleByteCharactersOfCodePage950AndTheReplacementTakeTwoColumns) {
-  for (auto [c, width] :
-       std::vector<std::pair<char16_t, int>>{{u'A', 1},
-                                             {u' ', 1},
-                                             {u'群', 2},
-                                             {u'\u3000', 2},
-                                             {u'／', 2},      // full-width slash
-                                             {u'ㄅ', 2},      // bopomofo
-                                             {u'\uE000', 2},  // user-defined character (Big5 FA40)
-                                             {u'\uFFFD', 2},  // a pair with no mapping
-                                             {u'\u0E01', 1},  // Thai: no code page 950 form
-                                             {u'\u00A0', 1},  // no-break space
-                                             {u'群', 2}})     // asked again: the remembered answer
-    EXPECT_EQ(displayWidth(c), width) << static_cast<int>(c);
-}
 
 class TextPage : public ::testing::Test {
  protected:

@@ -33,14 +33,9 @@ struct CycleCase {
   bool wholeChain;  // false: the last record leads to itself
 };
 
-std::string sixDigits(int64_t n) {
-  std::string s = std::to_string(n);
-  return std::string(6 - s.size(), '0') + s;
-}
-
 void makeCycle(const DamagedSet& set, const CycleCase& c) {
-  set.setDetailField(c.order.last, successorAt(c.order.kind),
-                     c.wholeChain ? c.order.first : sixDigits(c.order.last));
+  set.setDetailField(c.order.last, keyKind(c.order.kind).successor,
+                     c.wholeChain ? c.order.first : toUtf8(recordNumberText(c.order.last)));
 }
 
 // A key above the last record's key that still passes the root and leaf pages: for 統一編號, 帳號
@@ -48,7 +43,7 @@ void makeCycle(const DamagedSet& set, const CycleCase& c) {
 // record's own name key is lowered to 譚華 so that 譚華玲 lies above it.
 std::u16string keyBeyondLast(const DamagedSet& set, const ChainOrder& order) {
   if (order.kind == 4) {
-    set.setDetailField(order.last, 24, "\xA1\x40");
+    set.setDetailField(order.last, {DetailRecord::kNameKey.position + 2, 1}, "\xA1\x40");
     return order.lastKey;
   }
   return order.lastKey + u" ";

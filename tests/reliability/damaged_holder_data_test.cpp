@@ -26,19 +26,18 @@ TEST(UnreadableDataRecNo, SearchReportsMsg108AndChangesNothing) {
     std::u16string key;  // typed in small letters: not left in capitals
   };
   const Case kCases[] = {
-      {"000031", [](DamagedSet& s) { s.setDetailField(30, kDataRecNoAt, "000031"); },
+      {"000031", [](DamagedSet& s) { s.setDetailField(30, DetailRecord::kDataRecNo, "000031"); },
        u"j240326344"},
-      {"000000", [](DamagedSet& s) { s.setDetailField(30, kDataRecNoAt, "000000"); },
+      {"000000", [](DamagedSet& s) { s.setDetailField(30, DetailRecord::kDataRecNo, "000000"); },
        u"j240326344"},
-      {"999999", [](DamagedSet& s) { s.setDetailField(30, kDataRecNoAt, "999999"); },
+      {"999999", [](DamagedSet& s) { s.setDetailField(30, DetailRecord::kDataRecNo, "999999"); },
        u"j240326344"},
-      {"ABCDEF", [](DamagedSet& s) { s.setDetailField(30, kDataRecNoAt, "ABCDEF"); },
+      {"ABCDEF", [](DamagedSet& s) { s.setDetailField(30, DetailRecord::kDataRecNo, "ABCDEF"); },
        u"j240326344"},
-      {"blanks", [](DamagedSet& s) { s.setDetailField(30, kDataRecNoAt, "      "); },
+      {"blanks", [](DamagedSet& s) { s.setDetailField(30, DetailRecord::kDataRecNo, "      "); },
        u"j240326344"},
       {"lone_lead_byte_in_name_key",
-       [](DamagedSet& s) { s.setDetailField(1, 22, s.detailField(1, 22, 1).substr(0, 1) + " "); },
-       u"b120000301"},
+       [](DamagedSet& s) { s.dropTrailByte(1, DetailRecord::kNameKey); }, u"b120000301"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -68,7 +67,7 @@ TEST(UnreadableDataRecNo, SearchReportsMsg108AndChangesNothing) {
 
 TEST(UnreadableHolderRecord, NextReportsMsg108AndKeepsNextOffered) {
   DamagedSet set;
-  set.setDetailField(6, kDataRecNoAt, "000031");
+  set.setDetailField(6, DetailRecord::kDataRecNo, "000031");
   ASSERT_TRUE(set.open());
   set.search(3, u"00001003");
   ASSERT_TRUE(set.ui.takeMessages().empty());
@@ -115,10 +114,10 @@ TEST(DamagedHolderLength, PartialLastRecordShowsBlanksForTheMissingFields) {
   DamagedSet set;
   int64_t detail = 0;
   for (int64_t r = 1; r <= 30 && !detail; ++r)
-    if (set.detailField(r, kDataRecNoAt, 6) == "000030") detail = r;
+    if (set.detailField(r, DetailRecord::kDataRecNo) == "000030") detail = r;
   ASSERT_NE(detail, 0);
-  const std::u16string id = fromUtf8(set.detailField(detail, 1, 10));
-  const std::u16string account = fromUtf8(set.detailField(detail, 11, 11));
+  const std::u16string id = fromUtf8(set.detailField(detail, DetailRecord::kIdKey));
+  const std::u16string account = fromUtf8(set.detailField(detail, DetailRecord::kAccountKey));
   // Record 30 keeps 集保帳號, 身分證/營利事業統一編號, 劃撥股數 and six bytes more.
   fs::resize_file(set.holderData(), 29 * 122 + 40);
   ASSERT_TRUE(set.open());
@@ -136,7 +135,7 @@ TEST(DamagedHolderLength, PartialLastRecordShowsBlanksForTheMissingFields) {
 TEST(DamagedHolderLength, BytesPastTheLastWholeRecordFormOneMoreRecord) {
   DamagedSet set;
   DamagedSet::patchAt(set.holderData(), 30 * 122, "ABCDE");
-  set.setDetailField(30, kDataRecNoAt, "000031");
+  set.setDetailField(30, DetailRecord::kDataRecNo, "000031");
   ASSERT_TRUE(set.open());
   set.search(1, u"J240326344");
   EXPECT_TRUE(set.ui.takeMessages().empty());
@@ -144,7 +143,7 @@ TEST(DamagedHolderLength, BytesPastTheLastWholeRecordFormOneMoreRecord) {
   EXPECT_EQ(set.window().tx_o_04.text, std::u16string(10, u' '));
   EXPECT_EQ(set.window().tx_o_18.text, u"0.00");
   // One byte further is beyond the file.
-  set.setDetailField(30, kDataRecNoAt, "000032");
+  set.setDetailField(30, DetailRecord::kDataRecNo, "000032");
   CommandResult run = runQuery({set.folder().string(), "--by", "id", "J240326344"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, stderrOf(kReadError));
@@ -161,12 +160,14 @@ TEST(DamagedBig5Text, ShowsReplacementCharactersAndKeepsThePositionsRule) {
   };
   const std::u16string blanks(15, u' ');
   const Case kCases[] = {
-      {"unmapped_pair_in_name", [](DamagedSet& s) { s.setDetailField(1, 94, "\xA3\xC0"); },
+      {"unmapped_pair_in_name",
+       [](DamagedSet& s) { s.setDetailField(1, DetailRecord::kHolderName, "\xA3\xC0"); },
        u"\uFFFD國華 " + blanks, u"B120000301", u"53800012345"},
       {"lone_lead_byte_in_name",
-       [](DamagedSet& s) { s.setDetailField(1, 94, s.detailField(1, 94, 1).substr(0, 1) + " "); },
+       [](DamagedSet& s) { s.dropTrailByte(1, DetailRecord::kHolderName); },
        u"\uFFFD 國華" + blanks, u"B120000301", u"53800012345"},
-      {"unmapped_pair_in_account", [](DamagedSet& s) { s.setHolderField(14, 1, "\xA3\xC0"); },
+      {"unmapped_pair_in_account",
+       [](DamagedSet& s) { s.setHolderField(14, HolderRecord::kAccountNo, "\xA3\xC0"); },
        u"張國華 " + blanks, u"1200003010", u"\uFFFD800012345B"},
   };
   for (const Case& c : kCases) {

@@ -27,83 +27,81 @@ struct SearchCase {
 
 const std::u16string kMiss123 = u"MSG_1_02:無符合資料 !";
 const std::u16string kMissName = u"MSG_1_03:無符合資料 !";
-std::string blankPage(bool names) {
-  // 100 unused entries: blank keys (ideographic spaces for names) and "000000".
-  std::string entry = names ? std::string("\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40")
-                            : std::string(12, ' ');
-  std::string page;
-  for (int i = 0; i < 100; ++i) page += entry + "000000";
-  return page;
+std::string blankPage(int kind) {
+  return encodeBig5(emptyKeyPage(keyKind(kind)));
 }
 
 const SearchCase kSearchCases[] = {
     // Root page entries.
-    {"root_entry_000000", [](const DamagedSet& s) { s.setEntryNumber(1, 1, "000000"); }, 1, u"1",
+    {"root_entry_000000", [](const DamagedSet& s) { s.setEntryNumber(1, 1, 1, "000000"); }, 1, u"1",
      kMiss123, u""},
     // A root entry naming a page the file does not hold: a leaf page that cannot be read ends
     // the search with the walk's message.
-    {"root_entry_999999", [](const DamagedSet& s) { s.setEntryNumber(2, 1, "999999"); }, 2, u"",
+    {"root_entry_999999", [](const DamagedSet& s) { s.setEntryNumber(2, 2, 1, "999999"); }, 2, u"",
      kWalkMiss[2], u""},
-    {"root_entry_beyond_file", [](const DamagedSet& s) { s.setEntryNumber(4, 1, "000025"); }, 3,
+    {"root_entry_beyond_file", [](const DamagedSet& s) { s.setEntryNumber(3, 4, 1, "000025"); }, 3,
      u"", kWalkMiss[3], u""},
-    {"root_entry_letters", [](const DamagedSet& s) { s.setEntryNumber(3, 1, "A00015"); }, 4, u"",
+    {"root_entry_letters", [](const DamagedSet& s) { s.setEntryNumber(4, 3, 1, "A00015"); }, 4, u"",
      kMissName, u""},
-    {"root_entry_all_blank", [](const DamagedSet& s) { s.setEntryNumber(1, 1, "      "); }, 1, u"1",
-     kMiss123, u""},
+    {"root_entry_all_blank", [](const DamagedSet& s) { s.setEntryNumber(1, 1, 1, "      "); }, 1,
+     u"1", kMiss123, u""},
     {"root_entry_blanks_inside_digits",
-     [](const DamagedSet& s) { s.setEntryNumber(1, 1, "  0 18"); }, 1, u"1", u"", u"13491643  "},
+     [](const DamagedSet& s) { s.setEntryNumber(1, 1, 1, "  0 18"); }, 1, u"1", u"", u"13491643  "},
     {"root_without_used_entry",
-     [](const DamagedSet& s) { DamagedSet::patchAt(s.keyIndex(), 0, blankPage(false)); }, 1, u"",
+     [](const DamagedSet& s) { DamagedSet::patchAt(s.keyIndex(), 0, blankPage(1)); }, 1, u"",
      kMiss123, u""},
     {"name_root_without_used_entry",
-     [](const DamagedSet& s) { DamagedSet::patchAt(s.keyIndex(), 2 * 1800, blankPage(true)); }, 4,
-     u"", kMissName, u""},
+     [](const DamagedSet& s) {
+       DamagedSet::patchAt(s.keyIndex(), 2 * kKeyPageLength, blankPage(4));
+     },
+     4, u"", kMissName, u""},
     // Leaf page entries.
-    {"leaf_entry_000000", [](const DamagedSet& s) { s.setEntryNumber(18, 1, "000000"); }, 1, u"1",
-     kWalkMiss[1], u""},
-    {"leaf_entry_999999", [](const DamagedSet& s) { s.setEntryNumber(16, 1, "999999"); }, 2, u"",
+    {"leaf_entry_000000", [](const DamagedSet& s) { s.setEntryNumber(1, 18, 1, "000000"); }, 1,
+     u"1", kWalkMiss[1], u""},
+    {"leaf_entry_999999", [](const DamagedSet& s) { s.setEntryNumber(2, 16, 1, "999999"); }, 2, u"",
      kWalkMiss[2], u""},
-    {"leaf_entry_beyond_file", [](const DamagedSet& s) { s.setEntryNumber(10, 1, "000031"); }, 3,
+    {"leaf_entry_beyond_file", [](const DamagedSet& s) { s.setEntryNumber(3, 10, 1, "000031"); }, 3,
      u"", kWalkMiss[3], u""},
-    {"leaf_entry_last_record", [](const DamagedSet& s) { s.setEntryNumber(10, 1, "000030"); }, 3,
+    {"leaf_entry_last_record", [](const DamagedSet& s) { s.setEntryNumber(3, 10, 1, "000030"); }, 3,
      u"", u"", u"J240326344"},
-    {"leaf_entry_letters", [](const DamagedSet& s) { s.setEntryNumber(15, 1, "ABCDEF"); }, 4, u"",
-     kWalkMiss[4], u""},
+    {"leaf_entry_letters", [](const DamagedSet& s) { s.setEntryNumber(4, 15, 1, "ABCDEF"); }, 4,
+     u"", kWalkMiss[4], u""},
     {"leaf_page_no_entry_reached",
      [](const DamagedSet& s) {
-       for (int entry = 1; entry <= 100; ++entry) s.setEntryKey(18, entry, std::string(12, ' '));
+       for (int entry = 1; entry <= 100; ++entry) s.setEntryKey(1, 18, entry, std::string(12, ' '));
      },
      1, u"1", kWalkMiss[1], u""},
     {"name_leaf_page_no_entry_reached",
      [](const DamagedSet& s) {
        for (int entry = 1; entry <= 100; ++entry)
-         s.setEntryKey(15, entry, "\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40");
+         s.setEntryKey(4, 15, entry, "\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40");
      },
      4, u"于", kWalkMiss[4], u""},
     // Successor fields met during the walk (record 2 starts the 統一編號 chain with 13491643,
     // record 3 the 帳號 chain with 11602733093; their successors are 25 and 14).
-    {"walk_successor_000000", [](const DamagedSet& s) { s.setDetailField(2, 44, "000000"); }, 1,
-     u"16", kWalkMiss[1], u""},
-    {"walk_successor_beyond_file", [](const DamagedSet& s) { s.setDetailField(3, 50, "000031"); },
-     2, u"11603", kWalkMiss[2], u""},
-    {"walk_successor_letters", [](const DamagedSet& s) { s.setDetailField(3, 50, "00O014"); }, 2,
+    {"walk_successor_000000",
+     [](const DamagedSet& s) { s.setDetailField(2, DetailRecord::kNextById, "000000"); }, 1, u"16",
+     kWalkMiss[1], u""},
+    {"walk_successor_beyond_file",
+     [](const DamagedSet& s) { s.setDetailField(3, DetailRecord::kNextByAccount, "000031"); }, 2,
+     u"11603", kWalkMiss[2], u""},
+    {"walk_successor_letters",
+     [](const DamagedSet& s) { s.setDetailField(3, DetailRecord::kNextByAccount, "00O014"); }, 2,
      u"11603", kWalkMiss[2], u""},
     {"walk_successor_blanks_inside_digits",
-     [](const DamagedSet& s) { s.setDetailField(3, 50, "   014"); }, 2, u"11603", u"",
-     u"Q206513468"},
+     [](const DamagedSet& s) { s.setDetailField(3, DetailRecord::kNextByAccount, "   014"); }, 2,
+     u"11603", u"", u"Q206513468"},
     // Big5 damage in keys. A lone lead byte in the name key of record 1 (張國華) makes the byte
     // after it a character of its own: every later field moves one position, so the name no
     // longer matches and its name successor reads as 600001, beyond the file.
     {"lone_lead_byte_in_name_key",
-     [](const DamagedSet& s) {
-       s.setDetailField(1, 22, std::string(s.detailField(1, 22, 1), 0, 1) + " ");
-     },
-     4, u"張國華", kWalkMiss[4], u""},
+     [](const DamagedSet& s) { s.dropTrailByte(1, DetailRecord::kNameKey); }, 4, u"張國華",
+     kWalkMiss[4], u""},
     // An unmapped pair in a 統一編號 page key compares above every key: the search is sent to
     // that entry's leaf page and finds the holder there.
     {"unmapped_pair_in_root_key",
      [](const DamagedSet& s) {
-       s.setEntryKey(1, 1,
+       s.setEntryKey(1, 1, 1,
                      "\xA3\xC0"
                      "          ");
      },
@@ -170,7 +168,7 @@ class DamagedReadAhead : public ::testing::TestWithParam<ReadAheadCase> {};
 TEST_P(DamagedReadAhead, OffersNextOnlyForARecordItCanRead) {
   const ReadAheadCase& c = GetParam();
   DamagedSet set;
-  set.setDetailField(30, 50, c.successor);
+  set.setDetailField(30, DetailRecord::kNextByAccount, c.successor);
   ASSERT_TRUE(set.open());
   set.search(2, u"980000");
   EXPECT_TRUE(set.ui.takeMessages().empty());

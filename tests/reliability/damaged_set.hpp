@@ -10,6 +10,10 @@
 #include <string_view>
 
 #include "dataset/data_paths.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/holder_record.hpp"
+#include "dataset/key_page.hpp"
+#include "platform/big5.hpp"
 #include "support/command.hpp"
 #include "support/query_fixture.hpp"
 
@@ -46,39 +50,39 @@ class DamagedSet : public OpenedFixture {
     if (!out) throw std::runtime_error("cannot patch " + file.string());
   }
 
-  // Key pages: entry i (1 to 100) of every kind takes 18 bytes, its six-digit number last.
-  void setEntryNumber(int page, int entry, std::string_view digits) const {
-    patchAt(keyIndex(), pageOffset(page, entry) + 12, digits);
+  // Fields of key pages, detail records and holder data records, by character position.
+  void setEntryNumber(int kind, int page, int entry, std::string_view digits) const {
+    patchField(keyIndex(), kKeyPageLength, page, entryNumberField(keyKind(kind), entry), digits);
   }
-  void setEntryKey(int page, int entry, std::string_view twelveBytes) const {
-    patchAt(keyIndex(), pageOffset(page, entry), twelveBytes);
+  void setEntryKey(int kind, int page, int entry, std::string_view bytes) const {
+    patchField(keyIndex(), kKeyPageLength, page, entryKeyField(keyKind(kind), entry), bytes);
   }
-  static size_t pageOffset(int page, int entry) {
-    return static_cast<size_t>(page - 1) * 1800 + static_cast<size_t>(entry - 1) * 18;
+  void setDetailField(int64_t recNo, RecordField f, std::string_view bytes) const {
+    patchField(detailIndex(), kDetailRecordLength, recNo, f, bytes);
   }
-
-  // Detail index and holder data fields by 1-based character position in record recNo.
-  void setDetailField(int64_t recNo, int position, std::string_view bytes) const {
-    patchField(detailIndex(), kDetailRecordLength, recNo, position, bytes);
+  void setHolderField(int64_t recNo, RecordField f, std::string_view bytes) const {
+    patchField(holderData(), kHolderRecordLength, recNo, f, bytes);
   }
-  void setHolderField(int64_t recNo, int position, std::string_view bytes) const {
-    patchField(holderData(), kHolderRecordLength, recNo, position, bytes);
-  }
-  std::string detailField(int64_t recNo, int position, int length) const {
+  std::string detailField(int64_t recNo, RecordField f) const {
     std::string record =
         readRange(detailIndex(), recordStart(recNo, kDetailRecordLength), kDetailRecordLength);
-    size_t from = byteOfCharacter(record, position);
-    return record.substr(from, byteOfCharacter(record, position + length) - from);
+    size_t from = byteOfCharacter(record, f.position);
+    return record.substr(from, byteOfCharacter(record, f.position + f.length) - from);
+  }
+  // The first character of a detail field keeps only its lead byte; a blank takes the place of
+  // its trail byte.
+  void dropTrailByte(int64_t recNo, RecordField f) const {
+    setDetailField(recNo, f, detailField(recNo, {f.position, 1}).substr(0, 1) + " ");
   }
 
  private:
   static size_t recordStart(int64_t recNo, int length) {
     return static_cast<size_t>(recNo - 1) * static_cast<size_t>(length);
   }
-  static void patchField(const fs::path& file, int length, int64_t recNo, int position,
+  static void patchField(const fs::path& file, int length, int64_t recNo, RecordField f,
                          std::string_view bytes) {
     const size_t start = recordStart(recNo, length);
-    patchAt(file, start + byteOfCharacter(readRange(file, start, length), position), bytes);
+    patchAt(file, start + byteOfCharacter(readRange(file, start, length), f.position), bytes);
   }
   // Counting rule of the record texts: a lead byte followed by a trail byte is one character,
   // every other byte one character.
@@ -95,12 +99,6 @@ class DamagedSet : public OpenedFixture {
 
   std::string code_;
 };
-
-// Detail index fields by character position (the successor of each key kind and DataRecNo).
-inline constexpr int kDataRecNoAt = 38;
-inline int successorAt(int kind) {
-  return kind == 1 ? 44 : kind == 2 ? 50 : kind == 3 ? 62 : 56;
-}
 
 inline const char* const kCliKindOf[5] = {"", "id", "account", "holder", "name"};
 inline const std::u16string kWalkMiss[5] = {u"", u"MSG_1_04:無符合資料 !", u"MSG_1_05:無符合資料 !",

@@ -18,7 +18,8 @@ class LargestRegister : public ::testing::Test {
     // Holder data record 999999: B120000301's record (data record 14), holder number changed so
     // the screen tells it from the original.
     std::string holder = DamagedSet::readRange(set.holderData(), 13 * 122, 122);
-    holder.replace(80, 10, "9999999999");
+    holder.replace(HolderRecord::kHolderNo.position - 1, HolderRecord::kHolderNo.length,
+                   "9999999999");
     fs::resize_file(set.holderData(), kLast * 122);
     DamagedSet::patchAt(set.holderData(), (kLast - 1) * 122, holder);
 
@@ -27,7 +28,7 @@ class LargestRegister : public ::testing::Test {
     std::string detail = DamagedSet::readRange(set.detailIndex(), 0, 153);
     fs::resize_file(set.detailIndex(), kLast * 153);
     DamagedSet::patchAt(set.detailIndex(), (kLast - 1) * 153, detail);
-    set.setDetailField(kLast, kDataRecNoAt, "999999");
+    set.setDetailField(kLast, DetailRecord::kDataRecNo, "999999");
 
     // Key page 999999: the 統一編號 leaf page 6 with every entry naming detail record 999999, and
     // root page 1's second entry (C117756123) naming it.
@@ -35,8 +36,8 @@ class LargestRegister : public ::testing::Test {
     fs::resize_file(set.keyIndex(), kLast * 1800);
     DamagedSet::patchAt(set.keyIndex(), (kLast - 1) * 1800, leaf);
     for (int entry = 1; entry <= 100; ++entry)
-      set.setEntryNumber(static_cast<int>(kLast), entry, "999999");
-    set.setEntryNumber(1, 2, "999999");
+      set.setEntryNumber(1, static_cast<int>(kLast), entry, "999999");
+    set.setEntryNumber(1, 1, 2, "999999");
   }
 
   DamagedSet set;
@@ -85,7 +86,7 @@ TEST_F(LargestRegister, DataRecNoOfTheLastRecordPlusNothingMoreIsAddressable) {
 TEST_F(LargestRegister, SuccessorPastThe32BitRangeIsBeyondTheFileNotAWrappedNumber) {
   std::string other = DamagedSet::readRange(set.detailIndex(), 5 * 153, 153);  // B120000302
   DamagedSet::patchAt(set.detailIndex(), (32704 - 1) * 153, other);
-  set.setDetailField(kLast, successorAt(1), "4295e6");
+  set.setDetailField(kLast, DetailRecord::kNextById, "4295e6");
 
   ASSERT_TRUE(set.open());
   set.search(1, u"B12000030");

@@ -9,6 +9,7 @@
 
 #include "check/data_set_editor.hpp"
 #include "dataset/holder_record.hpp"
+#include "dataset/key_page.hpp"
 #include "mkset/data_set_builder.hpp"
 #include "mkset/holder_csv.hpp"
 #include "platform/file_table.hpp"
@@ -52,17 +53,19 @@ fs::path build(const TempFolder& temp, const DataSetOptions& o) {
 }
 
 // In every page, the entries after the first empty one hold 000000 and a blank key: ASCII blanks,
-// or ideographic ones on name pages (whose keys are always double-byte), 18 bytes an entry.
+// or ideographic ones on name pages (whose keys are always double-byte).
 void expectEmptyEntriesBlank(const fs::path& pagesFile) {
   std::string bytes = readFile(pagesFile);
-  ASSERT_EQ(bytes.size() % 1800, 0u);
-  for (size_t at = 0; at < bytes.size(); at += 1800) {
-    bool names = static_cast<unsigned char>(bytes[at]) >= 0x80, used = true;
-    std::string blank = names ? "\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40\xA1\x40" : "            ";
-    for (size_t entry = at; entry < at + 1800; entry += 18) {
-      used = used && bytes.substr(entry + 12, 6) != "000000";
+  ASSERT_EQ(bytes.size() % kKeyPageLength, 0u);
+  for (size_t at = 0; at < bytes.size(); at += kKeyPageLength) {
+    const KeyKind& kind = keyKind(static_cast<unsigned char>(bytes[at]) >= 0x80 ? 4 : 1);
+    std::u16string text = decodeRecord(bytes.substr(at, kKeyPageLength), kKeyPageLength);
+    const std::u16string blank = emptyKeyPage(kind);
+    KeyPage page{kind, text}, empty{kind, blank};
+    for (int e = 1, used = 1; e <= kEntriesPerPage; ++e) {
+      used = used && !page.isEmptyEntry(e);
       if (!used) {
-        EXPECT_EQ(bytes.substr(entry, 18), blank + "000000") << "page " << at / 1800 + 1;
+        EXPECT_EQ(page.key(e), empty.key(e)) << "page " << at / kKeyPageLength + 1;
       }
     }
   }

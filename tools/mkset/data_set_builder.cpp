@@ -5,7 +5,6 @@
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/record_number.hpp"
-#include "mkset/big5_encoder.hpp"
 #include "mkset/count_report.hpp"
 #include "mkset/index_pages.hpp"
 #include "mkset/key_orders.hpp"
@@ -65,7 +64,7 @@ struct Layout {
   std::vector<int64_t> detailNo;                     // per holder
   std::array<std::vector<PageEntries>, 4> leaves;    // per kind - 1
   std::array<std::vector<int64_t>, 4> leafRecords;   // record of each leaf page
-  std::vector<std::pair<int, size_t>> leafAtRecord;  // from record 5 on: (kind, leaf index)
+  std::vector<std::pair<int, size_t>> leafAtRecord;  // after the root pages: (kind, leaf index)
 };
 
 Layout planLayout(const std::vector<Holder>& holders, const std::array<KeyOrder, 4>& orders,
@@ -97,22 +96,21 @@ Layout planLayout(const std::vector<Holder>& holders, const std::array<KeyOrder,
         layout.leaves[static_cast<size_t>(kind - 1)].size());
   for (size_t r = 0; r < placement.size(); ++r) {
     auto [kind, index] = allLeaves[placement[r]];
-    layout.leafRecords[static_cast<size_t>(kind - 1)][index] = static_cast<int64_t>(r) + 5;
+    layout.leafRecords[static_cast<size_t>(kind - 1)][index] =
+        static_cast<int64_t>(r) + kRootPages + 1;
     layout.leafAtRecord.push_back(allLeaves[placement[r]]);
   }
   return layout;
 }
 
-void writeHolderData(const fs::path& path, const std::vector<Holder>& holders,
-                     Big5Encoder& encoder) {
-  RecordFile file(path, encoder);
+void writeHolderData(const fs::path& path, const std::vector<Holder>& holders) {
+  RecordFile file(path);
   for (const Holder& h : holders) file.writeRecord(holderRecordText(h), kHolderRecordLength);
   file.close();
 }
 
 void writeDetailIndex(const fs::path& path, const std::vector<Holder>& holders,
-                      const std::array<KeyOrder, 4>& orders, const std::vector<int64_t>& detailNo,
-                      Big5Encoder& encoder) {
+                      const std::array<KeyOrder, 4>& orders, const std::vector<int64_t>& detailNo) {
   std::vector<DetailLinks> links(holders.size());
   for (size_t h = 0; h < holders.size(); ++h) links[h].dataRecNo = static_cast<int64_t>(h) + 1;
   for (size_t k = 0; k < 4; ++k) {
@@ -124,21 +122,21 @@ void writeDetailIndex(const fs::path& path, const std::vector<Holder>& holders,
   for (size_t h = 0; h < holders.size(); ++h)
     holderAt[static_cast<size_t>(detailNo[h] - 1)] = static_cast<uint32_t>(h);
 
-  RecordFile file(path, encoder);
+  RecordFile file(path);
   for (uint32_t h : holderAt)
     file.writeRecord(detailRecordText(holders[h], links[h]), kDetailRecordLength);
   file.close();
 }
 
-void writeKeyIndex(const fs::path& path, const Layout& layout, Big5Encoder& encoder) {
+void writeKeyIndex(const fs::path& path, const Layout& layout) {
   std::array<PageEntries, 4> roots;
   for (int kind = 1; kind <= 4; ++kind) {
     auto k = static_cast<size_t>(kind - 1);
     roots[static_cast<size_t>(keyKind(kind).rootPage - 1)] =
         rootPage(layout.leaves[k], layout.leafRecords[k]);
   }
-  RecordFile file(path, encoder);
-  for (int record = 1; record <= 4; ++record) {
+  RecordFile file(path);
+  for (int record = 1; record <= kRootPages; ++record) {
     int kind = 1;
     while (keyKind(kind).rootPage != record) ++kind;
     file.writeRecord(pageText(keyKind(kind), roots[static_cast<size_t>(record - 1)]),
@@ -150,8 +148,8 @@ void writeKeyIndex(const fs::path& path, const Layout& layout, Big5Encoder& enco
   file.close();
 }
 
-void writeText(const fs::path& path, const std::u16string& text, Big5Encoder& encoder) {
-  RecordFile file(path, encoder);
+void writeText(const fs::path& path, const std::u16string& text) {
+  RecordFile file(path);
   file.writeText(text);
   file.close();
 }
@@ -176,16 +174,13 @@ BuildSummary buildDataSet(const fs::path& folder, const std::vector<Holder>& hol
     throw MksetError("cannot create the folders ntr and ntridx in " + folder.string());
 
   std::string code = toUtf8(options.security.code);
-  Big5Encoder encoder;
-  writeHolderData(folder / "ntr" / (code + ".sin"), holders, encoder);
-  writeDetailIndex(folder / "ntridx" / (code + "idxd.sin"), holders, orders, layout.detailNo,
-                   encoder);
-  writeKeyIndex(folder / "ntridx" / (code + "idxp.sin"), layout, encoder);
-  writeText(folder / "ntridx" / "security.txt", descriptor, encoder);
-  writeText(folder / "ntr" / (code + ".ptr"),
-            options.reportText ? withCrLf(*options.reportText)
-                               : countReportText(holders, options.security),
-            encoder);
+  writeHolderData(folder / "ntr" / (code + ".sin"), holders);
+  writeDetailIndex(folder / "ntridx" / (code + "idxd.sin"), holders, orders, layout.detailNo);
+  writeKeyIndex(folder / "ntridx" / (code + "idxp.sin"), layout);
+  writeText(folder / "ntridx" / "security.txt", descriptor);
+  writeText(folder / "ntr" / (code + ".ptr"), options.reportText
+                                                  ? withCrLf(*options.reportText)
+                                                  : countReportText(holders, options.security));
 
   BuildSummary summary;
   summary.holders = count;

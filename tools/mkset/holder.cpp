@@ -2,30 +2,40 @@
 
 #include <algorithm>
 
+#include "dataset/detail_record.hpp"
+#include "dataset/holder_record.hpp"
+
 namespace kv884::mkset {
 
 namespace {
 
+using Data = HolderRecord;
+using Detail = DetailRecord;
+
 constexpr std::array<HolderFieldLayout, kHolderFieldCount> kLayouts{{
-    {HolderField::AccountNo, "account_no", 11, false, true, "集保帳號, depository account number"},
-    {HolderField::IdNo, "id_no", 10, false, true,
+    {HolderField::AccountNo, "account_no", Data::kAccountNo.length, false, true,
+     "集保帳號, depository account number"},
+    {HolderField::IdNo, "id_no", Data::kIdNo.length, false, true,
      "身分證/營利事業統一編號 (letter + 9 digits, or 8 digits)"},
-    {HolderField::TransferShares, "transfer_shares", 13, true, true,
+    {HolderField::TransferShares, "transfer_shares", Data::kTransferShares.length, true, true,
      "劃撥股數 as stored (hundredths when the decimal flag is Y)"},
-    {HolderField::ForcedPostingFlag, "forced_posting_flag", 1, false, true,
-     "2 = posted although the ID did not match"},
-    {HolderField::DataCategory, "data_category", 1, false, true,
+    {HolderField::ForcedPostingFlag, "forced_posting_flag", Data::kForcedPostingFlag.length, false,
+     true, "2 = posted although the ID did not match"},
+    {HolderField::DataCategory, "data_category", Data::kDataCategory.length, false, true,
      "資料類別: 1 無償配股, 2 有償配股, empty 其他"},
-    {HolderField::SecurityCode, "security_code", 6, false, true,
+    {HolderField::SecurityCode, "security_code", Data::kSecurityCode.length, false, true,
      "證券代號 (default: the --code value)"},
-    {HolderField::AllotmentType, "allotment_type", 1, false, true,
+    {HolderField::AllotmentType, "allotment_type", Data::kAllotmentType.length, false, true,
      "配發類別 code: 0 A B C E F G (others are shown as stored)"},
-    {HolderField::HolderNo, "holder_no", 10, false, true, "戶號"},
-    {HolderField::PerHolderFlag, "per_holder_flag", 1, false, true, "逐戶配發 flag"},
-    {HolderField::HolderName, "holder_name", 19, false, false, "戶名 (up to 19 characters)"},
-    {HolderField::CollateralShares, "collateral_shares", 13, true, true,
-     "擔保品/全權委託撥轉股數 as stored"},
-    {HolderField::CollateralCount, "collateral_count", 2, true, true, "擔保品/全權委託撥轉筆數"},
+    {HolderField::HolderNo, "holder_no", Data::kHolderNo.length, false, true, "戶號"},
+    {HolderField::PerHolderFlag, "per_holder_flag", Data::kPerHolderFlag.length, false, true,
+     "逐戶配發 flag"},
+    {HolderField::HolderName, "holder_name", Detail::kHolderName.length, false, false,
+     "戶名 (up to 19 characters)"},
+    {HolderField::CollateralShares, "collateral_shares", Detail::kCollateralShares.length, true,
+     true, "擔保品/全權委託撥轉股數 as stored"},
+    {HolderField::CollateralCount, "collateral_count", Detail::kCollateralCount.length, true, true,
+     "擔保品/全權委託撥轉筆數"},
 }};
 
 constexpr bool inEnumOrder() {
@@ -47,6 +57,8 @@ constexpr std::array<size_t, kHolderFieldCount> offsets() {
 }
 
 constexpr std::array<size_t, kHolderFieldCount> kOffsets = offsets();
+static_assert(kOffsets.back() + static_cast<size_t>(kLayouts.back().width) == Holder::kChars,
+              "the flat block holds every field");
 
 bool digitsOnly(std::u16string_view value) {
   return !value.empty() &&

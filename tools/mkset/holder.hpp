@@ -49,8 +49,9 @@ class Holder {
   // anything else is kept as written and padded with blanks. The caller has checked the width.
   void set(HolderField field, std::u16string_view value);
 
+  static constexpr size_t kChars = 88;  // the fields' widths together
+
  private:
-  static constexpr size_t kChars = 88;
   std::array<char16_t, kChars> chars_;
 };
 

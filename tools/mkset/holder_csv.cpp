@@ -4,9 +4,9 @@
 #include <optional>
 #include <sstream>
 
-#include "mkset/big5_encoder.hpp"
 #include "mkset/csv_parser.hpp"
 #include "mkset/mkset_error.hpp"
+#include "platform/big5.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884::mkset {
@@ -42,26 +42,19 @@ std::vector<HolderField> headerFields(const CsvRow& header) {
   return fields;
 }
 
-class ValueChecker {
- public:
-  // The reason value cannot be stored in the field, or nothing when it can.
-  std::optional<std::string> problem(const HolderFieldLayout& layout, std::u16string_view value) {
-    if (value.size() > static_cast<size_t>(layout.width))
-      return std::to_string(value.size()) + " characters, at most " + std::to_string(layout.width);
-    for (char16_t c : value) {
-      if (layout.asciiOnly && (c < 0x20 || c > 0x7E))
-        return "\"" + toUtf8(std::u16string_view(&c, 1)) +
-               "\" where only printable ASCII characters are stored";
-      if (c < 0x20) return "a control character";
-      if (!encoder_.canEncode(c))
-        return "\"" + toUtf8(std::u16string_view(&c, 1)) + "\" has no Big5 form";
-    }
-    return std::nullopt;
+// The reason value cannot be stored in the field, or nothing when it can.
+std::optional<std::string> problem(const HolderFieldLayout& layout, std::u16string_view value) {
+  if (value.size() > static_cast<size_t>(layout.width))
+    return std::to_string(value.size()) + " characters, at most " + std::to_string(layout.width);
+  for (char16_t c : value) {
+    if (layout.asciiOnly && (c < 0x20 || c > 0x7E))
+      return "\"" + toUtf8(std::u16string_view(&c, 1)) +
+             "\" where only printable ASCII characters are stored";
+    if (c < 0x20) return "a control character";
+    if (!hasBig5Form(c)) return "\"" + toUtf8(std::u16string_view(&c, 1)) + "\" has no Big5 form";
   }
-
- private:
-  Big5Encoder encoder_;
-};
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -72,7 +65,6 @@ std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_vie
   bool codeGiven = false;
   for (HolderField f : fields) codeGiven = codeGiven || f == HolderField::SecurityCode;
 
-  ValueChecker checker;
   std::vector<Holder> holders;
   holders.reserve(rows.size() - 1);
   for (size_t r = 1; r < rows.size(); ++r) {
@@ -86,7 +78,7 @@ std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_vie
     for (size_t c = 0; c < fields.size(); ++c) {
       const HolderFieldLayout& layout = holderFieldLayout(fields[c]);
       std::u16string value = fromUtf8(row.fields[c]);
-      if (std::optional<std::string> why = checker.problem(layout, value))
+      if (std::optional<std::string> why = problem(layout, value))
         throw MksetError("line " + std::to_string(row.line) + ", column " +
                          std::string(layout.column) + ": " + *why);
       holder.set(layout.field, value);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mkset/record_texts.hpp"
+#include "dataset/key_page.hpp"
 
 namespace kv884::mkset {
 
@@ -10,10 +10,6 @@ namespace {
 
 int64_t ceilDiv(int64_t a, int64_t b) {
   return (a + b - 1) / b;
-}
-
-char16_t blankOf(const KeyKind& kind) {
-  return kind.byNameCollation ? u'\u3000' : u' ';
 }
 
 }  // namespace
@@ -25,12 +21,6 @@ int64_t leafPagesNeeded(int64_t count, int64_t runLength, int runsPerPage) {
 std::optional<int64_t> smallestRunLength(int64_t count, int runsPerPage) {
   if (runsPerPage < 1 || runsPerPage > kEntriesPerPage) return std::nullopt;
   return std::max<int64_t>(1, ceilDiv(count, int64_t{kMaxLeafPages} * runsPerPage));
-}
-
-std::u16string pageKey(const KeyKind& kind, std::u16string_view key) {
-  std::u16string padded(key.substr(0, static_cast<size_t>(kind.keyWidth)));
-  padded.resize(static_cast<size_t>(kind.keyWidth), blankOf(kind));
-  return padded;
 }
 
 std::vector<PageEntries> leafPages(const KeyKind& kind,
@@ -56,16 +46,11 @@ PageEntries rootPage(const std::vector<PageEntries>& leaves,
 }
 
 std::u16string pageText(const KeyKind& kind, const PageEntries& entries) {
-  std::u16string text;
-  text.reserve(static_cast<size_t>(kind.pageChars));
-  for (int i = 0; i < kEntriesPerPage; ++i) {
-    if (i < static_cast<int>(entries.size())) {
-      text += entries[static_cast<size_t>(i)].key;
-      text += recordNumberText(entries[static_cast<size_t>(i)].number);
-    } else {
-      text.append(static_cast<size_t>(kind.keyWidth), blankOf(kind));
-      text += u"000000";
-    }
+  std::u16string text = emptyKeyPage(kind);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    int entry = static_cast<int>(i) + 1;
+    putField(text, entryKeyField(kind, entry), entries[i].key);
+    putField(text, entryNumberField(kind, entry), recordNumberText(entries[i].number));
   }
   return text;
 }

@@ -12,7 +12,7 @@
 
 namespace kv884::mkset {
 
-inline constexpr int kMaxLeafPages = 100;  // a root page names at most this many
+inline constexpr int kMaxLeafPages = kEntriesPerPage;  // those a root page can name
 
 struct PageEntry {
   std::u16string key;  // in the page's key width
@@ -27,10 +27,6 @@ int64_t leafPagesNeeded(int64_t count, int64_t runLength, int runsPerPage);
 // The smallest run length whose leaf pages fit under one root page, or nothing when
 // runsPerPage is outside 1 to 100.
 std::optional<int64_t> smallestRunLength(int64_t count, int runsPerPage);
-
-// The key as a page entry holds it: kinds 1 to 3 padded with blanks to 12 characters; name keys
-// are six characters already.
-std::u16string pageKey(const KeyKind& kind, std::u16string_view key);
 
 // Leaf pages of one kind. chainKeys[i] and chainRecords[i] are the key and the detail record
 // number of the i-th record of the kind's chain.

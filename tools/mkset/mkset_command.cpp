@@ -1,14 +1,15 @@
 #include "mkset/mkset_command.hpp"
 
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "dataset/key_kind.hpp"
 #include "headless/command_line.hpp"
 #include "mkset/data_set_builder.hpp"
 #include "mkset/holder_csv.hpp"
 #include "mkset/mkset_error.hpp"
+#include "mkset/record_numbering.hpp"
 #include "mkset/synthetic_holders.hpp"
 #include "platform/utf.hpp"
 
@@ -21,11 +22,11 @@ struct CommandLine {
   std::optional<std::string> csvFile;
   std::optional<int64_t> synthetic;
   std::optional<std::string> reportFile;
+  std::string code, name, date, decimalFlag = "N";
   DataSetOptions options;
 };
 
-// The CSV columns with their widths, for --help.
-std::string columnsHelp() {
+std::string columnsText() {
   std::string text =
       "CSV columns (any order; a column left out is blank, security_code then takes --code;\n"
       "quantities of digits only are stored right-aligned with leading zeros, every other\n"
@@ -40,41 +41,41 @@ std::string columnsHelp() {
   return text + "\nExit status: 0 written, 1 the data set could not be built, 64 bad usage.\n";
 }
 
-void defineOptions(CLI::App& app, CommandLine& line) {
-  SecurityItems& security = line.options.security;
+// The options, each with its help text, bound to line.
+void describe(CLI::App& app, CommandLine& line) {
+  app.get_formatter()->label("Usage", "usage");
+  app.get_formatter()->column_width(24);
+  app.footer(columnsText());
   app.add_option("OUT_FOLDER", line.folder, "the data set folder to write")->required();
-  auto* csv = app.add_option("--csv", line.csvFile,
-                             "holders from a UTF-8 CSV file with a header row (columns below)");
-  auto* synthetic = app.add_option("--synthetic", line.synthetic,
-                                   "N made-up holders, the same for the same --seed")
-                        ->check(CLI::Range(1, 999999));
-  csv->excludes(synthetic);
-  app.add_option_function<std::string>(
-         "--code", [&](const std::string& v) { security.code = fromUtf8(v); },
-         "security code: the file name stem and the descriptor's first item")
+  CLI::App* input = app.add_option_group("input");
+  input->add_option("--csv", line.csvFile,
+                    "holders from a UTF-8 CSV file with a header row (columns below)");
+  input
+      ->add_option("--synthetic", line.synthetic, "N made-up holders, the same for the same --seed")
+      ->check(CLI::Range(int64_t{1}, kMaxHolders));
+  input->require_option(1);
+  app.add_option("--code", line.code,
+                 "security code: the file name stem and the descriptor's first item")
       ->required();
-  app.add_option_function<std::string>(
-      "--name", [&](const std::string& v) { security.name = fromUtf8(v); },
-      "security name (descriptor item 2)");
-  app.add_option_function<std::string>(
-      "--date", [&](const std::string& v) { security.dataDate = fromUtf8(v); },
-      "data date, shown as written (descriptor item 3)");
-  app.add_option_function<std::string>(
-      "--decimal-flag", [&](const std::string& v) { security.decimalFlag = fromUtf8(v); },
-      "Y: quantities carry two implied decimals; anything else: whole numbers (default N)");
+  app.add_option("--name", line.name, "security name (descriptor item 2)");
+  app.add_option("--date", line.date, "data date, shown as written (descriptor item 3)");
+  app.add_option("--decimal-flag", line.decimalFlag,
+                 "Y: quantities carry two implied decimals; anything else: whole numbers")
+      ->capture_default_str();
   app.add_option("--report", line.reportFile,
-                 "count report text (UTF-8), written in Big5 with CR LF line ends; without it a "
-                 "report of holders and shares per allotment type and data category is computed");
+                 "count report text (UTF-8), written in Big5 with CR LF line ends; without it "
+                 "a report of holders and shares per allotment type and per data category is "
+                 "computed");
   app.add_option("--run-length", line.options.runLength,
-                 "records per leaf page entry (default: the smallest that fits; a key kind holds "
-                 "at most 100 leaf pages of --runs-per-page runs)")
-      ->check(CLI::Range(1, 999999));
-  app.add_option("--runs-per-page", line.options.runsPerPage,
-                 "entries used in each leaf page (default 100)")
-      ->check(CLI::Range(1, 100));
+                 "records per leaf page entry (default: the smallest that fits; a key kind "
+                 "holds at most 100 leaf pages of --runs-per-page runs)")
+      ->check(CLI::Range(int64_t{1}, kMaxHolders));
+  app.add_option("--runs-per-page", line.options.runsPerPage, "entries used in each leaf page")
+      ->check(CLI::Range(1, kEntriesPerPage))
+      ->capture_default_str();
   app.add_option("--seed", line.options.seed,
-                 "seed of the synthetic holders and of the record shuffle (default 884)");
-  app.footer(columnsHelp());
+                 "seed of the synthetic holders and of the record shuffle")
+      ->capture_default_str();
 }
 
 std::u16string readUtf8File(const std::string& path) {
@@ -87,6 +88,8 @@ std::u16string readUtf8File(const std::string& path) {
 
 void build(const CommandLine& line, std::ostream& out) {
   DataSetOptions options = line.options;
+  options.security = {fromUtf8(line.code), fromUtf8(line.name), fromUtf8(line.date),
+                      fromUtf8(line.decimalFlag)};
   if (line.reportFile) options.reportText = readUtf8File(*line.reportFile);
   const std::u16string& code = options.security.code;
   std::vector<Holder> holders =
@@ -102,17 +105,14 @@ void build(const CommandLine& line, std::ostream& out) {
 }  // namespace
 
 int runMkset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CommandLine line;
   CLI::App app(
-      "Writes a KV884 data set folder: ntr/CODE.sin, ntr/CODE.ptr, ntridx/CODEidxp.sin,\n"
+      "Writes a data set folder: ntr/CODE.sin, ntr/CODE.ptr, ntridx/CODEidxp.sin,\n"
       "ntridx/CODEidxd.sin and ntridx/security.txt, all in Big5.",
       "kv884-mkset");
   addVersionFlag(app);
-  CommandLine line;
-  line.options.security.decimalFlag = u"N";
-  defineOptions(app, line);
+  describe(app, line);
   if (std::optional<int> status = parseCommandLine(app, args, out, err)) return *status;
-  if (line.csvFile.has_value() == line.synthetic.has_value())
-    return usageError(app, err, "give either --csv FILE or --synthetic N");
   try {
     build(line, out);
   } catch (const MksetError& e) {

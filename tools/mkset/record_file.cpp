@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "mkset/mkset_error.hpp"
+#include "platform/big5.hpp"
 
 namespace kv884::mkset {
 
@@ -13,8 +14,8 @@ constexpr size_t kBlockSize = size_t{4} << 20;
 
 }  // namespace
 
-RecordFile::RecordFile(const std::filesystem::path& path, Big5Encoder& encoder)
-    : path_(path), encoder_(encoder), file_(std::fopen(path.c_str(), "wb")) {
+RecordFile::RecordFile(const std::filesystem::path& path)
+    : path_(path), file_(std::fopen(path.c_str(), "wb")) {
   if (!file_) throw MksetError("cannot create " + path.string() + ": " + std::strerror(errno));
   buffer_.reserve(kBlockSize + 4096);
 }
@@ -42,7 +43,7 @@ void RecordFile::writeText(std::u16string_view text) {
 
 void RecordFile::encode(std::u16string_view text) {
   try {
-    encoder_.append(buffer_, text);
+    appendBig5(buffer_, text);
   } catch (const std::invalid_argument& e) {
     throw MksetError(path_.filename().string() + ": " + e.what());
   }

@@ -7,13 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "mkset/big5_encoder.hpp"
-
 namespace kv884::mkset {
 
 class RecordFile {
  public:
-  RecordFile(const std::filesystem::path& path, Big5Encoder& encoder);
+  explicit RecordFile(const std::filesystem::path& path);
   ~RecordFile();
   RecordFile(const RecordFile&) = delete;
   RecordFile& operator=(const RecordFile&) = delete;
@@ -31,7 +29,6 @@ class RecordFile {
   void flush();
 
   std::filesystem::path path_;
-  Big5Encoder& encoder_;
   std::FILE* file_;
   std::string buffer_;
 };

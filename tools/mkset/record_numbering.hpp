@@ -8,14 +8,15 @@
 #include <optional>
 #include <vector>
 
+#include "dataset/record_number.hpp"
 #include "mkset/key_orders.hpp"
 
 namespace kv884::mkset {
 
 // 999999 ends a chain, so the detail record of that number cannot be anyone's successor: it can
 // only hold a holder that comes first in all four orders.
-inline constexpr int64_t kLastUsableSuccessor = 999998;
-inline constexpr int64_t kMaxHolders = 999999;  // holder data records reachable by six digits
+inline constexpr int64_t kLastUsableSuccessor = kEndOfChain - 1;
+inline constexpr int64_t kMaxHolders = kEndOfChain;  // the largest record number of six digits
 
 // The holder that comes first in every key order, if one does.
 std::optional<uint32_t> firstInEveryOrder(const std::array<KeyOrder, 4>& orders);

@@ -30,7 +30,4 @@ struct DetailLinks {
 
 std::u16string detailRecordText(const Holder& holder, const DetailLinks& links);
 
-// Six digits with leading zeros.
-std::u16string recordNumberText(int64_t number);
-
 }  // namespace kv884::mkset

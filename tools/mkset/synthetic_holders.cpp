@@ -4,6 +4,7 @@
 #include <string>
 
 #include "mkset/seeded_random.hpp"
+#include "platform/ascii_text.hpp"
 
 namespace kv884::mkset {
 
@@ -45,13 +46,6 @@ std::u16string digits(SeededRandom& random, int count) {
   return text;
 }
 
-std::u16string number(uint64_t value, int width) {
-  std::u16string text(static_cast<size_t>(width), u'0');
-  for (size_t i = text.size(); i-- > 0 && value > 0; value /= 10)
-    text[i] = static_cast<char16_t>(u'0' + value % 10);
-  return text;
-}
-
 template <typename List>
 auto pick(SeededRandom& random, const List& list) {
   return list[random.below(list.size())];
@@ -78,13 +72,13 @@ std::u16string personId(SeededRandom& random) {
 }
 
 std::u16string businessNumber(SeededRandom& random) {
-  return number(10000000 + random.below(90000000), 8);
+  return decimalText(10000000 + random.below(90000000), 8);
 }
 
 // Quantities lean to small holdings, as registers do.
 std::u16string shares(SeededRandom& random) {
   static constexpr std::array<uint64_t, 5> kScales{1000, 10000, 100000, 1000000, 50000000};
-  return number(1 + random.below(pick(random, kScales)), 13);
+  return decimalText(1 + random.below(pick(random, kScales)), 13);
 }
 
 void setCommonFields(Holder& h, SeededRandom& random, std::u16string_view securityCode) {
@@ -97,8 +91,8 @@ void setCommonFields(Holder& h, SeededRandom& random, std::u16string_view securi
   h.set(HolderField::AllotmentType, std::u16string(1, pick(random, kAllotmentTypes)));
   h.set(HolderField::PerHolderFlag, random.percent(70) ? u"Y" : random.percent(50) ? u"N" : u" ");
   bool collateral = random.percent(10);
-  h.set(HolderField::CollateralShares, collateral ? number(random.below(5000000), 13) : u"0");
-  h.set(HolderField::CollateralCount, collateral ? number(1 + random.below(20), 2) : u"0");
+  h.set(HolderField::CollateralShares, collateral ? decimalText(random.below(5000000), 13) : u"0");
+  h.set(HolderField::CollateralCount, collateral ? decimalText(1 + random.below(20), 2) : u"0");
 }
 
 Holder firstHolder(SeededRandom& random, std::u16string_view securityCode) {
@@ -136,7 +130,7 @@ std::vector<Holder> syntheticHolders(size_t count, uint64_t seed,
     }
     h.set(HolderField::AccountNo, std::u16string(pick(random, kBrokers)) + digits(random, 7));
     uint64_t holderNo = (start + holders.size() * 7'919'000'003ULL) % 10'000'000'000ULL;
-    h.set(HolderField::HolderNo, number(holderNo, 10));
+    h.set(HolderField::HolderNo, decimalText(holderNo, 10));
     setCommonFields(h, random, securityCode);
     holders.push_back(h);
   }

@@ -2,7 +2,7 @@
 // double from sixteen digits on, rounding halves away from zero, grouping by threes, 15
 // significant digits, the exact "Y" decimal flag, the ring position.
 
-#include "querywin/display_formats.hpp"
+#include "dataset/display_formats.hpp"
 
 #include <gtest/gtest.h>
 

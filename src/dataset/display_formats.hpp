@@ -1,7 +1,8 @@
 #pragma once
-// The number formats of the record display, with "," for grouping and "." for the decimal point
-// whatever the user's locale. Rounding takes halves away from zero, on the value's 15-digit
-// decimal form, so 0.125 rounds to 0.13 as a clerk expects.
+// The number formats of the record display, which the builder's count report shares, with ","
+// for grouping and "." for the decimal point whatever the user's locale. Rounding takes halves
+// away from zero, on the value's 15-digit decimal form, so 0.125 rounds to 0.13 as a clerk
+// expects.
 
 #include <string>
 

@@ -1,9 +1,11 @@
-#include "querywin/display_formats.hpp"
+#include "dataset/display_formats.hpp"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/ascii_text.hpp"
 
 namespace kv884 {
 
@@ -68,7 +70,7 @@ std::u16string formatFixed(double value, int decimals, bool grouping) {
   if (decimals > 0) text += "." + digits.substr(digits.size() - decimals);
   bool zero = digits.find_first_not_of('0') == std::string::npos;
   if (value < 0 && !zero) text.insert(0, "-");
-  return std::u16string(text.begin(), text.end());
+  return widened(text);
 }
 
 }  // namespace
@@ -91,16 +93,7 @@ std::u16string formatQuantity(double value, const std::u16string& decimalFlag) {
 }
 
 std::u16string formatRingPosition(int slot) {
-  if (slot >= 0 && slot <= 9999) {  // every slot of the ring
-    return {static_cast<char16_t>(u'0' + slot / 1000),
-            static_cast<char16_t>(u'0' + slot / 100 % 10),
-            static_cast<char16_t>(u'0' + slot / 10 % 10), static_cast<char16_t>(u'0' + slot % 10),
-            u' '};
-  }
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%04d ", slot);
-  std::string text = buffer;
-  return std::u16string(text.begin(), text.end());
+  return decimalText(slot, 4) + u' ';
 }
 
 }  // namespace kv884
