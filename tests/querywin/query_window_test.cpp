@@ -1,0 +1,241 @@
+// The query window on the basic fixture: what each click reads, what withdraws 次筆, what a
+// failed search leaves behind, the ring of shown screens, and the printed record page.
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "support/fixture_set.hpp"
+#include "support/recording_print_surface.hpp"
+#include "support/window_snapshot.hpp"
+
+namespace kv884::test {
+namespace {
+
+using Read = std::pair<int, int64_t>;  // file number, record number
+
+class QueryWindowTest : public ::testing::Test {
+ protected:
+  QueryWindowTest() {
+    set.open();
+    set.program.files.setReadObserver([this](int file, int64_t rec) {
+      reads.push_back({file, rec});
+    });
+  }
+  QueryWindow& w() { return set.window(); }
+  std::tuple<int, int, int> ring() { return {w().m_HistFirst, w().m_HistPos, w().m_HistLast}; }
+  void pushScreens(int count) {
+    for (int i = 0; i < count; ++i) set.search(3, u"");
+  }
+
+  FixtureSet set;
+  std::vector<Read> reads;
+};
+
+// 查詢: the kind's root page, one leaf page, the walk, one holder record, one record read ahead.
+TEST_F(QueryWindowTest, SearchReadsTwoPagesTheWalkOneHolderRecordAndOneRecordAhead) {
+  for (const auto& [kind, root] : {Read{1, 1}, Read{2, 2}, Read{3, 4}, Read{4, 3}}) {
+    SCOPED_TRACE(kind);
+    reads.clear();
+    set.search(kind, u"");
+    ASSERT_TRUE(set.ui.messages.empty());
+    ASSERT_GE(reads.size(), 5u);
+    EXPECT_EQ(reads[0], Read(1, root));
+    EXPECT_EQ(reads[1].first, 1);
+    EXPECT_GT(reads[1].second, 4);  // a leaf page
+    for (size_t i = 2; i + 2 < reads.size(); ++i) EXPECT_EQ(reads[i].first, 2);
+    EXPECT_EQ(reads[reads.size() - 2], Read(3, w().m_DataRecNo));
+    EXPECT_EQ(reads.back(), Read(2, w().m_SearchRecNo));
+  }
+}
+
+// 次筆 reads the holder record of the record read ahead and the next one; paging reads the
+// slot's two records and puts the search's record back.
+TEST_F(QueryWindowTest, NextAndPagingReadOnlyTheirRecords) {
+  set.search(3, u"");
+  const int32_t ahead = w().m_SearchRecNo;
+  reads.clear();
+  w().cmd_2_Click();
+  ASSERT_EQ(reads.size(), 2u);
+  EXPECT_EQ(reads[0].first, 3);
+  EXPECT_EQ(reads[1], Read(2, w().m_SearchRecNo));
+  EXPECT_EQ(w().m_HistIdxd[2], ahead);
+  const int32_t searchRec = w().m_SearchRecNo;
+  reads.clear();
+  w().cmd_5_Click();
+  EXPECT_EQ(reads,
+            (std::vector<Read>{{2, w().m_HistIdxd[1]}, {3, w().m_HistData[1]}, {2, searchRec}}));
+  EXPECT_EQ(w().m_SearchRecNo, searchRec);
+}
+
+TEST_F(QueryWindowTest, KindOneKeyIsSearchedAndShownInCapitalsOtherKindsAsTyped) {
+  set.search(1, u"b1200003");
+  EXPECT_EQ(w().tx_i_01.text, u"B1200003");
+  EXPECT_EQ(w().tx_o_04.text, u"B120000301");
+  set.search(2, u"z");
+  EXPECT_EQ(w().tx_i_01.text, u"z");
+  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_02:無符合資料 !"});
+}
+
+// Picking a kind from the list or clicking into the key box withdraws 次筆; typing does not.
+TEST_F(QueryWindowTest, OnlyAPickOrAClickIntoTheKeyBoxWithdrawsNext) {
+  const std::pair<void (*)(QueryWindow&), bool> kCases[] = {
+      {[](QueryWindow& q) { q.tx_i_01.text = u"0000"; }, true},
+      {[](QueryWindow& q) { q.comb_1.text = u"依 帳號"; }, true},
+      {[](QueryWindow& q) { q.comb_1_Click(); }, false},
+      {[](QueryWindow& q) { q.tx_i_01_Click(); }, false}};
+  for (const auto& [act, offered] : kCases) {
+    set.search(3, u"");
+    ASSERT_TRUE(w().cmd_2.enabled);
+    act(w());
+    EXPECT_EQ(w().cmd_2.enabled, offered);
+  }
+}
+
+TEST_F(QueryWindowTest, NextPutsTheRunningQueryBackIntoTheKeyAndKindBoxes) {
+  set.search(4, u"張");
+  ASSERT_TRUE(w().cmd_2.enabled);
+  w().tx_i_01.text = u"other";
+  w().comb_1.text = u"依 帳號";
+  w().cmd_2_Click();
+  EXPECT_EQ(w().tx_i_01.text, u"張");
+  EXPECT_EQ(w().comb_1.text, u"依 中文戶名");
+}
+
+// A caption with a trailing blank is no kind: only the key length changes. A key above every key
+// keeps the screen but withdraws 次筆, which would otherwise mix the new kind with the old record.
+TEST_F(QueryWindowTest, FailedSearchesLeaveTheScreenOnDisplay) {
+  set.search(3, u"");
+  const std::string before = describe(w());
+  set.search(u"依 戶號 ", u"123");
+  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_01:查詢條件 不在範圍內 !"});
+  EXPECT_EQ(w().m_SearchKeyLen, 3);
+  w().m_SearchKeyLen = 0;
+  w().tx_i_01.text = u"";
+  w().comb_1.text = u"依 戶號";
+  EXPECT_EQ(describe(w()), before);
+
+  const std::u16string shown = w().tx_o_02.text;
+  set.search(2, u"Z");
+  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_02:無符合資料 !"});
+  EXPECT_FALSE(w().cmd_2.enabled);
+  EXPECT_EQ(w().tx_o_02.text, shown);
+  EXPECT_EQ(w().m_HistLast, 1);
+}
+
+TEST_F(QueryWindowTest, WaitPointerIsRestoredOnEveryWayOut) {
+  set.search(u"nothing", u"");  // MSG_1_01
+  set.search(2, u"Z");          // MSG_1_02
+  set.search(2, u"5380");       // a match
+  w().cmd_2_Click();
+  EXPECT_EQ(set.ui.waitPointers, (std::map<std::string, int>{{"cmd_1", 3}, {"cmd_2", 1}}));
+  EXPECT_TRUE(set.ui.waiting.empty());
+}
+
+TEST_F(QueryWindowTest, RingKeepsTheLastThousandScreens) {
+  pushScreens(1);
+  EXPECT_EQ(ring(), std::make_tuple(1, 1, 1));
+  EXPECT_EQ(w().tx_o_pnt.text, u"0001 0001 0001 ");
+  EXPECT_FALSE(w().cmd_5.enabled || w().cmd_6.enabled);
+  pushScreens(1);
+  EXPECT_EQ(ring(), std::make_tuple(1, 2, 2));
+  EXPECT_TRUE(w().cmd_5.enabled && !w().cmd_6.enabled);
+  pushScreens(998);
+  EXPECT_EQ(ring(), std::make_tuple(1, 1000, 1000));
+  pushScreens(1);
+  EXPECT_EQ(ring(), std::make_tuple(2, 1, 1));
+  EXPECT_EQ(w().tx_o_pnt.text, u"0002 0001 0001 ");
+  pushScreens(998);
+  EXPECT_EQ(ring(), std::make_tuple(1000, 999, 999));
+  pushScreens(1);
+  EXPECT_EQ(ring(), std::make_tuple(1, 1000, 1000));
+}
+
+TEST_F(QueryWindowTest, PagingBackWrapsAndStopsAtTheOldest) {
+  pushScreens(1001);  // slots 2..1000, then 1 on display
+  w().cmd_5_Click();
+  EXPECT_EQ(w().m_HistPos, 1000);
+  EXPECT_TRUE(w().cmd_6.enabled);
+  int presses = 1;
+  for (; w().cmd_5.enabled; ++presses) w().cmd_5_Click();
+  EXPECT_EQ(presses, 999);
+  EXPECT_EQ(ring(), std::make_tuple(2, 2, 1));
+  w().cmd_6_Click();
+  EXPECT_TRUE(w().cmd_5.enabled);
+}
+
+// After paging back, 次筆 shows the holder after the search's place, pushed after the newest.
+TEST_F(QueryWindowTest, PagingThenNextPushesAfterTheNewest) {
+  set.search(3, u"");
+  w().cmd_2_Click();
+  w().cmd_2_Click();
+  const std::u16string third = w().tx_o_02.text;
+  w().cmd_5_Click();
+  w().cmd_5_Click();
+  EXPECT_EQ(ring(), std::make_tuple(1, 1, 3));
+  EXPECT_TRUE(w().cmd_2.enabled);
+  w().cmd_2_Click();
+  EXPECT_EQ(ring(), std::make_tuple(1, 4, 4));
+  EXPECT_TRUE(w().cmd_5.enabled && !w().cmd_6.enabled);
+  EXPECT_GT(w().tx_o_02.text, third);
+  w().cmd_5_Click();
+  EXPECT_EQ(w().tx_o_02.text, third);
+}
+
+TEST_F(QueryWindowTest, PrintsTheShownRecordAsOnePage) {
+  set.search(1, u"B1200003");
+  RecordingPrintSurface printer;
+  set.program.printer = &printer;
+  w().cmd_4_Click();
+  const std::vector<std::string> expected = {
+      "size 20",
+      "name 細明體",
+      "line \" \"",
+      "line \"　　　   配發有價證券劃撥轉帳清冊            KQD05\"",
+      "size 12",
+      "line \" \"",
+      "line \"　　　　　　　　證券代號\" tab(25) \" : \" \"2330    群星水泥\" tab(50) \"D\"",
+      "line \"　　　　　　　　資料日期\" tab(25) \" : \" \"20150115\"",
+      "line \"\"",
+      "line \"　　　　　　　　　　戶號\" tab(25) \" : \" \"0000100301\"",
+      "line \"　　　　　　　　　　戶名\" tab(25) \" : \" \"張國華                \"",
+      "line \" 身分證/營利事業統一編號\" tab(25) \" : \" \"B120000301\" \"＊\"",
+      "line \"　　　　　　　　集保帳號\" tab(25) \" : \" \"53800012345\"",
+      "line \"　　　　　　　　劃撥股數\" tab(25) \" : \" \"15,000.00\"",
+      "line \" 擔保品/全權委託撥轉股數\" tab(25) \" : \" \"0.00\"",
+      "line \" 擔保品/全權委託撥轉筆數\" tab(25) \" : \" \"0\"",
+      "line \"　　　　　　　　資料類別\" tab(25) \" : \" \" \"",
+      "line \"　　　　　　　　逐戶配發\" tab(25) \" : \" \"N\"",
+      "line \"\"",
+      "size 8",
+      "line \"註：＊表示身分證字號不符強迫入帳者　　　 \"",
+      "line \"　　資料類別：１：無償配股 ２：有償配股 空白：其他\"",
+      "size 14",
+      "line \"\"",
+      "line \"\"",
+      "line \"\"",
+      "line \"     經                     主\"",
+      "line \"     辦                     管                   製表：鴻澤證券登錄託存處\"",
+      "end",
+  };
+  EXPECT_EQ(printer.calls, expected);
+  EXPECT_TRUE(set.ui.messages.empty());
+}
+
+TEST_F(QueryWindowTest, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
+  set.search(1, u"B1200003");
+  const std::string before = describe(w());
+  RecordingPrintSurface printer;
+  printer.failAtCall = 12;
+  set.program.printer = &printer;
+  w().cmd_4_Click();
+  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_09:列印失敗 !\r\n印表機離線"});
+  EXPECT_EQ(describe(w()), before);
+  set.program.printer = nullptr;  // no printer at all
+  w().cmd_4_Click();
+  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_09:列印失敗 !\r\n找不到預設印表機"});
+}
+
+}  // namespace
+}  // namespace kv884::test
