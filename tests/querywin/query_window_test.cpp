@@ -78,6 +78,14 @@ TEST_F(QueryWindowTest, KindOneKeyIsSearchedAndShownInCapitalsOtherKindsAsTyped)
   EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_02:無符合資料 !"});
 }
 
+// A name key as long as a page key and equal to it is found where the page says, not one run
+// later.
+TEST_F(QueryWindowTest, KeyEqualToAPageKeyFindsItsHolder) {
+  set.search(4, u"譚華玲\u3000\u3000\u3000");
+  EXPECT_EQ(w().tx_o_03.text.substr(0, 3), u"譚華玲");
+  EXPECT_TRUE(set.ui.messages.empty());
+}
+
 // Picking a kind from the list or clicking into the key box withdraws 次筆; typing does not.
 TEST_F(QueryWindowTest, OnlyAPickOrAClickIntoTheKeyBoxWithdrawsNext) {
   const std::pair<void (*)(QueryWindow&), bool> kCases[] = {
