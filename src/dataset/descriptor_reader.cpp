@@ -25,7 +25,7 @@ void skipToSeparator(SequentialInput& in) {
 
 std::u16string readDescriptorItem(SequentialInput& in) {
   while (in.peek() == ' ' || isLineBreak(in.peek())) in.get();
-  if (in.peek() == -1) throw FileError::inputPastEnd();
+  if (in.peek() == -1) throw FileError(FileError::kInputPastEnd);
 
   std::string bytes;
   if (in.peek() == '"') {
