@@ -12,15 +12,10 @@ namespace {
 
 CheckedFile checkedFile(std::u16string path, const RecordFileSize& size, ProblemList& problems) {
   if (size.partial())
-    problems.add({ProblemClass::FileLength,
-                  0,
-                  {},
-                  {},
-                  0,
-                  0,
-                  path + u"：長度 " + decimalText(size.length) + u" 位元組，不是記錄長度 " +
-                      decimalText(size.recordLength) + u" 的倍數"});
-  return {std::move(path), size.length, size.recordLength, size.records};
+    problems.add({.problemClass = ProblemClass::FileLength,
+                  .note = path + u"：長度 " + decimalText(size.length) + u" 位元組，不是記錄長度 " +
+                          decimalText(size.recordLength) + u" 的倍數"});
+  return {size, std::move(path)};
 }
 
 }  // namespace

@@ -27,12 +27,12 @@ enum class ProblemClass {
 
 struct Problem {
   ProblemClass problemClass;
-  int kind{0};                         // key kind 1 to 4, 0 when the problem has none
-  std::vector<int64_t> detailRecords;  // record numbers in the detail index file
-  std::vector<int64_t> holderRecords;  // record numbers in the holder data file
-  int64_t page{0};                     // record number in the holder-key index file
-  int entry{0};                        // entry 1 to 100 of that page
-  std::u16string note;                 // what is wrong, in the report's words
+  int kind{0};                           // key kind 1 to 4, 0 when the problem has none
+  std::vector<int64_t> detailRecords{};  // record numbers in the detail index file
+  std::vector<int64_t> holderRecords{};  // record numbers in the holder data file
+  int64_t page{0};                       // record number in the holder-key index file
+  int entry{0};                          // entry 1 to 100 of that page
+  std::u16string note{};                 // what is wrong, in the report's words
 };
 
 inline constexpr size_t kShownPerGroup = 20;
