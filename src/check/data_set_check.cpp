@@ -2,9 +2,9 @@
 
 #include "check/chain_check.hpp"
 #include "check/key_pages.hpp"
-#include "check/note_text.hpp"
 #include "check/record_passes.hpp"
 #include "dataset/data_paths.hpp"
+#include "platform/ascii_text.hpp"
 
 namespace kv884 {
 

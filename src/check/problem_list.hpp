@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,6 +35,11 @@ struct Problem {
   int entry{0};                          // entry 1 to 100 of that page
   std::u16string note{};                 // what is wrong, in the report's words
 };
+
+// A key in a note: in corner brackets.
+inline std::u16string quoted(std::u16string_view text) {
+  return u"「" + std::u16string(text) + u"」";
+}
 
 inline constexpr size_t kShownPerGroup = 20;
 

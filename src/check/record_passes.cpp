@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "check/note_text.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"

@@ -5,8 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "check/note_text.hpp"
 #include "dataset/key_kind.hpp"
+#include "platform/ascii_text.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884 {

@@ -44,9 +44,8 @@ HostPath mapHostPath(std::u16string_view formedPath) {
 }
 
 bool nameExists(std::u16string_view formedPath) {
-  HostPath host = mapHostPath(formedPath);
   std::error_code ec;
-  return !host.folderMissing && fs::exists(host.path, ec);
+  return fs::exists(mapHostPath(formedPath).path, ec);  // never behind a missing folder
 }
 
 }  // namespace kv884

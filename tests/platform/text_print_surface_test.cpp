@@ -7,13 +7,13 @@
 namespace kv884 {
 namespace {
 
-TEST(TextPages, TabsCountDisplayColumnsTrailingBlanksGoAndAFormFeedLineSeparatesPages) {
+TEST(TextPages, TabsCountDisplayColumnsBlanksGoAFormFeedLineSeparatesPagesNoFileFailsEach) {
   test::TempFolder folder;
   TextPrintSurface page(folder.path() / "page.txt");
   page.setFontSize(20);  // changes nothing in the text
   page.printLine({u"ab", Tab{5}, u"c"});
-  page.printLine({u"群星", Tab{5}, u"c"});    // columns 1-4, so Tab(5) adds nothing
-  page.printLine({u"群星", Tab{4}, u"c"});    // already at column 5: next line, column 4
+  page.printLine({u"群星", Tab{5}, u"c"});  // columns 1-4, so Tab(5) adds nothing
+  page.printLine({u"群星", Tab{4}, u"c"});  // already at column 5: next line, column 4
   page.printLine({u"\uE000", Tab{4}, u"x", Tab{0}, u"y"});  // Tab(0) counts as column 1
   page.printLine({u"a \u3000 ", Tab{10}});                  // the ideographic space stays
   page.printLine({u"\r\n  one\ntwo", Tab{6}, u"x"});        // a line break: column 1 again
@@ -22,6 +22,13 @@ TEST(TextPages, TabsCountDisplayColumnsTrailingBlanksGoAndAFormFeedLineSeparates
   page.endDocument();
   EXPECT_EQ(test::readFile(folder.path() / "page.txt"),
             "ab  c\n群星c\n群星\n   c\n\uE000 x\ny\na \u3000\n\n  one\ntwo  x\n\f\n\n");
+  const std::filesystem::path nowhere = folder.path() / "none" / "page.txt";
+  try {
+    TextPrintSurface(nowhere).endDocument();
+    ADD_FAILURE() << "a page went nowhere";
+  } catch (const PrintError& e) {
+    EXPECT_EQ(e.reason(), u"無法建立檔案 " + nowhere.u16string());
+  }
 }
 
 }  // namespace
