@@ -4,9 +4,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "check/note_text.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/record_number.hpp"
+#include "platform/ascii_text.hpp"
 
 namespace kv884 {
 

@@ -1,11 +1,11 @@
 #include "check/check_command.hpp"
 
 #include "check/data_set_check.hpp"
-#include "check/note_text.hpp"
 #include "check/report_output.hpp"
 #include "headless/command_line.hpp"
 #include "headless/headless_ui.hpp"
 #include "headless/terminal_messages.hpp"
+#include "platform/ascii_text.hpp"
 #include "platform/file_error.hpp"
 #include "platform/utf.hpp"
 #include "startwin/program.hpp"

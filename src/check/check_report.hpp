@@ -5,15 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "check/block_reader.hpp"
 #include "check/problem_list.hpp"
 
 namespace kv884 {
 
-struct CheckedFile {
+struct CheckedFile : RecordFileSize {
   std::u16string path;  // as the program forms it
-  int64_t length{0};
-  int recordLength{0};
-  int64_t records{0};  // a partly present last record included
 };
 
 struct KindCounts {

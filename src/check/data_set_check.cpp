@@ -2,9 +2,9 @@
 
 #include "check/chain_check.hpp"
 #include "check/key_pages.hpp"
-#include "check/note_text.hpp"
 #include "check/record_passes.hpp"
 #include "dataset/data_paths.hpp"
+#include "platform/ascii_text.hpp"
 
 namespace kv884 {
 
@@ -12,15 +12,10 @@ namespace {
 
 CheckedFile checkedFile(std::u16string path, const RecordFileSize& size, ProblemList& problems) {
   if (size.partial())
-    problems.add({ProblemClass::FileLength,
-                  0,
-                  {},
-                  {},
-                  0,
-                  0,
-                  path + u"：長度 " + decimalText(size.length) + u" 位元組，不是記錄長度 " +
-                      decimalText(size.recordLength) + u" 的倍數"});
-  return {std::move(path), size.length, size.recordLength, size.records};
+    problems.add({.problemClass = ProblemClass::FileLength,
+                  .note = path + u"：長度 " + decimalText(size.length) + u" 位元組，不是記錄長度 " +
+                          decimalText(size.recordLength) + u" 的倍數"});
+  return {size, std::move(path)};
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -27,13 +28,18 @@ enum class ProblemClass {
 
 struct Problem {
   ProblemClass problemClass;
-  int kind{0};                         // key kind 1 to 4, 0 when the problem has none
-  std::vector<int64_t> detailRecords;  // record numbers in the detail index file
-  std::vector<int64_t> holderRecords;  // record numbers in the holder data file
-  int64_t page{0};                     // record number in the holder-key index file
-  int entry{0};                        // entry 1 to 100 of that page
-  std::u16string note;                 // what is wrong, in the report's words
+  int kind{0};                           // key kind 1 to 4, 0 when the problem has none
+  std::vector<int64_t> detailRecords{};  // record numbers in the detail index file
+  std::vector<int64_t> holderRecords{};  // record numbers in the holder data file
+  int64_t page{0};                       // record number in the holder-key index file
+  int entry{0};                          // entry 1 to 100 of that page
+  std::u16string note{};                 // what is wrong, in the report's words
 };
+
+// A key in a note: in corner brackets.
+inline std::u16string quoted(std::u16string_view text) {
+  return u"「" + std::u16string(text) + u"」";
+}
 
 inline constexpr size_t kShownPerGroup = 20;
 

@@ -6,7 +6,7 @@
 namespace kv884 {
 
 std::u16string readReportLine(SequentialInput& in) {
-  if (in.atEnd()) throw FileError::inputPastEnd();
+  if (in.atEnd()) throw FileError(FileError::kInputPastEnd);
   std::string bytes;
   for (int c = in.get(); c != -1; c = in.get()) {
     if (c == '\r') {

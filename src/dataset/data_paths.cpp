@@ -4,38 +4,35 @@ namespace kv884 {
 
 namespace {
 
-std::u16string concat(std::u16string_view a, std::u16string_view b, std::u16string_view c = {},
-                      std::u16string_view d = {}) {
-  std::u16string path;
-  path.reserve(a.size() + b.size() + c.size() + d.size());
-  path.append(a).append(b).append(c).append(d);
-  return path;
+std::u16string inFolder(std::u16string_view folder, std::u16string_view relative,
+                        std::u16string_view code = {}, std::u16string_view suffix = {}) {
+  return std::u16string(folder).append(relative).append(code).append(suffix);
 }
 
 }  // namespace
 
 std::u16string indexFolderPath(std::u16string_view folder) {
-  return concat(folder, u"\\ntridx");
+  return inFolder(folder, u"\\ntridx");
 }
 
 std::u16string descriptorPath(std::u16string_view folder) {
-  return concat(folder, u"\\ntridx\\security.txt");
+  return inFolder(folder, u"\\ntridx\\security.txt");
 }
 
 std::u16string holderDataPath(std::u16string_view folder, std::u16string_view code) {
-  return concat(folder, u"\\ntr\\", code, u".sin");
+  return inFolder(folder, u"\\ntr\\", code, u".sin");
 }
 
 std::u16string keyIndexPath(std::u16string_view folder, std::u16string_view code) {
-  return concat(folder, u"\\ntridx\\", code, u"idxp.sin");
+  return inFolder(folder, u"\\ntridx\\", code, u"idxp.sin");
 }
 
 std::u16string detailIndexPath(std::u16string_view folder, std::u16string_view code) {
-  return concat(folder, u"\\ntridx\\", code, u"idxd.sin");
+  return inFolder(folder, u"\\ntridx\\", code, u"idxd.sin");
 }
 
 std::u16string countReportPath(std::u16string_view folder, std::u16string_view code) {
-  return concat(folder, u"\\ntr\\", code, u".ptr");
+  return inFolder(folder, u"\\ntr\\", code, u".ptr");
 }
 
 }  // namespace kv884

@@ -11,12 +11,6 @@ bool isLineBreak(int c) {
   return c == '\r' || c == '\n';
 }
 
-// Consumes the separator that ends an item: a comma, or a line break (CR LF counts as one).
-void takeSeparator(SequentialInput& in) {
-  int c = in.get();
-  if (c == '\r' && in.peek() == '\n') in.get();
-}
-
 void skipToSeparator(SequentialInput& in) {
   while (in.peek() != -1 && in.peek() != ',' && !isLineBreak(in.peek())) in.get();
 }
@@ -25,7 +19,7 @@ void skipToSeparator(SequentialInput& in) {
 
 std::u16string readDescriptorItem(SequentialInput& in) {
   while (in.peek() == ' ' || isLineBreak(in.peek())) in.get();
-  if (in.peek() == -1) throw FileError::inputPastEnd();
+  if (in.peek() == -1) throw FileError(FileError::kInputPastEnd);
 
   std::string bytes;
   if (in.peek() == '"') {
@@ -38,7 +32,7 @@ std::u16string readDescriptorItem(SequentialInput& in) {
       bytes += static_cast<char>(in.get());
     while (!bytes.empty() && bytes.back() == ' ') bytes.pop_back();
   }
-  if (in.peek() != -1) takeSeparator(in);
+  in.get();  // the separator; the LF of a CR LF is skipped before the next item
   return decodeBig5(bytes);
 }
 

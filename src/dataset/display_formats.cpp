@@ -13,43 +13,21 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Whole numbers below this have at most 15 digits, all exact in a double: rounding them to 15
-// significant digits changes nothing.
-constexpr double kExactWholeLimit = 1e15;
-
-// The digits of |value| rounded to `decimals` places, as one integer without a point. The
-// mantissa's digits are taken by position, so the C library's locale-dependent point between
-// them never reaches the result.
+// The digits of |value| rounded to `decimals` places, as one integer without a point: the
+// value's 15 significant digits M and exponent E give |value| = M * 10^(E - 14), rounded half
+// away from zero in integers. The digits are taken by position, so the C library's
+// locale-dependent point between them never reaches the result.
 std::string roundedDigits(double value, int decimals) {
-  if (decimals == 0 && std::fabs(value) < kExactWholeLimit && std::trunc(value) == value)
-    return std::to_string(static_cast<int64_t>(std::fabs(value)));  // quantities as stored
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
-  std::string mantissa;
-  mantissa += buffer[0];
-  mantissa.append(buffer + 2, kSignificantDigits - 1);
-  int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
-
-  // value = 0.mantissa * 10^(exponent + 1): keep the digits before the rounding place.
-  int keep = exponent + 1 + decimals;
-  if (keep < 0) return "0";
-  std::string digits;
-  if (keep >= kSignificantDigits) {
-    digits = mantissa + std::string(keep - kSignificantDigits, '0');
-  } else {
-    digits = mantissa.substr(0, keep);
-    if (mantissa[keep] >= '5') {
-      int i = static_cast<int>(digits.size()) - 1;
-      while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-      if (i >= 0) {
-        ++digits[i];
-      } else {
-        digits.insert(digits.begin(), '1');
-      }
-    }
-  }
-  size_t first = digits.find_first_not_of('0');
-  return first == std::string::npos ? "0" : digits.substr(first);
+  const uint64_t mantissa =
+      std::stoull(buffer[0] + std::string(buffer + 2, kSignificantDigits - 1));
+  const int shift = std::atoi(std::strchr(buffer, 'e') + 1) - (kSignificantDigits - 1) + decimals;
+  if (shift >= 0) return std::to_string(mantissa) + std::string(static_cast<size_t>(shift), '0');
+  if (shift < -kSignificantDigits) return "0";
+  uint64_t unit = 1;
+  for (int i = 0; i < -shift; ++i) unit *= 10;
+  return std::to_string(mantissa / unit + (mantissa % unit * 2 >= unit ? 1 : 0));
 }
 
 std::string groupThousands(const std::string& digits) {

@@ -9,20 +9,23 @@ namespace kv884 {
 
 class FileError : public std::runtime_error {
  public:
-  FileError(int number, std::u16string description);
+  enum Number {
+    kBadFileNameOrNumber = 52,
+    kFileNotFound = 53,
+    kFileAlreadyOpen = 55,
+    kDeviceIo = 57,
+    kInputPastEnd = 62,
+    kBadRecordNumber = 63,
+    kPermissionDenied = 70,
+    kPathFileAccess = 75,
+    kPathNotFound = 76,
+  };
+
+  // The error with its description.
+  explicit FileError(Number number);
 
   int number() const { return number_; }
   const std::u16string& description() const { return description_; }
-
-  static FileError badFileNameOrNumber();  // 52
-  static FileError fileNotFound();         // 53
-  static FileError fileAlreadyOpen();      // 55
-  static FileError deviceIo();             // 57
-  static FileError inputPastEnd();         // 62
-  static FileError badRecordNumber();      // 63
-  static FileError permissionDenied();     // 70
-  static FileError pathFileAccess();       // 75
-  static FileError pathNotFound();         // 76
 
  private:
   int number_;

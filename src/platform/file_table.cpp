@@ -17,6 +17,11 @@ struct FileTable::OpenFile {
   int64_t length{0};
   std::unique_ptr<SequentialInput> input;
 
+  // A partly present last record included.
+  int64_t records() const {
+    return recordLength > 0 ? (length + recordLength - 1) / recordLength : 0;
+  }
+
   ~OpenFile() {
     if (fd >= 0) ::close(fd);
   }
@@ -24,22 +29,30 @@ struct FileTable::OpenFile {
 
 namespace {
 
-FileError errorForOpen(int err, bool folderMissing) {
+FileError::Number errorForOpen(int err) {
   switch (err) {
     case ENOENT:
-      return folderMissing ? FileError::pathNotFound() : FileError::fileNotFound();
+      return FileError::kFileNotFound;
     case ENOTDIR:
-      return FileError::pathNotFound();
+      return FileError::kPathNotFound;
     case EACCES:
     case EPERM:
-      return FileError::permissionDenied();
+      return FileError::kPermissionDenied;
     case ENAMETOOLONG:
-      return FileError::badFileNameOrNumber();
+      return FileError::kBadFileNameOrNumber;
     case EIO:
-      return FileError::deviceIo();
+      return FileError::kDeviceIo;
     default:
-      return FileError::pathFileAccess();
+      return FileError::kPathFileAccess;
   }
+}
+
+int openRetrying(const std::string& path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
 }
 
 // Fills buffer from offset on as far as the file goes; returns the bytes read.
@@ -48,7 +61,7 @@ size_t readAt(int fd, int64_t offset, char* buffer, size_t size) {
   while (got < size) {
     ssize_t n = ::pread(fd, buffer + got, size - got, static_cast<off_t>(offset) + got);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw FileError::deviceIo();
+    if (n < 0) throw FileError(FileError::kDeviceIo);
     if (n == 0) break;
     got += static_cast<size_t>(n);
   }
@@ -60,73 +73,45 @@ size_t readAt(int fd, int64_t offset, char* buffer, size_t size) {
 FileTable::FileTable() = default;
 FileTable::~FileTable() = default;
 
-int FileTable::openReadOnly(std::u16string_view formedPath) {
+void FileTable::open(int fileNo, std::u16string_view formedPath, int recordLength) {
+  if (files_.count(fileNo)) throw FileError(FileError::kFileAlreadyOpen);
   HostPath host = mapHostPath(formedPath);
-  if (host.folderMissing) throw FileError::pathNotFound();
+  if (host.folderMissing) throw FileError(FileError::kPathNotFound);
+  auto file = std::make_unique<OpenFile>();
   // Opened without blocking, so a named pipe or a device in a file's place cannot hang the
   // program before it is refused below. The access times of the data set's files stay as they
   // are where the host allows it (files of the program's own user); elsewhere O_NOATIME is
   // refused with EPERM and the file opens as usual.
-  int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOATIME;
-  int fd;
-  do {
-    fd = ::open(host.path.c_str(), flags);
-    if (fd < 0 && errno == EPERM && (flags & O_NOATIME)) {
-      flags &= ~O_NOATIME;
-      errno = EINTR;
-    }
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) throw errorForOpen(errno, false);
+  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+  file->fd = openRetrying(host.path, flags | O_NOATIME);
+  if (file->fd < 0 && errno == EPERM) file->fd = openRetrying(host.path, flags);
+  if (file->fd < 0) throw FileError(errorForOpen(errno));
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    throw FileError::pathFileAccess();  // a folder, a pipe or a device where a file should be
-  }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
-}
-
-void FileTable::ensureFree(int fileNo) const {
-  if (files_.count(fileNo)) throw FileError::fileAlreadyOpen();
+  if (::fstat(file->fd, &st) != 0 || !S_ISREG(st.st_mode))
+    throw FileError(FileError::kPathFileAccess);  // a folder, a pipe or a device
+  ::fcntl(file->fd, F_SETFL, ::fcntl(file->fd, F_GETFL) & ~O_NONBLOCK);
+  file->length = st.st_size;
+  file->recordLength = recordLength;
+  if (recordLength == 0) file->input = std::make_unique<SequentialInput>(file->fd);
+  files_[fileNo] = std::move(file);
 }
 
 void FileTable::openInput(int fileNo, std::u16string_view formedPath) {
-  ensureFree(fileNo);
-  auto file = std::make_unique<OpenFile>();
-  file->fd = openReadOnly(formedPath);
-  file->input = std::make_unique<SequentialInput>(file->fd);
-  files_[fileNo] = std::move(file);
+  open(fileNo, formedPath, 0);
 }
 
 void FileTable::openRecords(int fileNo, std::u16string_view formedPath, int recordLength) {
-  ensureFree(fileNo);
-  auto file = std::make_unique<OpenFile>();
-  file->fd = openReadOnly(formedPath);
-  file->recordLength = recordLength;
-  struct stat st;
-  if (::fstat(file->fd, &st) != 0) throw FileError::deviceIo();
-  file->length = st.st_size;
-  files_[fileNo] = std::move(file);
+  open(fileNo, formedPath, recordLength);
 }
 
-FileTable::OpenFile& FileTable::find(int fileNo) {
+FileTable::OpenFile& FileTable::find(int fileNo) const {
   auto it = files_.find(fileNo);
-  if (it == files_.end()) throw FileError::badFileNameOrNumber();
-  return *it->second;
-}
-
-const FileTable::OpenFile& FileTable::find(int fileNo) const {
-  auto it = files_.find(fileNo);
-  if (it == files_.end()) throw FileError::badFileNameOrNumber();
+  if (it == files_.end()) throw FileError(FileError::kBadFileNameOrNumber);
   return *it->second;
 }
 
 int64_t FileTable::length(int fileNo) const {
-  const OpenFile& file = find(fileNo);
-  if (file.recordLength > 0) return file.length;
-  struct stat st;
-  if (::fstat(file.fd, &st) != 0) throw FileError::deviceIo();
-  return st.st_size;
+  return find(fileNo).length;
 }
 
 int FileTable::recordLength(int fileNo) const {
@@ -134,9 +119,7 @@ int FileTable::recordLength(int fileNo) const {
 }
 
 int64_t FileTable::recordCount(int fileNo) const {
-  const OpenFile& file = find(fileNo);
-  if (file.recordLength <= 0) return 0;
-  return (file.length + file.recordLength - 1) / file.recordLength;
+  return find(fileNo).records();
 }
 
 std::string FileTable::readRecord(int fileNo, int64_t recNo) {
@@ -147,13 +130,12 @@ std::string FileTable::readRecord(int fileNo, int64_t recNo) {
 
 void FileTable::readRecordInto(int fileNo, int64_t recNo, std::string& bytes) {
   OpenFile& file = find(fileNo);
-  if (file.recordLength <= 0) throw FileError::badFileNameOrNumber();
-  if (recNo < 1 || (recNo - 1) > (file.length - 1) / file.recordLength || file.length == 0)
-    throw FileError::badRecordNumber();
+  if (file.recordLength <= 0) throw FileError(FileError::kBadFileNameOrNumber);
+  if (recNo < 1 || recNo > file.records()) throw FileError(FileError::kBadRecordNumber);
   bytes.assign(static_cast<size_t>(file.recordLength), ' ');
   // A partly present last record keeps its blank padding.
   size_t got = readAt(file.fd, (recNo - 1) * file.recordLength, bytes.data(), bytes.size());
-  if (got == 0) throw FileError::badRecordNumber();
+  if (got == 0) throw FileError(FileError::kBadRecordNumber);
   if (observer_) observer_(fileNo, recNo);
 }
 
@@ -163,7 +145,7 @@ size_t FileTable::readBytes(int fileNo, int64_t offset, char* buffer, size_t siz
 
 SequentialInput& FileTable::input(int fileNo) {
   OpenFile& file = find(fileNo);
-  if (!file.input) throw FileError::badFileNameOrNumber();
+  if (!file.input) throw FileError(FileError::kBadFileNameOrNumber);
   return *file.input;
 }
 

@@ -55,10 +55,8 @@ class FileTable {
 
  private:
   struct OpenFile;
-  int openReadOnly(std::u16string_view formedPath);
-  void ensureFree(int fileNo) const;
-  OpenFile& find(int fileNo);
-  const OpenFile& find(int fileNo) const;
+  void open(int fileNo, std::u16string_view formedPath, int recordLength);  // 0: sequential
+  OpenFile& find(int fileNo) const;
 
   std::map<int, std::unique_ptr<OpenFile>> files_;
   ReadObserver observer_;

@@ -19,8 +19,6 @@ class NameCollation {
  public:
   static int compare(std::u16string_view a, std::u16string_view b);
   static bool equal(std::u16string_view a, std::u16string_view b) { return compare(a, b) == 0; }
-  // The collation's BCP 47 tag.
-  static const char* tag();
 };
 
 }  // namespace kv884

@@ -2,6 +2,7 @@
 // The printer as the printouts use it: a font size and a face name that persist, lines of items
 // with column stops, and the end of the document.
 
+#include <stdexcept>
 #include <string>
 #include <variant>
 #include <vector>
@@ -26,12 +27,6 @@ class PrintSurface {
   virtual void printLine(const std::vector<PrintItem>& items) = 0;
   virtual void endDocument() = 0;
 };
-
-}  // namespace kv884
-
-#include <stdexcept>
-
-namespace kv884 {
 
 // A printer that cannot take the job (none installed, job refused); reason is the printer's.
 class PrintError : public std::runtime_error {

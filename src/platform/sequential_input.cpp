@@ -14,7 +14,7 @@ bool SequentialInput::fill() {
   do {
     n = ::read(fd_, buffer_, sizeof buffer_);
   } while (n < 0 && errno == EINTR);
-  if (n < 0) throw FileError::deviceIo();
+  if (n < 0) throw FileError(FileError::kDeviceIo);
   pos_ = 0;
   size_ = static_cast<size_t>(n);
   return n > 0;

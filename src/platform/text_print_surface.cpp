@@ -42,15 +42,11 @@ void TextPrintSurface::endDocument() {
   page.swap(lines_);
   column_ = 1;
   if (!out_.is_open()) throw PrintError(u"無法建立檔案 " + file_.u16string());
-  std::string text;
-  if (pagesWritten_ > 0) text += "\f\n";
+  if (pagesWritten_ > 0) out_ << "\f\n";
   for (std::u16string& line : page) {
-    size_t end = line.find_last_not_of(u' ');
-    line.resize(end == std::u16string::npos ? 0 : end + 1);
-    text += toUtf8(line);
-    text += '\n';
+    line.erase(line.find_last_not_of(u' ') + 1);  // npos + 1 is 0: a blank line becomes empty
+    out_ << toUtf8(line) << '\n';
   }
-  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
   out_.flush();
   if (!out_) throw PrintError(u"無法寫入檔案 " + file_.u16string());
   ++pagesWritten_;

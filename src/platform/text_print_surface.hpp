@@ -2,8 +2,8 @@
 // The printer as a text file: each document becomes a page of UTF-8 lines. Tab(n) moves to
 // display column n, a character taking two columns when code page 950 writes it with two bytes
 // (or when it is U+FFFD) and one otherwise; trailing blanks of a line are dropped; a line holding
-// only a form feed separates pages; the file ends with a line break. The font settings are kept
-// but do not change the text.
+// only a form feed separates pages; the file ends with a line break. The font settings do not
+// change the text.
 
 #include <filesystem>
 #include <fstream>
@@ -19,22 +19,17 @@ class TextPrintSurface : public PrintSurface {
   // The file is created (emptied) now; when it cannot be, every document fails with PrintError.
   explicit TextPrintSurface(const std::filesystem::path& file);
 
-  void setFontSize(float points) override { fontSize_ = points; }
-  void setFontName(const std::u16string& name) override { fontName_ = name; }
+  void setFontSize(float) override {}
+  void setFontName(const std::u16string&) override {}
   void printLine(const std::vector<PrintItem>& items) override;
   // Writes the page to the file; PrintError when the file cannot take it.
   void endDocument() override;
-
-  float fontSize() const { return fontSize_; }
-  const std::u16string& fontName() const { return fontName_; }
 
  private:
   void breakLine();
 
   std::filesystem::path file_;
   std::ofstream out_;
-  float fontSize_{12};
-  std::u16string fontName_;
   std::vector<std::u16string> lines_;  // the page so far, the last line still open
   int column_{1};                      // where the next character goes on the open line
   int pagesWritten_{0};

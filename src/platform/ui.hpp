@@ -36,10 +36,6 @@ class Ui {
   virtual void endProgram() = 0;
 };
 
-}  // namespace kv884
-
-namespace kv884 {
-
 // Shows the wait pointer over a control for the life of the guard, so every way out of a handler
 // restores the default pointer.
 class WaitPointer {

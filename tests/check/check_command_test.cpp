@@ -1,97 +1,50 @@
-// kv884-check as a program: its exit statuses, the opening messages on standard error, and the
-// two report forms on standard output.
+// kv884-check as a command: its exit statuses, the opening messages on standard error, and the
+// report of the sound fixture sets from an independent producer.
+
+#include "check/check_command.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <nlohmann/json.hpp>
 
 #include "check/data_set_editor.hpp"
-#include "support/temp_folder.hpp"
 
 namespace kv884::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct CheckRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CheckRun runCheck(const std::string& arguments) {
+TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadUsage) {
   TempFolder temp;
-  fs::path out = temp.path() / "out", err = temp.path() / "err";
-  std::string command = std::string(KV884_BUILD_DIR) + "/src/check/kv884-check " + arguments +
-                        " > " + out.string() + " 2> " + err.string();
-  int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-}
-
-std::string quotedPath(const fs::path& path) {
-  return "'" + path.string() + "'";
-}
-
-TEST(CheckCommand, SoundSetExitsZeroWithTheVerdictInText) {
-  CheckRun run = runCheck(quotedPath(fixturePath("basic")));
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.rfind("資料檢查：" + fixturePath("basic").string() + "\n", 0), 0u) << run.out;
-  EXPECT_NE(run.out.find("統一編號：根頁使用 5 項，葉頁 5 頁"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("結果：正常"), std::string::npos) << run.out;
-  EXPECT_EQ(run.err, "");
-}
-
-TEST(CheckCommand, DamagedSetExitsOneAndListsTheProblemsInTextAndJson) {
-  TempFolder temp;
-  fs::path set = copyFixture("basic", temp.path());
-  DataSetEditor edit(set, "7701");
-  std::vector<int64_t> chain = edit.chain(4);
-  edit.setSuccessor(4, chain[20], chain[2]);
-
-  CheckRun text = runCheck(quotedPath(set));
-  EXPECT_EQ(text.status, 1);
-  std::string cycle = "【鏈結成環】中文戶名 1 項\n  明細記錄 " + std::to_string(chain[20]) + "、" +
-                      std::to_string(chain[2]) + "：";
-  EXPECT_NE(text.out.find(cycle), std::string::npos) << text.out;
-
-  CheckRun json = runCheck(quotedPath(set) + " --json");
-  EXPECT_EQ(json.status, 1);
-  nlohmann::json report = nlohmann::json::parse(json.out);
-  EXPECT_EQ(report["sound"], false);
-  const nlohmann::json& problems = report["problems"];
-  auto group = std::find_if(problems.begin(), problems.end(),
-                            [](const nlohmann::json& group) { return group["class"] == "cycle"; });
-  ASSERT_NE(group, problems.end()) << json.out;
-  EXPECT_EQ((*group)["label"], "鏈結成環");
-  EXPECT_EQ((*group)["kind"], 4);
-  EXPECT_EQ((*group)["count"], 1);
-  EXPECT_EQ((*group)["shown"][0]["detail_records"], nlohmann::json({chain[20], chain[2]}));
-}
-
-TEST(CheckCommand, SetThatCannotBeOpenedExitsTwoWithTheOpeningMessage) {
-  TempFolder temp;
-  CheckRun missing = runCheck(quotedPath(temp.path() / "nothing"));
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_EQ(missing.out, "");
-  std::string firstLine =
-      "MSG_0_17 " + (temp.path() / "nothing").string() + "\\ntridx\\security.txt 開檔錯誤 !\n";
-  EXPECT_EQ(missing.err.rfind(firstLine, 0), 0u) << missing.err;
-  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 3);
-
-  fs::path set = copyFixture("basic", temp.path());
-  fs::resize_file(set / "ntridx" / "7701idxd.sin", 0);
-  CheckRun empty = runCheck(quotedPath(set));
-  EXPECT_EQ(empty.status, 2);
-  EXPECT_EQ(empty.err, "MSG_0_02 資料燒錄錯誤 !\n");
-}
-
-TEST(CheckCommand, BadUsageExits64) {
-  EXPECT_EQ(runCheck("").status, 64);
-  EXPECT_EQ(runCheck(quotedPath(fixturePath("basic")) + " --verbose").status, 64);
-  EXPECT_EQ(runCheck(quotedPath(fixturePath("basic")) + " second").status, 64);
-  EXPECT_EQ(runCheck("--json").status, 64);
+  const std::string basic = fixturePath("basic").string();
+  const std::string none = (temp.path() / "none").string();
+  const std::string empty = copyFixture("basic", temp.path()).string();
+  std::filesystem::resize_file(empty + "/ntridx/7701idxd.sin", 0);
+  std::string basicReport = "資料檢查：" + basic +
+                            "\n證券代號 7701\n資料記錄 30 筆\n明細索引記錄 30 筆\n"
+                            "索引頁 24 頁，其中葉頁 20 頁\n";
+  for (const char* kind : {"統一編號", "帳號", "戶號", "中文戶名"})
+    basicReport += std::string(kind) + "：根頁使用 5 項，葉頁 5 頁，葉頁項目 20 項，鏈結 30 筆\n";
+  const std::string sound =
+      "長度不是記錄長度倍數的檔案：無\n結果：正常，每位持有人皆可依統一編號、帳號、戶號及中文戶名查"
+      "得\n";
+  for (const auto& [args, status, out, err] :
+       std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>>{
+           {{basic}, 0, basicReport + sound, ""},
+           {{fixturePath("wide").string()},  // runs of two
+            0,
+            "中文戶名：根頁使用 17 項，葉頁 17 頁，葉頁項目 150 項，鏈結 300 筆\n" + sound,
+            ""},
+           {{none},
+            2,
+            "",
+            "MSG_0_17 " + none + "\\ntridx\\security.txt 開檔錯誤 !\n76\n找不到路徑\n"},
+           {{empty, "--json"}, 2, "", "MSG_0_02 資料燒錄錯誤 !\n"},
+           {{}, 64, "", ""},
+           {{basic, "--verbose"}, 64, "", ""},
+           {{basic, "second"}, 64, "", ""}}) {
+    SCOPED_TRACE(args.empty() ? "" : args.back());
+    CheckRun run = runCheck(args);
+    EXPECT_EQ(run.status, status);
+    EXPECT_TRUE(status == 2 ? run.out.empty() : run.out.find(out) != std::string::npos) << run.out;
+    EXPECT_EQ(status == 64 ? err : run.err, err);
+  }
 }
 
 }  // namespace

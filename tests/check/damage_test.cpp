@@ -1,211 +1,151 @@
-// Each kind of damage to a data set is reported under its class and key kind, with the record
-// numbers that lead to it. The damage is done to copies of the basic fixture (30 holders).
+// Damages to copies of the basic fixture (30 holders), each found under its class and key kind
+// with the records, page and entry that lead to it, as kv884-check reports them in text and in
+// JSON. Each copy takes damages that cannot meet: one to each key kind's chain or pages, and
+// some to the record fields the chains do not use.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "check/data_set_editor.hpp"
-#include "platform/key_compare.hpp"
-#include "support/temp_folder.hpp"
 
 namespace kv884::test {
 namespace {
 
 using Records = std::vector<int64_t>;
+using json = nlohmann::ordered_json;
 
-class DamageTest : public ::testing::Test {
- protected:
-  DamageTest() : set_(copyFixture("basic", temp_.path())), edit_(set_, "7701") {}
-
-  CheckReport check() { return checkFolder(set_); }
-  // The one shown problem of a class and kind (an empty one, and a failure, when not one).
-  static Problem only(const CheckReport& report, ProblemClass problemClass, int kind) {
-    std::vector<Problem> problems = shown(report, problemClass, kind);
-    EXPECT_EQ(problems.size(), 1u) << static_cast<int>(problemClass) << "/" << kind;
-    return problems.size() == 1 ? problems[0] : Problem{problemClass, kind, {}, {}, 0, 0, {}};
-  }
-
-  TempFolder temp_;
-  std::filesystem::path set_;
-  DataSetEditor edit_;
-};
-
-TEST_F(DamageTest, CycleIsReportedWithTheRecordThatClosesItAndTheRestAsUnreachable) {
-  Records chain = edit_.chain(1);
-  ASSERT_EQ(chain.size(), 30u);
-  edit_.setSuccessor(1, chain[10], chain[5]);
-
-  CheckReport report = check();
-  EXPECT_EQ(only(report, ProblemClass::Cycle, 1).detailRecords, (Records{chain[10], chain[5]}));
-  EXPECT_EQ(report.problems.count(ProblemClass::Unreachable, 1), 19u);
-  EXPECT_EQ(shown(report, ProblemClass::Unreachable, 1).size(), 19u);
-  EXPECT_EQ(report.kinds[0].chainLength, 11);
-  EXPECT_EQ(report.problems.count(ProblemClass::Cycle, 2), 0u);  // the other chains are whole
+std::string n(int64_t number) {
+  return std::to_string(number);
 }
 
-TEST_F(DamageTest, SuccessorBeyondTheFileOrWithoutDigitsIsOutOfRange) {
-  Records account = edit_.chain(2), holderNo = edit_.chain(3);
-  edit_.setSuccessor(2, account[3], 31);
-  edit_.setDetailField(holderNo[7], keyKind(3).successor, u"      ");
-
-  CheckReport report = check();
-  EXPECT_EQ(only(report, ProblemClass::SuccessorRange, 2).detailRecords, Records{account[3]});
-  EXPECT_EQ(only(report, ProblemClass::SuccessorRange, 3).detailRecords, Records{holderNo[7]});
-  EXPECT_EQ(report.problems.count(ProblemClass::Unreachable, 2), 26u);
+// The text report of set holds every one of found and none of absent; returns the JSON report.
+json expectReport(const std::filesystem::path& set, const std::vector<std::string>& found,
+                  const std::vector<std::string>& absent = {}) {
+  CheckRun text = runCheck({set.string()}), report = runCheck({set.string(), "--json"});
+  EXPECT_EQ(std::pair(text.status, report.status), std::pair(1, 1));
+  for (const std::string& part : found) EXPECT_NE(text.out.find(part), std::string::npos) << part;
+  for (const std::string& part : absent) EXPECT_EQ(text.out.find(part), std::string::npos) << part;
+  return json::parse(report.out);
 }
 
-TEST_F(DamageTest, RecordSkippedByTheChainIsUnreachable) {
-  Records chain = edit_.chain(3);
-  edit_.setSuccessor(3, chain[12], chain[14]);
-
-  CheckReport report = check();
-  EXPECT_EQ(only(report, ProblemClass::Unreachable, 3).detailRecords, Records{chain[13]});
-  EXPECT_EQ(report.kinds[2].chainLength, 29);
+size_t at(const Records& chain, int64_t record) {
+  return static_cast<size_t>(std::find(chain.begin(), chain.end(), record) - chain.begin());
 }
 
-TEST_F(DamageTest, TwoRecordsSwappedInTheChainAreOutOfOrder) {
-  Records chain = edit_.chain(2);
-  // ... a -> b -> c -> d ... becomes ... a -> c -> b -> d ...
-  edit_.setSuccessor(2, chain[16], chain[18]);
-  edit_.setSuccessor(2, chain[18], chain[17]);
-  edit_.setSuccessor(2, chain[17], chain[19]);
-
-  CheckReport report = check();
-  EXPECT_EQ(only(report, ProblemClass::OutOfOrder, 2).detailRecords,
-            (Records{chain[18], chain[17]}));
-  EXPECT_EQ(report.problems.count(ProblemClass::Unreachable, 2), 0u);
+TEST(Damage, BrokenChainsAndRecordFieldsAreFoundWithTheirRecords) {
+  TempFolder temp;
+  DataSetEditor e(copyFixture("basic", temp.path()), "7701");
+  Records id = e.chain(1), account = e.chain(2), holderNo = e.chain(3), name = e.chain(4);
+  e.setSuccessor(1, id[10], id[5]);             // a cycle
+  e.setSuccessor(2, account[16], account[18]);  // ... a b c d ... becomes ... a c b d ...
+  e.setSuccessor(2, account[18], account[17]);
+  e.setSuccessor(2, account[17], account[19]);
+  e.setSuccessor(3, holderNo[12], holderNo[14]);  // one record skipped
+  const int64_t last = holderNo.back();           // above every leaf key, in its data record too
+  e.detail.put(last, DetailRecord::kHolderNoKey, u"ZZZZZZZZZZ");
+  e.holders.put(DetailRecord{e.detailText(last)}.dataRecNo(), HolderRecord::kHolderNo,
+                u"ZZZZZZZZZZ");
+  e.pages.put(2, entryKeyField(keyKind(2), 6), u"ZZZZZZZZZZZZ");  // names a root page
+  e.pages.put(2, entryNumberField(keyKind(2), 6), u"000002");
+  e.setSuccessor(4, name[3], 31);  // beyond the file
+  int64_t first = 1;               // the detail record naming holder data record 1, and another
+  while (DetailRecord{e.detailText(first)}.dataRecNo() != 1) ++first;
+  const int64_t other = first == 7 ? 8 : 7;
+  e.detail.put(first, DetailRecord::kDataRecNo, u"000000");
+  e.detail.put(other, DetailRecord::kDataRecNo, u"000031");
+  const std::u16string detail12 = e.detailText(12);
+  const int64_t holder12 = DetailRecord{detail12}.dataRecNo();
+  e.holders.put(holder12, HolderRecord::kIdNo, u"Z999999999");
+  std::filesystem::resize_file(e.detail.path, 29 * kDetailRecordLength + 100);  // in a name
+  const std::string folder = (temp.path() / "basic").string();
+  const std::string detailFile = folder + "\\ntridx\\7701idxd.sin";
+  const json report = expectReport(
+      folder,
+      {"【鏈結成環】統一編號 1 項\n  明細記錄 " + n(id[10]) + "、" + n(id[5]) + "：明細記錄 " +
+           n(id[10]) + " 的後續記錄 " + n(id[5]) + " 已經走過\n",
+       "【鏈結走不到的明細記錄】統一編號 19 項\n",
+       "【鏈結順序錯誤】帳號 1 項\n  明細記錄 " + n(account[18]) + "、" + n(account[17]) + "：",
+       "【索引頁指向錯誤】帳號 2 項\n  索引頁 2 第 6 項：指向索引頁 2，不是葉頁\n",
+       "【鏈結走不到的明細記錄】戶號 1 項\n  明細記錄 " + n(holderNo[13]) + "\n",
+       "【依鍵值查詢找不到】戶號 1 項\n  明細記錄 " + n(last) +
+           "：鍵值「ZZZZZZZZZZ」大於所有葉頁鍵值\n",
+       "【後續記錄編號超出範圍】中文戶名 1 項\n  明細記錄 " + n(name[3]) + "：後續記錄編號為 31\n",
+       "【鏈結走不到的明細記錄】中文戶名 26 項\n", "  另有 6 項未列出\n【",
+       "【資料記錄編號超出範圍】2 項\n  明細記錄 " + n(std::min(first, other)) +
+           "：DataRecNo 為「0000",
+       "【沒有明細記錄指向的資料記錄】2 項\n  資料記錄 1\n",
+       "【索引鍵值與資料記錄不符】1 項\n  明細記錄 12，資料記錄 " + n(holder12) +
+           "：統一編號 索引為「" + toUtf8(DetailRecord{detail12}.idKey()) +
+           "」，資料記錄為「Z999999999」\n",
+       "【檔案長度不是記錄長度的倍數】1 項\n  " + detailFile +
+           "：長度 4537 位元組，不是記錄長度 153 的倍數\n",
+       "長度不是記錄長度倍數的檔案：\n  " + detailFile + "（4537 位元組）\n"},
+      {"【鏈結走不到的明細記錄】帳號"});
+  std::string keys;  // the report's keys in order, with those of a file, a kind and a group
+  for (const json& object :
+       {report, report["files"]["detail_index"], report["kinds"][0], report["problems"][0]})
+    for (const auto& [key, value] : object.items()) keys += key + " ";
+  EXPECT_EQ(keys,
+            "folder security_code files kinds sound problem_count problems path length "
+            "record_length records whole_records kind name root_used_entries leaf_pages "
+            "leaf_entries chain_length class label kind count shown ");
+  EXPECT_EQ(report["files"]["detail_index"]["whole_records"], false);
 }
 
-TEST_F(DamageTest, LeafKeyBelowItsRunNamesTheRunsLastRecordAndTheRecordsTheSearchMisses) {
-  const KeyKind& account = keyKind(2);
-  int64_t leaf = edit_.firstLeaf(account);
-  std::u16string page = edit_.pageText(leaf);
-  std::u16string first(KeyPage{account, page}.key(1)), second(KeyPage{account, page}.key(2));
-  edit_.setPageField(leaf, entryKeyField(account, 2), first);  // entry 2 takes entry 1's key
-
-  // The run of entry 2: the records whose key lies above entry 1's key, up to entry 2's.
-  Records run;
-  int64_t runLast = 0;
-  for (int64_t r = 1; r <= edit_.detailCount(); ++r) {
-    std::u16string key = std::u16string(DetailRecord{edit_.detailText(r)}.accountKey()) + u" ";
-    if (key > first && key <= second) run.push_back(r);
-    if (key == second) runLast = r;
-  }
-  ASSERT_FALSE(run.empty());
-
-  CheckReport report = check();
-  Problem key = only(report, ProblemClass::PageKey, 2);
-  EXPECT_EQ(key.page, leaf);
-  EXPECT_EQ(key.entry, 2);
-  EXPECT_EQ(key.detailRecords, Records{runLast});
-
-  Records missed;
-  for (const Problem& p : shown(report, ProblemClass::NotReached, 2))
-    missed.push_back(p.detailRecords.front());
-  std::sort(missed.begin(), missed.end());
-  EXPECT_EQ(missed, run);
-}
-
-TEST_F(DamageTest, RootKeyThatDiffersFromItsLeafsLastKeyIsAWrongPageKey) {
-  edit_.setPageField(keyKind(1).rootPage, entryKeyField(keyKind(1), 2), u"A000000000  ");
-
-  CheckReport report = check();
-  std::vector<Problem> keys = shown(report, ProblemClass::PageKey, 1);
-  ASSERT_FALSE(keys.empty());
-  EXPECT_EQ(keys[0].page, 1);
-  EXPECT_EQ(keys[0].entry, 2);
-  EXPECT_EQ(report.problems.count(ProblemClass::PageKey, 2), 0u);
-}
-
-TEST_F(DamageTest, LeafEntryNamingTheSecondRecordOfItsRunLeavesTheFirstUnreached) {
-  const KeyKind& id = keyKind(1);
-  Records chain = edit_.chain(1);
-  int64_t leaf = edit_.firstLeaf(id);
-  std::u16string page = edit_.pageText(leaf);
-  auto named = [&](int entry) { return KeyPage{id, page}.number(entry); };
-  auto at = [&](int64_t record) {
-    return static_cast<size_t>(std::find(chain.begin(), chain.end(), record) - chain.begin());
-  };
+TEST(Damage, PagesThatMissTheirRunsAndSuccessorsWithoutDigitsAreFound) {
+  TempFolder temp;
+  DataSetEditor e(copyFixture("basic", temp.path()), "7701");
+  // 統一編號: a leaf entry names the second record of its run, so the first is not reached and
+  // the run before ends with it.
+  Records id = e.chain(1);
+  const int64_t idLeaf = e.firstLeaf(1);
+  KeyPage idPage{keyKind(1), e.pages.text(idLeaf)};
   int entry = 2;  // the first entry after the first whose run holds two records or more
-  while (chain[at(named(entry)) + 1] == named(entry + 1)) ++entry;
-  int64_t first = named(entry), second = chain[at(first) + 1];
-  edit_.setPageField(leaf, entryNumberField(id, entry), recordNumberText(second));
-
-  CheckReport report = check();
-  Problem miss = only(report, ProblemClass::NotReached, 1);
-  EXPECT_EQ(miss.detailRecords, (Records{first, second}));
-  EXPECT_EQ(miss.page, leaf);
-  EXPECT_EQ(miss.entry, entry);
-  // The run before now ends with the record the entry let go.
-  Problem key = only(report, ProblemClass::PageKey, 1);
-  EXPECT_EQ(key.detailRecords, Records{first});
-  EXPECT_EQ(key.entry, entry - 1);
-}
-
-TEST_F(DamageTest, DataRecordNumberBeyondTheHolderFileLeavesItsHolderUnindexed) {
-  int64_t holder = DetailRecord{edit_.detailText(7)}.dataRecNo();
-  edit_.setDetailField(7, DetailRecord::kDataRecNo, u"000031");
-  edit_.setDetailField(9, DetailRecord::kDataRecNo, u"000000");
-
-  CheckReport report = check();
-  std::vector<Problem> range = shown(report, ProblemClass::DataRecordRange, 0);
-  ASSERT_EQ(range.size(), 2u);
-  EXPECT_EQ(range[0].detailRecords, Records{7});
-  EXPECT_EQ(range[1].detailRecords, Records{9});
-  std::vector<Problem> unindexed = shown(report, ProblemClass::Unindexed, 0);
-  ASSERT_EQ(unindexed.size(), 2u);
-  EXPECT_TRUE(unindexed[0].holderRecords == Records{holder} ||
-              unindexed[1].holderRecords == Records{holder});
-}
-
-TEST_F(DamageTest, KeyThatDiffersFromItsDataRecordNamesBothRecordsAndTheField) {
-  int64_t holder = DetailRecord{edit_.detailText(12)}.dataRecNo();
-  edit_.setHolderField(holder, HolderRecord::kIdNo, u"Z999999999");
-
-  CheckReport report = check();
-  Problem mismatch = only(report, ProblemClass::KeyMismatch, 0);
-  EXPECT_EQ(mismatch.detailRecords, Records{12});
-  EXPECT_EQ(mismatch.holderRecords, Records{holder});
-  EXPECT_NE(mismatch.note.find(u"統一編號"), std::u16string::npos);
-  EXPECT_NE(mismatch.note.find(u"Z999999999"), std::u16string::npos);
-  EXPECT_EQ(mismatch.note.find(u"帳號"), std::u16string::npos);
-}
-
-TEST_F(DamageTest, TruncatedDetailFileIsReportedWithItsLength) {
-  std::filesystem::path detail = set_ / "ntridx" / "7701idxd.sin";
-  std::filesystem::resize_file(detail, 29 * kDetailRecordLength + 100);
-
-  CheckReport report = check();
-  EXPECT_EQ(report.problems.count(ProblemClass::FileLength, 0), 1u);
-  EXPECT_EQ(report.detailFile.length, 29 * kDetailRecordLength + 100);
-  EXPECT_EQ(report.detailFile.records, 30);
-}
-
-// A producer that sorted names by their code units instead of the name collation.
-TEST_F(DamageTest, NameChainInCodeUnitOrderIsOutOfOrderUnderTheNameCollation) {
-  const KeyKind& name = keyKind(4);
-  Records chain = edit_.chain(4);
-  auto nameOf = [&](int64_t r) {
-    return std::u16string(DetailRecord{edit_.detailText(r)}.nameKey());
-  };
-  std::stable_sort(chain.begin(), chain.end(), [&](int64_t a, int64_t b) {
-    return compareCodeUnits(nameOf(a), nameOf(b)) < 0;
-  });
-  for (size_t i = 0; i < chain.size(); ++i)
-    edit_.setSuccessor(4, chain[i], i + 1 < chain.size() ? chain[i + 1] : kEndOfChain);
-  edit_.setPageField(edit_.firstLeaf(name), entryNumberField(name, 1),
-                     recordNumberText(chain.front()));
-
-  CheckReport report = check();
-  EXPECT_EQ(report.kinds[3].chainLength, 30);
-  std::vector<Problem> order = shown(report, ProblemClass::OutOfOrder, 4);
-  ASSERT_FALSE(order.empty());
-  for (const Problem& p : order) {
-    ASSERT_EQ(p.detailRecords.size(), 2u);
-    EXPECT_GT(NameCollation::compare(nameOf(p.detailRecords[0]), nameOf(p.detailRecords[1])), 0);
-  }
-  EXPECT_EQ(report.problems.count(ProblemClass::OutOfOrder, 1), 0u);
+  while (id[at(id, idPage.number(entry)) + 1] == idPage.number(entry + 1)) ++entry;
+  const int64_t first = idPage.number(entry), second = id[at(id, first) + 1];
+  e.pages.put(idLeaf, entryNumberField(keyKind(1), entry), recordNumberText(second));
+  // 帳號: leaf entry 2 takes entry 1's key; the search for a key of its run starts at entry 3,
+  // after the whole run.
+  Records account = e.chain(2);
+  const int64_t accountLeaf = e.firstLeaf(2);
+  KeyPage accountPage{keyKind(2), e.pages.text(accountLeaf)};
+  e.pages.put(accountLeaf, entryKeyField(keyKind(2), 2), accountPage.key(1));
+  const size_t run = at(account, accountPage.number(2)), next = at(account, accountPage.number(3));
+  // 戶號: root entry 2 (page 4) takes a key below entry 1's and below its leaf's last key; leaf
+  // entry 3 names the record entry 2 names.
+  e.pages.put(4, entryKeyField(keyKind(3), 2), u"0000000000  ");
+  const int64_t holderLeaf = e.firstLeaf(3);
+  const std::u16string holderPage = e.pages.text(holderLeaf);
+  e.pages.put(holderLeaf, entryNumberField(keyKind(3), 3),
+              field(holderPage, entryNumberField(keyKind(3), 2)));
+  // 中文戶名: a successor without digits; a root entry used after an empty one.
+  Records name = e.chain(4);
+  e.detail.put(name[7], keyKind(4).successor, u"      ");
+  e.pages.put(3, entryNumberField(keyKind(4), 7), u"000005");
+  const json report = expectReport(
+      temp.path() / "basic",
+      {"【依鍵值查詢找不到】統一編號 1 項\n  明細記錄 " + n(first) + "、" + n(second) +
+           "，索引頁 " + n(idLeaf) + " 第 " + n(entry) + " 項：",
+       "【索引頁鍵值錯誤】統一編號 1 項\n  明細記錄 " + n(first) + "，索引頁 " + n(idLeaf) +
+           " 第 " + n(entry - 1) + " 項：",
+       "【索引頁鍵值錯誤】帳號 1 項\n  明細記錄 " + n(account[next - 1]) + "，索引頁 " +
+           n(accountLeaf) + " 第 2 項：",
+       "【依鍵值查詢找不到】帳號 " + n(next - run) + " 項\n",
+       "【索引頁項目順序錯誤】戶號 1 項\n  索引頁 4 第 2 項：鍵值「0000000000  」",
+       "【索引頁鍵值錯誤】戶號 1 項\n  索引頁 4 第 2 項：",
+       "【索引頁指向錯誤】戶號 1 項\n  明細記錄 " + n(KeyPage{keyKind(3), holderPage}.number(2)) +
+           "，索引頁 " + n(holderLeaf) + " 第 3 項：與索引頁 " + n(holderLeaf) +
+           " 第 2 項指向同一筆明細記錄\n",
+       "【索引頁項目順序錯誤】中文戶名 1 項\n  索引頁 3 第 7 項：空白項目之後仍有使用中的項目\n",
+       "【後續記錄編號超出範圍】中文戶名 1 項\n  明細記錄 " + n(name[7]) + "：",
+       "【鏈結走不到的明細記錄】中文戶名 22 項\n"});
+  // The groups in the order of their classes: 中文戶名's successor, its unreachable records, then
+  // 戶號's page order.
+  EXPECT_EQ(
+      report["problems"][2]["shown"][0].dump(),
+      R"({"detail_records":[],"holder_records":[],"page":4,"entry":2,"note":"鍵值「0000000000  」小於前一項目的「0000809764  」"})");
 }
 
 }  // namespace

@@ -1,97 +1,89 @@
 #pragma once
-// Edits a copy of a data set the way damage on a disc or a faulty producer would: fields of detail
-// records, holder data records and key pages replaced by character position, chains read back.
+// Damages a copy of a data set as a faulty disc or producer would: fields of detail records,
+// holder data records and key pages replaced by character position, through Big5 both ways.
+// And the check of a folder: by kv884-check's command, or opened as the start window opens it.
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "check/check_report.hpp"
+#include "check/check_command.hpp"
 #include "check/data_set_check.hpp"
+#include "check/report_output.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
-#include "dataset/key_kind.hpp"
 #include "dataset/key_page.hpp"
-#include "dataset/record_number.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
-#include "startwin/program.hpp"
+#include "support/temp_folder.hpp"
 
 namespace kv884::test {
 
+// A record file of the data set, read and written a whole record at a time.
+struct RecordFile {
+  std::filesystem::path path;
+  size_t length;
+
+  std::u16string text(int64_t recNo) const {  // decoded whole
+    return decodeBig5(readFile(path).substr(static_cast<size_t>(recNo - 1) * length, length));
+  }
+  // Replaces a field of record recNo by character position.
+  void put(int64_t recNo, RecordField f, std::u16string_view value) const {
+    std::u16string record = text(recNo);
+    putField(record, f, value);
+    std::string bytes = encodeBig5(record);
+    bytes.resize(length, ' ');
+    writeFile(path, readFile(path).replace(static_cast<size_t>(recNo - 1) * length, length, bytes));
+  }
+};
+
 class DataSetEditor {
  public:
-  DataSetEditor(std::filesystem::path folder, const std::string& code)
-      : detail_(folder / "ntridx" / (code + "idxd.sin")),
-        pages_(folder / "ntridx" / (code + "idxp.sin")),
-        holders_(folder / "ntr" / (code + ".sin")) {}
+  DataSetEditor(const std::filesystem::path& folder, const std::string& code)
+      : detail{folder / "ntridx" / (code + "idxd.sin"), kDetailRecordLength},
+        pages{folder / "ntridx" / (code + "idxp.sin"), kKeyPageLength},
+        holders{folder / "ntr" / (code + ".sin"), kHolderRecordLength} {}
 
-  std::u16string detailText(int64_t recNo) const {
-    return decodeRecord(read(detail_, kDetailRecordLength, recNo), kDetailRecordChars);
-  }
   int64_t detailCount() const {
-    return static_cast<int64_t>(std::filesystem::file_size(detail_)) / kDetailRecordLength;
+    return static_cast<int64_t>(std::filesystem::file_size(detail.path)) / kDetailRecordLength;
   }
-
-  void setDetailField(int64_t recNo, RecordField f, std::u16string_view text) {
-    replace(detail_, kDetailRecordLength, recNo, f, text);
+  std::u16string detailText(int64_t recNo) const {
+    return detail.text(recNo).substr(0, kDetailRecordChars);
   }
-  void setHolderField(int64_t recNo, RecordField f, std::u16string_view text) {
-    replace(holders_, kHolderRecordLength, recNo, f, text);
-  }
-  void setPageField(int64_t page, RecordField f, std::u16string_view text) {
-    replace(pages_, kKeyPageLength, page, f, text);
-  }
-  std::u16string pageText(int64_t page) const {
-    return decodeRecord(read(pages_, kKeyPageLength, page), kKeyPageLength);
+  void setSuccessor(int kind, int64_t recNo, int64_t next) const {
+    detail.put(recNo, keyKind(kind).successor, recordNumberText(next));
   }
   // The leaf page that the first entry of kind's root page names.
-  int64_t firstLeaf(const KeyKind& kind) const {
-    return KeyPage{kind, pageText(kind.rootPage)}.number(1);
+  int64_t firstLeaf(int kind) const {
+    return KeyPage{keyKind(kind), pages.text(keyKind(kind).rootPage)}.number(1);
   }
-
-  void setSuccessor(int kind, int64_t recNo, int64_t next) {
-    setDetailField(recNo, keyKind(kind).successor, recordNumberText(next));
-  }
-
   // The chain of kind from the record the first leaf entry names, as far as it goes.
   std::vector<int64_t> chain(int kind) const {
-    const KeyKind& k = keyKind(kind);
     std::vector<int64_t> records;
-    for (int64_t r = KeyPage{k, pageText(firstLeaf(k))}.number(1);
+    for (int64_t r = KeyPage{keyKind(kind), pages.text(firstLeaf(kind))}.number(1);
          r != kEndOfChain && records.size() <= static_cast<size_t>(detailCount());
-         r = successorOf(k, detailText(r)))
+         r = successorOf(keyKind(kind), detailText(r)))
       records.push_back(r);
     return records;
   }
 
- private:
-  static std::string read(const std::filesystem::path& file, int length, int64_t recNo) {
-    std::ifstream in(file, std::ios::binary);
-    in.seekg((recNo - 1) * length);
-    std::string bytes(static_cast<size_t>(length), ' ');
-    in.read(bytes.data(), length);
-    return bytes;
-  }
-
-  static void replace(const std::filesystem::path& file, int length, int64_t recNo, RecordField f,
-                      std::u16string_view text) {
-    std::u16string decoded = decodeBig5(read(file, length, recNo));
-    putField(decoded, f, text);
-    std::string bytes = encodeBig5(decoded);
-    bytes.resize(static_cast<size_t>(length), ' ');
-    std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
-    out.seekp((recNo - 1) * length);
-    out.write(bytes.data(), length);
-  }
-
-  std::filesystem::path detail_;
-  std::filesystem::path pages_;
-  std::filesystem::path holders_;
+  RecordFile detail, pages, holders;
 };
+
+struct CheckRun {
+  int status;
+  std::string out, err;
+};
+
+// kv884-check with args, in this process.
+inline CheckRun runCheck(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  int status = runCheckCommand(args, out, err);
+  return {status, out.str(), err.str()};
+}
 
 // Opens folder as the start window does and checks it; an opening that fails is a test failure.
 inline CheckReport checkFolder(const std::filesystem::path& folder) {
@@ -103,20 +95,9 @@ inline CheckReport checkFolder(const std::filesystem::path& folder) {
   return checkDataSet(program);
 }
 
-// The shown problems of one class and kind.
-inline std::vector<Problem> shown(const CheckReport& report, ProblemClass problemClass, int kind) {
-  auto it = report.problems.groups().find({problemClass, kind});
-  return it == report.problems.groups().end() ? std::vector<Problem>{} : it->second.shown;
-}
-
-// Every shown problem as "class/kind: note" lines, for a failure message.
+// The report as text, for a failure message.
 inline std::string describe(const CheckReport& report) {
-  std::string out;
-  for (const auto& [key, group] : report.problems.groups())
-    for (const Problem& p : group.shown)
-      out += std::to_string(static_cast<int>(key.first)) + "/" + std::to_string(key.second) + ": " +
-             toUtf8(p.note) + "\n";
-  return out;
+  return reportText(report);
 }
 
 }  // namespace kv884::test

@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-#include <vector>
-
 #include "platform/file_error.hpp"
+#include "platform/host_path.hpp"
 #include "platform/utf.hpp"
 #include "support/temp_folder.hpp"
 
@@ -15,119 +13,72 @@ namespace kv884 {
 namespace {
 
 namespace fs = std::filesystem;
-using test::TempFolder;
 using test::writeFile;
 
-std::u16string formed(const fs::path& path) {
-  return fromUtf8(path.string());
-}
-
-// The error number and description that opening path for records gives, or "" when it opens.
-std::string openError(const fs::path& path) {
-  FileTable files;
+// "number description" of the FileError that f throws, or "" when it throws none.
+template <typename F>
+std::string errorOf(F f) {
   try {
-    files.openRecords(3, formed(path), 122);
+    f();
   } catch (const FileError& e) {
     return std::to_string(e.number()) + " " + toUtf8(e.description());
   }
   return "";
 }
 
-int readError(FileTable& files, int no, int64_t recNo) {
-  try {
-    files.readRecord(no, recNo);
-  } catch (const FileError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-TEST(FileTableOpening, ReportsMissingFileMissingFolderAndWhatIsNoFileInPlaceOfOne) {
-  TempFolder tmp;
+TEST(FileTable, FormedPathReachesItsFileOrFailsWithTheRightNumberWithoutBlocking) {
+  test::TempFolder tmp;
+  writeFile(tmp.path() / "NTRIDX" / "7701IDXP.SIN", "p");  // as a disc burned elsewhere names it
   fs::create_directories(tmp.path() / "ntr" / "7701.sin");
-  fs::create_directories(tmp.path() / "ntridx");
-  writeFile(tmp.path() / "plain", "");
-  ASSERT_EQ(::mkfifo((tmp.path() / "ntridx" / "7701idxp.sin").c_str(), 0600), 0);
-  EXPECT_EQ(openError(tmp.path() / "ntridx" / "7701idxd.sin"), "53 找不到檔案");
-  EXPECT_EQ(openError(tmp.path() / "none" / "7701idxd.sin"), "76 找不到路徑");
-  EXPECT_EQ(openError(tmp.path() / "ntr" / "7701.sin"), "75 路徑/檔案存取錯誤");
-  // A named pipe nobody writes into: refused at once instead of waiting for a writer forever.
-  EXPECT_EQ(openError(tmp.path() / "ntridx" / "7701idxp.sin"), "75 路徑/檔案存取錯誤");
-  EXPECT_EQ(openError("/dev/zero"), "75 路徑/檔案存取錯誤");
-  EXPECT_EQ(openError(tmp.path() / "plain" / "x"), "76 找不到路徑");
-
-  FileTable files;
-  try {
-    files.openInput(15, formed(tmp.path() / "ntridx" / "security.txt"));
-    FAIL() << "opened a missing file";
-  } catch (const FileError& e) {
-    EXPECT_EQ(e.number(), 53);
-    EXPECT_EQ(e.description(), u"找不到檔案");
+  ASSERT_EQ(::mkfifo((tmp.path() / "NTRIDX" / "fifo").c_str(), 0600), 0);
+  for (auto [formed, error, exists] : std::vector<std::tuple<std::u16string, std::string, bool>>{
+           {u"\\ntridx\\7701idxp.sin", "", true},
+           {u"\\\\ntridx//7701IDXP.sin", "", true},  // a doubled separator counts once
+           {u"\\ntridx\\7701idxd.sin", "53 找不到檔案", false},
+           {u"\\none\\7701idxd.sin", "76 找不到路徑", false},
+           {u"\\ntridx\\7701idxp.sin\\x", "76 找不到路徑", false},
+           {u"\\ntr\\7701.sin", "75 路徑/檔案存取錯誤", true},    // a folder in a file's place
+           {u"\\ntridx\\fifo", "75 路徑/檔案存取錯誤", true}}) {  // a pipe nobody writes into
+    FileTable files;
+    EXPECT_EQ(errorOf([&] { files.openRecords(3, tmp.text() + formed, 1); }), error)
+        << toUtf8(formed);
+    if (error.empty()) {
+      EXPECT_EQ(files.readRecord(3, 1), "p");
+    }
+    EXPECT_EQ(errorOf([&] { files.openInput(15, tmp.text() + formed); }), error);
+    EXPECT_EQ(nameExists(tmp.text() + formed), exists);
   }
-  EXPECT_FALSE(files.isOpen(15));
-  EXPECT_FALSE(fs::exists(tmp.path() / "ntridx" / "security.txt")) << "opening created the file";
+  EXPECT_EQ(errorOf([] { FileTable().openRecords(3, u"/dev/zero", 1); }), "75 路徑/檔案存取錯誤");
+  EXPECT_EQ(mapHostPath(u"\\ntridx\\security.txt").path, "/ntridx/security.txt");  // no folder
 }
 
-TEST(FileTableOpening, FilesAreOpenedReadOnly) {
-  TempFolder tmp;
-  fs::path file = tmp.path() / "7701.sin";
-  writeFile(file, std::string(244, 'x'));
-  FileTable files;
-  files.openRecords(3, formed(file), 122);
-  files.openInput(14, formed(file));
-  int found = 0;
-  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
-    std::error_code ec;
-    fs::path target = fs::read_symlink(entry.path(), ec);
-    if (ec || target != fs::canonical(file)) continue;
-    int flags = ::fcntl(std::stoi(entry.path().filename().string()), F_GETFL);
-    EXPECT_EQ(flags & O_ACCMODE, O_RDONLY);
-    ++found;
-  }
-  EXPECT_EQ(found, 2);
-}
-
-TEST(FileTableRecords, ReadsByOneBasedNumberPadsAPartialLastRecordAndRefusesOthersWith63) {
-  TempFolder tmp;
+TEST(FileTable, RecordsByOneBasedNumberLastPaddedOthers63FilesReadOnlyNumbersOnce) {
+  test::TempFolder tmp;
   writeFile(tmp.path() / "f", "1111122222333");
-  writeFile(tmp.path() / "empty", "");
   FileTable files;
-  files.openRecords(1, formed(tmp.path() / "f"), 5);
-  files.openRecords(2, formed(tmp.path() / "empty"), 5);
+  files.openRecords(1, tmp.text() + u"/f", 5);
   std::vector<int64_t> reads;  // the observer hears of successful reads only
   files.setReadObserver([&](int, int64_t recNo) { reads.push_back(recNo); });
-  EXPECT_EQ(files.length(1), 13);
-  EXPECT_EQ(files.recordLength(1), 5);
   EXPECT_EQ(files.recordCount(1), 3);
-  EXPECT_EQ(files.readRecord(1, 1), "11111");
-  EXPECT_EQ(files.readRecord(1, 2), "22222");
-  EXPECT_EQ(files.readRecord(1, 3), "333  ");
-  for (int64_t recNo : {0, -1, 4, 999999}) EXPECT_EQ(readError(files, 1, recNo), 63) << recNo;
-  EXPECT_EQ(files.recordCount(2), 0);
-  EXPECT_EQ(readError(files, 2, 1), 63);
+  std::string records;
+  for (int64_t recNo : {1, 2, 3}) records += files.readRecord(1, recNo);
+  EXPECT_EQ(records, "1111122222333  ");
+  for (int64_t recNo : {0, -1, 4})
+    EXPECT_EQ(errorOf([&] { files.readRecord(1, recNo); }), "63 錯誤的記錄編號") << recNo;
   EXPECT_EQ(reads, (std::vector<int64_t>{1, 2, 3}));
-}
-
-TEST(FileTableNumbers, SameNumberTwiceIsError55ClosingFreesANumberForReuse) {
-  TempFolder tmp;
-  writeFile(tmp.path() / "a", "AAAA");
-  writeFile(tmp.path() / "b", "BBBB");
-  FileTable files;
-  files.openRecords(1, formed(tmp.path() / "a"), 4);
-  try {
-    files.openRecords(1, formed(tmp.path() / "b"), 4);
-    FAIL() << "opened number 1 twice";
-  } catch (const FileError& e) {
-    EXPECT_EQ(e.number(), 55);
+  EXPECT_EQ(errorOf([&] { files.openInput(1, tmp.text() + u"/f"); }), "55 檔案已經開啟");
+  files.openInput(14, tmp.text() + u"/f");
+  int readOnly = 0;
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    std::error_code ec;
+    if (fs::read_symlink(entry.path(), ec) == tmp.path() / "f")
+      readOnly += (::fcntl(std::stoi(entry.path().filename()), F_GETFL) & O_ACCMODE) == O_RDONLY;
   }
-  EXPECT_EQ(files.readRecord(1, 1), "AAAA");  // the first file stays open
-  EXPECT_NO_THROW(files.close(2));            // closing an unopened number does nothing
-  EXPECT_EQ(files.openNumbers(), std::vector<int>{1});
+  EXPECT_EQ(readOnly, 2);
+  files.close(2);  // closing an unopened number does nothing
   files.close(1);
-  EXPECT_FALSE(files.isOpen(1));
-  EXPECT_EQ(readError(files, 1, 1), 52);
-  files.openRecords(1, formed(tmp.path() / "b"), 4);
-  EXPECT_EQ(files.readRecord(1, 1), "BBBB");
+  EXPECT_EQ(files.openNumbers(), std::vector<int>{14});
+  EXPECT_EQ(errorOf([&] { files.readRecord(1, 1); }), "52 錯誤的檔案名稱或數目");
   files.closeAll();
   EXPECT_TRUE(files.openNumbers().empty());
 }

@@ -5,36 +5,29 @@
 namespace kv884 {
 namespace {
 
-TEST(CodeUnitOrder, IsCaseSensitiveAndShorterPrefixFirst) {
-  EXPECT_LT(compareCodeUnits(u"Z", u"a"), 0);
-  EXPECT_NE(compareCodeUnits(u"a1", u"A1"), 0);
-  EXPECT_LT(compareCodeUnits(u"A12", u"A123"), 0);
-  EXPECT_GT(compareCodeUnits(u"A123", u"A12"), 0);
-  EXPECT_LT(compareCodeUnits(u"A12 ", u"A123"), 0);  // a blank is below every digit
-  EXPECT_EQ(compareCodeUnits(u"A123", u"A123"), 0);
-  // Code units compare unsigned: a character above U+7FFF is not negative.
-  EXPECT_LT(compareCodeUnits(u"Z", u"\uE000"), 0);
+using Groups = std::vector<std::vector<std::u16string>>;
+
+// Every key equals the keys of its group and sorts after those of the group before.
+template <typename Compare>
+void expectAscending(const Groups& groups, Compare compare) {
+  for (size_t i = 0; i < groups.size(); ++i)
+    for (const std::u16string& a : groups[i]) {
+      for (const std::u16string& b : groups[i]) EXPECT_EQ(compare(a, b), 0) << i;
+      for (const std::u16string& b : groups[i > 0 ? i - 1 : i])
+        EXPECT_TRUE(i == 0 || (compare(b, a) < 0 && compare(a, b) > 0)) << i;
+    }
 }
 
-TEST(UpperCaseKey, MapsEachCharacterWithoutChangingTheLength) {
-  EXPECT_EQ(upperCaseKey(u"a12345678b"), u"A12345678B");
-  EXPECT_EQ(upperCaseKey(u"ｚ張 ß"), u"Ｚ張 ß");  // simple mapping: ß does not become SS
-}
-
-TEST(NameCollation, IgnoresCaseAndWidth) {
-  EXPECT_TRUE(NameCollation::equal(u"ａｂｃ", u"abc"));
-  EXPECT_TRUE(NameCollation::equal(u"abc", u"ABC"));
-  EXPECT_TRUE(NameCollation::equal(u"ＸＹＺ", u"xyz"));
+// By code unit: a prefix and a blank first, unsigned. By name: case and width ignored, Latin
+// before Han, Han by strokes (王 4 before 李 7, though U+674E is below U+738B).
+TEST(KeyOrders, CodeUnitsCompareExactlyNamesByTheNameCollation) {
+  expectAscending({{u"A12"}, {u"A12 "}, {u"A123"}, {u"Z"}, {u"abc"}, {u"李"}, {u"王"}, {u"\uE000"}},
+                  compareCodeUnits);
+  expectAscending(
+      {{u"a"}, {u"abc", u"ABC", u"ａｂｃ"}, {u"B"}, {u"ZZ"}, {u"一"}, {u"丁"}, {u"王"}, {u"李"}},
+      NameCollation::compare);
   EXPECT_FALSE(NameCollation::equal(u"abc", u"abd"));
-}
-
-TEST(NameCollation, OrdersHanByStrokeCountWithLatinFirst) {
-  // 王 (4 strokes) before 李 (7 strokes), although U+674E comes before U+738B and Li before Wang.
-  EXPECT_LT(NameCollation::compare(u"王", u"李"), 0);
-  EXPECT_LT(NameCollation::compare(u"一", u"丁"), 0);
-  EXPECT_LT(NameCollation::compare(u"Ｚ", u"一"), 0);
-  EXPECT_LT(NameCollation::compare(u"ZZ", u"一"), 0);
-  EXPECT_LT(NameCollation::compare(u"a", u"B"), 0);
+  EXPECT_EQ(upperCaseKey(u"a1b ｚ張ß"), u"A1B Ｚ張ß");  // one for one: ß does not become SS
 }
 
 }  // namespace
