@@ -46,7 +46,7 @@ std::u16string otherLabel(char16_t code) {
 
 // The table of one grouping: the known codes in their order, then any other code met.
 std::u16string table(const std::u16string& heading, std::span<const CodeText> known,
-                     const std::map<char16_t, Tally>& tallies, const std::u16string& decimalFlag) {
+                     std::map<char16_t, Tally> tallies, const std::u16string& decimalFlag) {
   std::u16string text = line(heading, u"筆數", u"股數") + u"\r\n";
   Tally total;
   auto row = [&](const std::u16string& label, const Tally& t) {
@@ -54,15 +54,9 @@ std::u16string table(const std::u16string& heading, std::span<const CodeText> kn
     total.holders += t.holders;
     total.shares += t.shares;
   };
-  for (const CodeText& code : known) {
-    auto it = tallies.find(code.code);
-    if (it != tallies.end()) row(std::u16string(code.text), it->second);
-  }
-  for (const auto& [code, tally] : tallies) {
-    bool isKnown = false;
-    for (const CodeText& entry : known) isKnown = isKnown || entry.code == code;
-    if (!isKnown) row(otherLabel(code), tally);
-  }
+  for (const CodeText& code : known)
+    if (auto met = tallies.extract(code.code)) row(std::u16string(code.text), met.mapped());
+  for (const auto& [code, tally] : tallies) row(otherLabel(code), tally);
   text += line(u"合計", decimalText(total.holders), formatQuantity(total.shares, decimalFlag)) +
           u"\r\n";
   return text;
@@ -93,7 +87,6 @@ std::u16string countReportText(const std::vector<Holder>& holders, const Securit
 
 std::u16string withCrLf(std::u16string_view text) {
   std::u16string out;
-  out.reserve(text.size() + text.size() / 16);
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == u'\r' || text[i] == u'\n') {
       if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
