@@ -93,9 +93,9 @@ class DesktopTest : public ::testing::Test {
     desktop.ui.showWindow(WindowId::Start);
   }
 
-  StartView* start() { return desktop.ui.startView(); }
-  QueryView* query() { return desktop.ui.queryView(); }
-  ReportView* report() { return desktop.ui.reportView(); }
+  QWidget* start() { return desktop.ui.view(WindowId::Start); }
+  QWidget* query() { return desktop.ui.view(WindowId::Query); }
+  QWidget* report() { return desktop.ui.view(WindowId::Report); }
 
   void click(QWidget* view, const char* button) {
     QTest::mouseClick(control<QPushButton>(view, button), Qt::LeftButton);

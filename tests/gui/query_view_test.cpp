@@ -166,7 +166,7 @@ TEST_F(QueryViewTest, OpeningShowsTheWindowAndEndButtonAndCloseBoxBothHandTheDat
     EXPECT_TRUE(query()->isMaximized());
     EXPECT_EQ(query()->focusWidget(), control<QLineEdit>(query(), "tx_i_01"));
     typeKey(QStringLiteral("B12"));
-    QueryView* shown = query();
+    QWidget* shown = query();
     if (byCloseBox)
       EXPECT_FALSE(shown->close()) << "the window is unloaded by the handler, not by Qt";
     else

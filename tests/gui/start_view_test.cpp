@@ -86,7 +86,7 @@ TEST_F(StartViewTest, CountReportWindowShowsTheReportAndClosesByItsCloseBox) {
   for (const char* inert : {"Command1", "Command2"}) EXPECT_FALSE(enabled(report(), inert));
   EXPECT_FALSE(control<QComboBox>(report(), "comb_1")->isEnabled());
 
-  ReportView* shown = report();
+  QWidget* shown = report();
   EXPECT_FALSE(shown->close());
   EXPECT_EQ(report(), nullptr);
   EXPECT_EQ(desktop.program.reportWindow(), nullptr);
