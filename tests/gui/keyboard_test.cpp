@@ -39,7 +39,6 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOnly) {
       {control(query(), "tx_i_01"), ""},
       {control(query(), "cmd_1"), "0001 0001 0001 "},
       {control(query(), "cmd_2"), "0001 0002 0002 "},
-      {control<QComboBox>(query(), "comb_1")->lineEdit(), "0001 0002 0002 "},
   };
   for (auto [widget, ring] : cases) {
     widget->setFocus();
@@ -47,6 +46,10 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOnly) {
     EXPECT_EQ(text(query(), "tx_o_pnt"), QString::fromLatin1(ring))
         << widget->objectName().toStdString();
   }
+  QLineEdit* kind = control<QComboBox>(query(), "comb_1")->lineEdit();
+  typeInto(kind, QString::fromUtf16(u"依 帳號"));
+  QTest::keyClick(kind, Qt::Key_Return);
+  EXPECT_TRUE(enabled(query(), "cmd_2")) << "Enter in the kind's field picked from the list";
 }
 
 // A read-only box looks different with the focus than without, empty as the windows open (a
@@ -67,10 +70,15 @@ TEST_F(KeyboardTest, ReadOnlyTabStopsShowTheFocusAndTheReportIsReadByKeyboard) {
     box->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(box->hasFocus()) << name;
     EXPECT_NE(box->grab().toImage(), without) << name;
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+      QTest::keyClick(line, Qt::Key_X);
+      EXPECT_EQ(line->text(), QString()) << name << " took a key";
+    }
   }
   auto* text = control<QPlainTextEdit>(report(), "tx_o_01");
   for (const bool toEnd : {true, false}) {
     QTest::keyClick(text, toEnd ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
+    desktop.ui.refreshAll();  // as after any handler: the report stays where it was read
     EXPECT_EQ(text->textCursor().atEnd(), toEnd);
     EXPECT_EQ(text->textCursor().atStart(), !toEnd);
   }

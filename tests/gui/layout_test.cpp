@@ -93,6 +93,8 @@ TEST_F(Layout, WindowsAndAHandfulOfControlsLookAsDrawn) {
   EXPECT_FALSE(control<QPushButton>(query(), "cmd_5")->icon().isNull());
   EXPECT_EQ(control<QPushButton>(query(), "cmd_6")->toolTip(), QString::fromUtf16(u"下一畫面"));
   EXPECT_EQ(control<QPlainTextEdit>(report(), "tx_o_01")->lineWrapMode(), QPlainTextEdit::NoWrap);
+  typeInto(control(query(), "tx_i_01"), QStringLiteral("ABCDEFGHIJKLM"));
+  EXPECT_EQ(text(query(), "tx_i_01"), QStringLiteral("ABCDEFGHIJKL")) << "the key box takes 12";
 }
 
 // Disabled controls (次筆 and the paging buttons at load, the report's query row) are skipped, as

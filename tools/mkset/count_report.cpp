@@ -1,5 +1,6 @@
 #include "mkset/count_report.hpp"
 
+#include <algorithm>
 #include <map>
 #include <span>
 
@@ -22,21 +23,16 @@ struct Tally {
   double shares = 0;  // as stored: hundredths when the decimal flag is Y
 };
 
-std::u16string padRight(std::u16string text, size_t width) {
-  size_t used = displayWidth(text);
-  if (used < width) text.append(width - used, u' ');
-  return text;
-}
-
-std::u16string padLeft(const std::u16string& text, size_t width) {
-  size_t used = displayWidth(text);
-  return used < width ? std::u16string(width - used, u' ') + text : text;
+// text filled with blanks to width display columns: on the left (numbers) or on the right.
+std::u16string padded(const std::u16string& text, size_t width, bool onTheLeft) {
+  const std::u16string fill(width - std::min(width, displayWidth(text)), u' ');
+  return onTheLeft ? fill + text : text + fill;
 }
 
 std::u16string line(const std::u16string& label, const std::u16string& count,
                     const std::u16string& shares) {
-  return padRight(label, kLabelColumns) + padLeft(count, kCountColumns) +
-         padLeft(shares, kSharesColumns);
+  return padded(label, kLabelColumns, false) + padded(count, kCountColumns, true) +
+         padded(shares, kSharesColumns, true);
 }
 
 std::u16string otherLabel(char16_t code) {
