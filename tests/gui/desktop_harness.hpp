@@ -13,7 +13,6 @@
 #include <QtTest/QTest>
 #include <filesystem>
 #include <memory>
-#include <vector>
 
 #include "gui/desktop_setup.hpp"
 #include "gui/qt_ui.hpp"
@@ -97,7 +96,7 @@ class DesktopTest : public ::testing::Test {
   }
   void openFixture(const std::string& name = "basic") {
     openFolder(copyFixture(name, temp.path()));
-    ASSERT_NE(query(), nullptr) << "the query window did not open";
+    ASSERT_NE(query(), nullptr);
   }
 
   // Picks an item from the open list of the query window's combo box with the mouse.

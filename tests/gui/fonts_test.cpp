@@ -45,17 +45,13 @@ TEST(Fonts, FaceNamesDrawWithTheChosenFamiliesAlone) {
         << QString::fromUtf16(face).toStdString();
 }
 
-struct UserDefinedCase {
-  const char* name;
-  QString fontFile;
-  const char* family;       // drawing U+E000 on the screen
-  const char* pdfFontName;  // embedded in the printed page
-};
+// The test's name, the font file given, the family drawing U+E000, the font the PDF embeds.
+using UserDefinedCase = std::tuple<const char*, QString, const char*, const char*>;
 
 class UserDefinedCharacters : public DesktopTest,
                               public ::testing::WithParamInterface<UserDefinedCase> {
  protected:
-  UserDefinedCharacters() { EXPECT_TRUE(installUserDefinedCharacters(GetParam().fontFile)); }
+  UserDefinedCharacters() { EXPECT_TRUE(installUserDefinedCharacters(std::get<1>(GetParam()))); }
   ~UserDefinedCharacters() override { installUserDefinedCharacters({}); }
 };
 
@@ -70,11 +66,11 @@ TEST_P(UserDefinedCharacters, AreDrawnAndPrintedFromTheirFontOrAsTheMark) {
   auto* name = control<QLineEdit>(query(), "tx_o_03");
   ASSERT_TRUE(name->text().startsWith(QString::fromUtf16(u"周\uE000倫")));
   EXPECT_EQ(drawingFamilies(QString(QChar(0xE000)), name->font()),
-            std::set<QString>{QString::fromLatin1(GetParam().family).toLower()});
+            std::set<QString>{QString::fromLatin1(std::get<2>(GetParam())).toLower()});
   click(query(), "cmd_4");
   ASSERT_TRUE(pdf->finish());
   const std::string fonts = runCommand("pdffonts " + shellQuote(pdfFile)).out;
-  EXPECT_NE(fonts.find(GetParam().pdfFontName), std::string::npos) << fonts;
+  EXPECT_NE(fonts.find(std::get<3>(GetParam())), std::string::npos) << fonts;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UserDefinedCase{"NoFont", {}, "KV884 Geta Mark", "KV884GetaMark"},
                       UserDefinedCase{"OfficeFont", QStringLiteral(KV884_SAMPLE_EUDC_FONT),
                                       "KV884 Sample EUDC", "KV884SampleEUDC"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFolder) {
   TempFolder home;
