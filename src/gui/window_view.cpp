@@ -30,9 +30,8 @@ void showText(QLineEdit* box, const std::u16string& text) {
 }  // namespace
 
 template <typename Window>
-WindowView<Window>::WindowView(QtUi& ui, std::function<Window*()> window,
-                               std::u16string_view title, const WindowLayout& layout,
-                               const QFont& font, Handler closeHandler)
+WindowView<Window>::WindowView(QtUi& ui, std::function<Window*()> window, std::u16string_view title,
+                               const WindowLayout& layout, const QFont& font, Handler closeHandler)
     : ui_(ui),
       window_(std::move(window)),
       layout_(layout),
@@ -141,15 +140,21 @@ QPushButton* WindowView<Window>::button(std::string_view name, Button Window::*c
 }
 
 template <typename Window>
+template <typename Control>
+void WindowView<Window>::followTyping(QLineEdit* field, Control Window::*control) {
+  connect(field, &QLineEdit::textEdited, this, [this, control](const QString& text) {
+    if (Window* window = window_()) (window->*control).text = text.toStdU16String();
+  });
+}
+
+template <typename Window>
 ClickableLineEdit* WindowView<Window>::textBox(std::string_view name, TextBox Window::*control,
                                                const QFont& font, const QString& style) {
   auto* box = new ClickableLineEdit;
   place(box, name);
   box->setFont(font);
   box->setStyleSheet(style);
-  connect(box, &QLineEdit::textEdited, this, [this, control](const QString& text) {
-    if (Window* window = window_()) (window->*control).text = text.toStdU16String();
-  });
+  followTyping(box, control);
   onRefresh([box, control](const Window& window) {
     const TextBox& state = window.*control;
     const int limit = state.maxLength > 0 ? state.maxLength : 32767;
@@ -172,9 +177,7 @@ QComboBox* WindowView<Window>::comboBox(std::string_view name, ComboBox Window::
   combo->setStyleSheet(style);
   for (const std::u16string& item : (window_()->*control).items)
     combo->addItem(QString::fromStdU16String(item));
-  connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, control](const QString& text) {
-    if (Window* window = window_()) (window->*control).text = text.toStdU16String();
-  });
+  followTyping(combo->lineEdit(), control);
   onRefresh([combo, control](const Window& window) {
     const ComboBox& state = window.*control;
     const QString shown = QString::fromStdU16String(state.text);

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace kv884 {
@@ -59,7 +60,6 @@ class WindowView : public View {
   // A click runs handler; without one the button does nothing.
   QPushButton* button(std::string_view name, Button Window::*control, const QFont& font,
                       Handler handler = nullptr);
-  // Typing changes the control's text and nothing else.
   ClickableLineEdit* textBox(std::string_view name, TextBox Window::*control, const QFont& font,
                              const QString& style);
   QComboBox* comboBox(std::string_view name, ComboBox Window::*control, const QFont& font,
@@ -69,6 +69,10 @@ class WindowView : public View {
   QtUi& ui_;
 
  private:
+  // Typing into the field changes the control's text and nothing else.
+  template <typename Control>
+  void followTyping(QLineEdit* field, Control Window::*control);
+
   std::function<Window*()> window_;
   const WindowLayout& layout_;
   Handler closeHandler_;
