@@ -101,7 +101,7 @@ TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFold
 }
 
 // Without a default printer, and into a PDF file that cannot be written, a document fails with
-// the reason; a PDF file is written when the surface ends it.
+// the reason; a PDF file is written when the surface ends it, a new line at each line break.
 TEST(QtPrintSurface, FailuresGiveTheirReasonAndAPdfIsWrittenWhenEnded) {
   TempFolder folder;
   std::unique_ptr<QtPrintSurface> printer = QtPrintSurface::defaultPrinter();
@@ -120,10 +120,11 @@ TEST(QtPrintSurface, FailuresGiveTheirReasonAndAPdfIsWrittenWhenEnded) {
   }
   const std::string file = (folder.path() / "page.pdf").string();
   std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(file));
-  pdf->printLine({u"證券代號", Tab{25}, u" : ", u"2330"});
+  pdf->printLine({u"證券代號", Tab{25}, u" : ", u"2330\r\n第二行\r第三行"});
   pdf->endDocument();
   EXPECT_TRUE(pdf->finish());
-  EXPECT_EQ(readFile(file).rfind("%PDF-", 0), 0u);
+  const std::string text = runCommand("pdftotext -layout " + shellQuote(file) + " -").out;
+  EXPECT_NE(text.find("2330\n第二行\n第三行\n"), std::string::npos) << text;
 }
 
 }  // namespace
