@@ -1,6 +1,7 @@
 #include "gui/layout_tables.hpp"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace kv884 {
 namespace {
@@ -75,11 +76,11 @@ int toPixels(int twips) {
   return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
 }
 
-}  // namespace
+constexpr WindowLayout kStart{7215, 5910, kStartPlaces};
+constexpr WindowLayout kQuery{12000, 8400, kQueryPlaces};
+constexpr WindowLayout kReport{12105, 8160, kReportPlaces};
 
-QSize pixelSize(int widthTwips, int heightTwips) {
-  return QSize(toPixels(widthTwips), toPixels(heightTwips));
-}
+}  // namespace
 
 QRect pixelRect(const ControlPlace& place) {
   const int left = toPixels(place.left);
@@ -89,14 +90,24 @@ QRect pixelRect(const ControlPlace& place) {
   return QRect(left, top, width, height);
 }
 
-std::span<const ControlPlace> startLayout() {
-  return kStartPlaces;
+QSize WindowLayout::pixelSize() const {
+  return QSize(toPixels(width), toPixels(height));
 }
-std::span<const ControlPlace> queryLayout() {
-  return kQueryPlaces;
+
+const ControlPlace& WindowLayout::place(std::string_view name) const {
+  for (const ControlPlace& p : places)
+    if (p.name == name) return p;
+  throw std::logic_error("control missing from its layout table");
 }
-std::span<const ControlPlace> reportLayout() {
-  return kReportPlaces;
+
+const WindowLayout& startLayout() {
+  return kStart;
+}
+const WindowLayout& queryLayout() {
+  return kQuery;
+}
+const WindowLayout& reportLayout() {
+  return kReport;
 }
 
 }  // namespace kv884

@@ -22,18 +22,21 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // The pixel rectangle of a place; a line is one pixel high.
 QRect pixelRect(const ControlPlace& place);
-QSize pixelSize(int widthTwips, int heightTwips);
 
-std::span<const ControlPlace> startLayout();
-std::span<const ControlPlace> queryLayout();
-std::span<const ControlPlace> reportLayout();
+// A window's controls and the area they are laid out on (the client area of the start and count
+// report windows, the part of the maximised query window that holds controls).
+struct WindowLayout {
+  int width;  // twips
+  int height;
+  std::span<const ControlPlace> places;
 
-// Client areas in twips.
-inline constexpr int kStartClientWidth = 7215;
-inline constexpr int kStartClientHeight = 5910;
-inline constexpr int kQueryLayoutWidth = 12000;
-inline constexpr int kQueryLayoutHeight = 8400;
-inline constexpr int kReportClientWidth = 12105;
-inline constexpr int kReportClientHeight = 8160;
+  QSize pixelSize() const;
+  // Throws std::logic_error for a control the table does not name.
+  const ControlPlace& place(std::string_view name) const;
+};
+
+const WindowLayout& startLayout();
+const WindowLayout& queryLayout();
+const WindowLayout& reportLayout();
 
 }  // namespace kv884

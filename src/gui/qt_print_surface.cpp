@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 
 #include "gui/user_defined_characters.hpp"
 
@@ -21,7 +22,11 @@ constexpr qreal kColumnTolerance = 0.5;
 }  // namespace
 
 struct QtPrintSurface::Impl {
-  enum class Target { DefaultPrinter, Pdf } target;
+  enum class Target { DefaultPrinter, Pdf };
+  explicit Impl(Target target, QString pdfPath = {})
+      : target(target), pdfPath(std::move(pdfPath)) {}
+
+  Target target;
   QString pdfPath;
 
   float fontSize{12};
@@ -99,16 +104,13 @@ QtPrintSurface::~QtPrintSurface() {
 }
 
 std::unique_ptr<QtPrintSurface> QtPrintSurface::defaultPrinter() {
-  auto impl = std::make_unique<Impl>();
-  impl->target = Impl::Target::DefaultPrinter;
-  return std::unique_ptr<QtPrintSurface>(new QtPrintSurface(std::move(impl)));
+  return std::unique_ptr<QtPrintSurface>(
+      new QtPrintSurface(std::make_unique<Impl>(Impl::Target::DefaultPrinter)));
 }
 
 std::unique_ptr<QtPrintSurface> QtPrintSurface::pdfFile(const QString& path) {
-  auto impl = std::make_unique<Impl>();
-  impl->target = Impl::Target::Pdf;
-  impl->pdfPath = path;
-  return std::unique_ptr<QtPrintSurface>(new QtPrintSurface(std::move(impl)));
+  return std::unique_ptr<QtPrintSurface>(
+      new QtPrintSurface(std::make_unique<Impl>(Impl::Target::Pdf, path)));
 }
 
 void QtPrintSurface::setFontSize(float points) {
@@ -135,18 +137,16 @@ void QtPrintSurface::printLine(const std::vector<PrintItem>& items) {
       d_->x = stop;
       continue;
     }
-    // A line break inside a text starts a new line.
-    const QString text = QString::fromStdU16String(std::get<std::u16string>(item));
-    qsizetype from = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      if (text[i] != u'\r' && text[i] != u'\n') continue;
-      d_->drawText(text.mid(from, i - from));
-      if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      d_->endLine();
-      d_->startLine();
-      from = i + 1;
+    // A line break inside a text (CR LF, CR or LF) starts a new line.
+    const QStringList lines = QString::fromStdU16String(std::get<std::u16string>(item))
+                                  .split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      if (i > 0) {
+        d_->endLine();
+        d_->startLine();
+      }
+      d_->drawText(lines[i]);
     }
-    d_->drawText(text.mid(from));
   }
   d_->endLine();
 }

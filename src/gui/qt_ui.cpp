@@ -29,57 +29,48 @@ QString QtDialogs::chooseFolder(QWidget* owner, const QString& title) {
 QtUi::QtUi() : dialogs_(std::make_unique<QtDialogs>()) {}
 
 QtUi::~QtUi() {
-  delete query_;
-  delete report_;
+  for (View* view : views_) delete view;
   for (const QPointer<QWidget>& view : retired_) delete view.data();
 }
 
 void QtUi::attach(Program& program) {
   program_ = &program;
-  start_ = std::make_unique<StartView>(program, *this);
+  shown(WindowId::Start) = new StartView(program, *this);
 }
 
 void QtUi::setDialogs(std::unique_ptr<Dialogs> dialogs) {
   dialogs_ = std::move(dialogs);
 }
 
-void QtUi::refreshAll() {
-  if (start_) start_->refresh();
-  if (query_) query_->refresh();
-  if (report_) report_->refresh();
+QWidget* QtUi::view(WindowId window) const {
+  return views_[static_cast<size_t>(window)];
 }
 
-QWidget* QtUi::view(WindowId window) const {
-  switch (window) {
-    case WindowId::Start:
-      return start_.get();
-    case WindowId::Query:
-      return query_;
-    case WindowId::Report:
-      return report_;
-  }
-  return nullptr;
+void QtUi::refreshAll() {
+  for (View* view : views_)
+    if (view) view->refresh();
 }
 
 void QtUi::messageBox(const std::u16string& text, const std::u16string& caption, MessageIcon icon) {
   QWidget* owner = QApplication::activeWindow();
-  if (!owner) owner = start_.get();
+  if (!owner) owner = view(WindowId::Start);
   // A CR LF of the message is one line break.
-  QString shown = QString::fromStdU16String(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  dialogs_->message(owner, shown, QString::fromStdU16String(caption),
+  QString shownText = QString::fromStdU16String(text);
+  shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  dialogs_->message(owner, shownText, QString::fromStdU16String(caption),
                     icon == MessageIcon::Information);
 }
 
 std::u16string QtUi::browseForFolder(const std::u16string& prompt) {
-  return dialogs_->chooseFolder(start_.get(), QString::fromStdU16String(prompt)).toStdU16String();
+  return dialogs_->chooseFolder(view(WindowId::Start), QString::fromStdU16String(prompt))
+      .toStdU16String();
 }
 
 void QtUi::setWaitPointer(WindowId window, std::string_view control, bool wait) {
-  QWidget* shown = view(window);
-  if (!shown) return;
-  QWidget* widget = shown->findChild<QWidget*>(
-      QString::fromLatin1(control.data(), static_cast<qsizetype>(control.size())));
+  QWidget* shownView = view(window);
+  QWidget* widget = shownView ? shownView->findChild<QWidget*>(QString::fromLatin1(
+                                    control.data(), static_cast<qsizetype>(control.size())))
+                              : nullptr;
   if (!widget) return;
   if (wait)
     widget->setCursor(Qt::WaitCursor);
@@ -89,54 +80,38 @@ void QtUi::setWaitPointer(WindowId window, std::string_view control, bool wait) 
 
 void QtUi::repaintNow(WindowId window) {
   refreshAll();
-  if (QWidget* shown = view(window)) shown->repaint();
+  if (QWidget* shownView = view(window)) shownView->repaint();
 }
 
 void QtUi::showWindow(WindowId window) {
-  switch (window) {
-    case WindowId::Start:
-      start_->refresh();
-      start_->show();
-      return;
-    case WindowId::Query:
-      if (!query_) query_ = new QueryView(*program_, *this);
-      query_->refresh();
-      showMaximisedFixed(query_);
-      query_->raise();
-      query_->activateWindow();
-      return;
-    case WindowId::Report:
-      if (!report_) report_ = new ReportView(*program_, *this);
-      report_->refresh();
-      showMaximisedFixed(report_);
-      report_->raise();
-      report_->activateWindow();
-      return;
+  View*& view = shown(window);
+  if (!view)
+    view = window == WindowId::Query ? static_cast<View*>(new QueryView(*program_, *this))
+                                     : new ReportView(*program_, *this);
+  view->refresh();
+  if (window == WindowId::Start) {
+    view->show();
+    return;
   }
-}
-
-void QtUi::unloadWindow(WindowId window) {
-  if (window == WindowId::Query && query_) {
-    retire(query_);
-    query_ = nullptr;
-  } else if (window == WindowId::Report && report_) {
-    retire(report_);
-    report_ = nullptr;
-  }
+  showMaximisedFixed(view);
+  view->raise();
+  view->activateWindow();
 }
 
 // The unloaded window's handler may still be running: its view goes once the event is over.
-void QtUi::retire(QWidget* view) {
+void QtUi::unloadWindow(WindowId window) {
+  View*& view = shown(window);
+  if (window == WindowId::Start || !view) return;
   view->hide();
   view->deleteLater();
   retired_.emplace_back(view);
+  view = nullptr;
 }
 
 void QtUi::endProgram() {
   ending_ = true;
-  for (QWidget* shown : {static_cast<QWidget*>(start_.get()), static_cast<QWidget*>(query_),
-                         static_cast<QWidget*>(report_)})
-    if (shown) shown->hide();
+  for (View* view : views_)
+    if (view) view->hide();
   QCoreApplication::quit();
 }
 

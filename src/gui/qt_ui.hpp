@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -15,9 +16,7 @@ class QWidget;
 
 namespace kv884 {
 
-class StartView;
-class QueryView;
-class ReportView;
+class View;
 
 // The modal dialogs, replaceable so that tests never wait on a dialog.
 class Dialogs {
@@ -49,9 +48,8 @@ class QtUi : public Ui {
   void attach(Program& program);
   void setDialogs(std::unique_ptr<Dialogs> dialogs);
 
-  StartView* startView() const { return start_.get(); }
-  QueryView* queryView() const { return query_; }
-  ReportView* reportView() const { return report_; }
+  // The view of a window; null while the window is not shown.
+  QWidget* view(WindowId window) const;
 
   // Copies the control data of every loaded window into its widgets; the views call it after
   // every handler, since a handler of one window may change another (結束 enables the open button).
@@ -68,14 +66,11 @@ class QtUi : public Ui {
   void endProgram() override;
 
  private:
-  QWidget* view(WindowId window) const;
-  void retire(QWidget* view);
+  View*& shown(WindowId window) { return views_[static_cast<size_t>(window)]; }
 
   Program* program_{nullptr};
   std::unique_ptr<Dialogs> dialogs_;
-  std::unique_ptr<StartView> start_;
-  QueryView* query_{nullptr};
-  ReportView* report_{nullptr};
+  std::array<View*, 3> views_{};  // by WindowId; the start view lives as long as this
   // Views of unloaded windows, deleted once their last event has been handled.
   std::vector<QPointer<QWidget>> retired_;
   bool ending_{false};

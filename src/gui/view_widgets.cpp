@@ -6,12 +6,8 @@
 #include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QVBoxLayout>
 #include <QWindow>
-#include <algorithm>
-#include <stdexcept>
 
-#include "gui/picture_art.hpp"
 #include "gui/user_defined_characters.hpp"
 
 namespace kv884 {
@@ -25,18 +21,6 @@ QFont windowFont(std::u16string_view face, double points, bool bold) {
 
 QString qText(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QWidget* makeLayoutArea(QWidget* window, QSize size) {
-  auto* scroller = new QScrollArea(window);
-  scroller->setFrameShape(QFrame::NoFrame);
-  auto* area = new QWidget;
-  area->setFixedSize(size);
-  scroller->setWidget(area);
-  auto* fill = new QVBoxLayout(window);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->addWidget(scroller);
-  return area;
 }
 
 namespace {
@@ -75,62 +59,13 @@ void showMaximisedFixed(QWidget* window) {
     window->windowHandle()->installEventFilter(new MaximisedSizeKeeper(window));
 }
 
-void placeControl(QWidget* widget, std::span<const ControlPlace> layout, std::string_view name) {
-  auto place = std::find_if(layout.begin(), layout.end(),
-                            [&](const ControlPlace& p) { return p.name == name; });
-  if (place == layout.end()) throw std::logic_error("control missing from its layout table");
-  widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-  widget->setGeometry(pixelRect(*place));
-}
-
-QLabel* makeLabel(QWidget* parent, std::span<const ControlPlace> layout, std::string_view name,
-                  const Label& control, const QFont& font, Qt::Alignment alignment,
-                  const QString& styleSheet) {
-  auto* label = new QLabel(QString::fromStdU16String(control.caption), parent);
-  placeControl(label, layout, name);
-  label->setFont(font);
-  label->setAlignment(alignment);
-  if (!styleSheet.isEmpty()) label->setStyleSheet(styleSheet);
-  return label;
-}
-
-QPushButton* makeButton(QWidget* parent, std::span<const ControlPlace> layout,
-                        std::string_view name, const Button& control, const QFont& font) {
-  auto* button = new CaptionButton(QString::fromStdU16String(control.caption), parent);
-  placeControl(button, layout, name);
-  button->setFont(font);
-  // No button reacts to Enter or Escape by itself.
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
-QFrame* makeLine(QWidget* parent, std::span<const ControlPlace> layout, std::string_view name) {
-  auto* line = new QFrame(parent);
-  placeControl(line, layout, name);
-  line->setFrameShape(QFrame::NoFrame);
-  line->setStyleSheet(QStringLiteral("background-color: #808080;"));
-  return line;
-}
-
-QLabel* makeBanner(QWidget* parent, std::span<const ControlPlace> layout) {
-  auto* banner = new QLabel(parent);
-  placeControl(banner, layout, "Image1");
-  banner->setPixmap(drawBanner());
-  banner->setScaledContents(true);
-  return banner;
-}
-
-QString boxStyle(const QString& widgetClass, const QString& text, const QString& background,
-                 bool border) {
-  if (!border)
-    return QStringLiteral("%1 { color: %2; background-color: %3; border: none; }")
-        .arg(widgetClass, text, background);
-  // A box with the focus shows it in its border (a read-only box shows no cursor).
-  return QStringLiteral(
-             "%1 { color: %2; background-color: %3; border: 2px inset #a0a0a0; }"
-             " %1:focus { border: 2px solid #000000; }")
-      .arg(widgetClass, text, background);
+QString boxStyle(const char* text, const char* background, bool border, const char* widgetClass) {
+  const QString style =
+      border ? QStringLiteral(
+                   "%1 { color: %2; background-color: %3; border: 2px inset #a0a0a0; }"
+                   " %1:focus { border: 2px solid #000000; }")
+             : QStringLiteral("%1 { color: %2; background-color: %3; border: none; }");
+  return style.arg(QLatin1String(widgetClass), QLatin1String(text), QLatin1String(background));
 }
 
 void CaptionButton::paintEvent(QPaintEvent*) {
@@ -156,20 +91,6 @@ void CaptionButton::keyPressEvent(QKeyEvent* event) {
 void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
   if (onMousePress && event->button() == Qt::LeftButton) onMousePress();
-}
-
-void showText(QLineEdit* box, const std::u16string& text) {
-  const QString shown = QString::fromStdU16String(text);
-  if (box->text() == shown) return;
-  box->setText(shown);
-  // What the program puts into a box shows from its beginning (a long security name keeps its
-  // code in sight); a box being typed into keeps its cursor where the typing goes on.
-  if (box->isReadOnly() || !box->hasFocus()) box->setCursorPosition(0);
-}
-
-void showEditText(QComboBox* combo, const std::u16string& text) {
-  const QString shown = QString::fromStdU16String(text);
-  if (combo->currentText() != shown) combo->setEditText(shown);
 }
 
 }  // namespace kv884

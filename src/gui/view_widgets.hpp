@@ -1,19 +1,11 @@
 #pragma once
-// Building blocks of the three views: widgets placed by their layout table entry and named after
-// their control, the fonts and colours of the windows, and copying control texts into widgets.
+// Building blocks of the three views: the fonts and colours of the windows, the buttons and text
+// boxes they are made of, and the maximised windows that keep their size.
 
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
-#include <span>
-#include <string>
 #include <string_view>
-
-#include "gui/layout_tables.hpp"
-#include "platform/controls.hpp"
 
 namespace kv884 {
 
@@ -28,31 +20,15 @@ QFont windowFont(std::u16string_view face, double points, bool bold = false);
 
 QString qText(std::u16string_view text);
 
-// The area of a window that its controls are laid out on, size pixels large, inside a frameless
-// scrolling area that fills the window: where the window is smaller than the layout (a small
-// screen, a large scale factor), the layout scrolls and every control stays within reach.
-QWidget* makeLayoutArea(QWidget* window, QSize size);
+// A style sheet for a box of widgetClass: text and background colour, with or without the box's
+// border; a box with a border shows the focus in it. The colours hold in the disabled state too,
+// so disabled boxes stay readable.
+QString boxStyle(const char* text, const char* background, bool border,
+                 const char* widgetClass = "QLineEdit");
 
 // Opens a window maximised with a fixed single border: once shown maximised, it cannot be
 // resized.
 void showMaximisedFixed(QWidget* window);
-
-// Puts a widget at its table place under parent and names it after the control.
-void placeControl(QWidget* widget, std::span<const ControlPlace> layout, std::string_view name);
-
-QLabel* makeLabel(QWidget* parent, std::span<const ControlPlace> layout, std::string_view name,
-                  const Label& control, const QFont& font, Qt::Alignment alignment,
-                  const QString& styleSheet = {});
-QPushButton* makeButton(QWidget* parent, std::span<const ControlPlace> layout,
-                        std::string_view name, const Button& control, const QFont& font);
-QFrame* makeLine(QWidget* parent, std::span<const ControlPlace> layout, std::string_view name);
-QLabel* makeBanner(QWidget* parent, std::span<const ControlPlace> layout);
-
-// A style sheet for a box: text and background colour, with or without the box's border; a box
-// with a border shows the focus in it. The colours hold in the disabled state too, so disabled
-// boxes stay readable.
-QString boxStyle(const QString& widgetClass, const QString& text, const QString& background,
-                 bool border);
 
 // A command button whose caption wraps onto further lines when it is wider than the button, and
 // which Enter presses as Space does while it has the focus (it is never a default button).
@@ -74,10 +50,5 @@ class ClickableLineEdit : public QLineEdit {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
 };
-
-// Copies a text into a widget only when it differs, so the cursor of a box being typed into
-// stays where it is; a box the program fills shows the beginning of its text.
-void showText(QLineEdit* box, const std::u16string& text);
-void showEditText(QComboBox* combo, const std::u16string& text);
 
 }  // namespace kv884

@@ -1,6 +1,7 @@
 #pragma once
 // What the view tests share: one QApplication for the test program, dialogs that record instead
-// of waiting for a person, and a desktop program with its start window shown.
+// of waiting for a person, and the desktop program with its start window shown, driven by mouse
+// and keyboard.
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,9 @@
 #include <QtTest/QTest>
 #include <filesystem>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "gui/desktop_setup.hpp"
 #include "gui/qt_ui.hpp"
-#include "gui/query_view.hpp"
-#include "gui/report_view.hpp"
-#include "gui/start_view.hpp"
 #include "querywin/query_window.hpp"
 #include "support/temp_folder.hpp"
 
@@ -43,45 +39,35 @@ class QtApplicationEnvironment : public ::testing::Environment {
 inline ::testing::Environment* const kQtApplication =
     ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
-struct ShownMessage {
-  QString text;
-  QString caption;
-  bool informationIcon;
-};
-
-// Records each message box; the folder dialog answers with a prepared folder (empty: cancelled).
+// Records each message box as "caption|icon or not|text"; the folder dialog records its title and
+// answers with a prepared folder (empty: cancelled).
 class RecordingDialogs : public Dialogs {
  public:
-  void message(QWidget*, const QString& text, const QString& caption,
-               bool informationIcon) override {
-    messages.push_back({text, caption, informationIcon});
+  void message(QWidget*, const QString& text, const QString& caption, bool icon) override {
+    messages << caption + (icon ? "|i|" : "||") + text;
   }
   QString chooseFolder(QWidget*, const QString& title) override {
-    folderTitles.push_back(title);
+    messages << "folder dialog|" + title;
     return folderAnswer;
   }
-
-  std::vector<ShownMessage> messages;
-  std::vector<QString> folderTitles;
+  QStringList messages;
   QString folderAnswer;
 };
 
-template <typename Widget>
+template <typename Widget = QWidget>
 Widget* control(QWidget* view, const char* name) {
   Widget* found = view ? view->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
   if (!found) ADD_FAILURE() << "no control " << name;
   return found;
 }
 
-// Types text into a widget key by key, as a keyboard would, Chinese characters included.
-inline void typeText(QWidget* widget, const QString& text) {
-  for (QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
-}
-
-// Empties a text field by keyboard: select all, then delete.
-inline void clearByKeyboard(QWidget* widget) {
-  QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(widget, Qt::Key_Backspace);
+// Replaces the text of a field by keyboard, Chinese characters included, after reaching it
+// without the mouse.
+inline void typeInto(QWidget* field, const QString& text) {
+  field->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(field, Qt::Key_Backspace);
+  for (QChar c : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
 }
 
 class DesktopTest : public ::testing::Test {
@@ -93,53 +79,41 @@ class DesktopTest : public ::testing::Test {
     desktop.ui.showWindow(WindowId::Start);
   }
 
-  StartView* start() { return desktop.ui.startView(); }
-  QueryView* query() { return desktop.ui.queryView(); }
-  ReportView* report() { return desktop.ui.reportView(); }
+  QWidget* start() { return desktop.ui.view(WindowId::Start); }
+  QWidget* query() { return desktop.ui.view(WindowId::Query); }
+  QWidget* report() { return desktop.ui.view(WindowId::Report); }
 
   void click(QWidget* view, const char* button) {
     QTest::mouseClick(control<QPushButton>(view, button), Qt::LeftButton);
   }
+  bool enabled(QWidget* view, const char* name) { return control(view, name)->isEnabled(); }
+  QString text(QWidget* view, const char* box) { return control<QLineEdit>(view, box)->text(); }
 
   // Types the folder into the start window's box and presses the open button.
   void openFolder(const std::filesystem::path& folder) {
-    QLineEdit* box = control<QLineEdit>(start(), "tx_i_01");
-    box->setFocus();
-    clearByKeyboard(box);
-    typeText(box, QString::fromStdString(folder.string()));
+    typeInto(control(start(), "tx_i_01"), QString::fromStdString(folder.string()));
     click(start(), "cmd_1");
   }
-
-  // Searches from the query window as a person would: kind picked, key typed, 查詢 pressed.
-  void search(const QString& kind, const QString& key) {
-    pick(kind);
-    typeKey(key);
-    click(query(), "cmd_1");
+  void openFixture(const std::string& name = "basic") {
+    openFolder(copyFixture(name, temp.path()));
+    ASSERT_NE(query(), nullptr);
   }
 
   // Picks an item from the open list of the query window's combo box with the mouse.
   void pick(const QString& item) {
-    QComboBox* combo = control<QComboBox>(query(), "comb_1");
-    const int index = combo->findText(item);
-    ASSERT_GE(index, 0) << item.toStdString();
+    auto* combo = control<QComboBox>(query(), "comb_1");
     combo->showPopup();
     QAbstractItemView* list = combo->view();
-    const QRect itemRect = list->visualRect(list->model()->index(index, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.center());
+    const QRect row = list->visualRect(list->model()->index(combo->findText(item), 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
   }
 
-  // Replaces the key box text by keyboard, after reaching the box without the mouse.
-  void typeKey(const QString& key) {
-    QLineEdit* box = control<QLineEdit>(query(), "tx_i_01");
-    box->setFocus(Qt::TabFocusReason);
-    clearByKeyboard(box);
-    typeText(box, key);
+  // A search as a person makes it: kind picked, key typed, 查詢 pressed.
+  void search(const QString& kind, const QString& key) {
+    pick(kind);
+    typeInto(control(query(), "tx_i_01"), key);
+    click(query(), "cmd_1");
   }
-
-  bool enabled(QWidget* view, const char* button) {
-    return control<QPushButton>(view, button)->isEnabled();
-  }
-  QString boxText(QWidget* view, const char* box) { return control<QLineEdit>(view, box)->text(); }
 
   TempFolder temp;
   Desktop desktop;

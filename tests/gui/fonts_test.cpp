@@ -1,8 +1,10 @@
-// The faces the windows name drawn in Taiwan's standard forms by the chosen families, and the
-// user-defined characters drawn from the office's font or as 〓, on the screen and in a PDF.
+// The faces the windows name drawn in Taiwan's standard forms by the chosen families; the
+// user-defined characters drawn from the office's font or as 〓, on the screen and in a PDF, which
+// kv884-query's PDF module finds where the desktop program does; the printer's failures.
 
 #include <QGlyphRun>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QRawFont>
 #include <QTextLayout>
 #include <set>
@@ -28,65 +30,47 @@ std::set<QString> drawingFamilies(const QString& text, const QFont& font) {
   return families;
 }
 
-struct FaceCase {
-  const char16_t* face;
-  const char16_t* text;
-  const char* family;
-};
-
 // 戶 with a short 丿 on top, 說 with 八, 強 with 厶, 青 and 骨 with 月 as Taiwan writes it, 角
 // with its middle stroke ending on the bottom one.
-const FaceCase kFaces[] = {
-    {u"細明體", u"戶說強青骨角", "TW-Sung"},
-    {u"新細明體", u"戶說強青骨角", "TW-Sung"},
-    {u"標楷體", u"戶說強青骨角", "TW-Kai"},
-    {u"Arial", u"KQD05", "Liberation Sans"},
-};
-
-TEST_F(DesktopTest, FaceNamesDrawWithTheChosenFamiliesAlone) {
-  for (const FaceCase& c : kFaces) {
-    QLabel label(QString::fromUtf16(c.text));
-    label.setFont(windowFont(c.face, 14.25));
-    EXPECT_EQ(drawingFamilies(label.text(), label.font()),
-              std::set<QString>{QString::fromLatin1(c.family).toLower()})
-        << QString::fromUtf16(c.face).toStdString();
-  }
+TEST(Fonts, FaceNamesDrawWithTheChosenFamiliesAlone) {
+  const std::tuple<const char16_t*, const char16_t*, const char*> cases[] = {
+      {u"細明體", u"戶說強青骨角", "tw-sung"},
+      {u"新細明體", u"戶說強青骨角", "tw-sung"},
+      {u"標楷體", u"戶說強青骨角", "tw-kai"},
+      {u"Arial", u"KQD05", "liberation sans"},
+  };
+  for (auto [face, text, family] : cases)
+    EXPECT_EQ(drawingFamilies(QString::fromUtf16(text), windowFont(face, 14.25)),
+              std::set<QString>{QString::fromLatin1(family)})
+        << QString::fromUtf16(face).toStdString();
 }
 
-struct UserDefinedCase {
-  const char* name;
-  QString fontFile;
-  const char* family;       // drawing U+E000 on the screen
-  const char* pdfFontName;  // embedded in the printed page
-};
+// The test's name, the font file given, the family drawing U+E000, the font the PDF embeds.
+using UserDefinedCase = std::tuple<const char*, QString, const char*, const char*>;
 
 class UserDefinedCharacters : public DesktopTest,
                               public ::testing::WithParamInterface<UserDefinedCase> {
  protected:
-  UserDefinedCharacters() { EXPECT_TRUE(installUserDefinedCharacters(GetParam().fontFile)); }
+  UserDefinedCharacters() { EXPECT_TRUE(installUserDefinedCharacters(std::get<1>(GetParam()))); }
   ~UserDefinedCharacters() override { installUserDefinedCharacters({}); }
 };
 
 // The wide set's holder 周 + Big5 FA40 + 倫: the box holds U+E000 as read, drawn from the font
 // given or as the mark; the printed page embeds the same.
 TEST_P(UserDefinedCharacters, AreDrawnAndPrintedFromTheirFontOrAsTheMark) {
-  const std::filesystem::path folder = copyFixture("wide", temp.path());
-  std::unique_ptr<QtPrintSurface> pdf =
-      QtPrintSurface::pdfFile(QString::fromStdString((temp.path() / "page.pdf").string()));
+  const std::string pdfFile = (temp.path() / "page.pdf").string();
+  std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(pdfFile));
   desktop.program.printer = pdf.get();
-  openFolder(folder);
+  openFixture("wide");
   search(QString::fromUtf16(u"依 中文戶名"), QString::fromUtf16(u"周\uE000"));
-  QLineEdit* name = control<QLineEdit>(query(), "tx_o_03");
-  ASSERT_TRUE(name->text().startsWith(QString::fromUtf16(u"周\uE000倫")))
-      << name->text().toStdString();
+  auto* name = control<QLineEdit>(query(), "tx_o_03");
+  ASSERT_TRUE(name->text().startsWith(QString::fromUtf16(u"周\uE000倫")));
   EXPECT_EQ(drawingFamilies(QString(QChar(0xE000)), name->font()),
-            std::set<QString>{QString::fromLatin1(GetParam().family).toLower()});
-
+            std::set<QString>{QString::fromLatin1(std::get<2>(GetParam())).toLower()});
   click(query(), "cmd_4");
   ASSERT_TRUE(pdf->finish());
-  const std::string fonts =
-      runCommand("pdffonts " + shellQuote((temp.path() / "page.pdf").string())).out;
-  EXPECT_NE(fonts.find(GetParam().pdfFontName), std::string::npos) << fonts;
+  const std::string fonts = runCommand("pdffonts " + shellQuote(pdfFile)).out;
+  EXPECT_NE(fonts.find(std::get<3>(GetParam())), std::string::npos) << fonts;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,31 +78,53 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UserDefinedCase{"NoFont", {}, "KV884 Geta Mark", "KV884GetaMark"},
                       UserDefinedCase{"OfficeFont", QStringLiteral(KV884_SAMPLE_EUDC_FONT),
                                       "KV884 Sample EUDC", "KV884SampleEUDC"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
-// kv884-query's PDF module finds the office's font where the desktop program does.
 TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFolder) {
   TempFolder home;
   std::filesystem::create_directories(home.path() / "kv884");
   std::filesystem::copy_file(KV884_SAMPLE_EUDC_FONT, home.path() / "kv884" / "eudc.tte");
-  const struct {
-    std::string environment;
-    const char* pdfFontName;
-  } cases[] = {
+  const std::string pdf = shellQuote((home.path() / "page.pdf").string());
+  const std::pair<std::string, const char*> cases[] = {
       {"", "KV884GetaMark"},
       {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT), "KV884SampleEUDC"},
       {"XDG_DATA_HOME=" + shellQuote(home.path().string()), "KV884SampleEUDC"},
   };
-  for (const auto& c : cases) {
-    const std::string pdf = shellQuote((home.path() / "page.pdf").string());
+  for (const auto& [environment, pdfFontName] : cases) {
     const CommandResult r = runCommand(
         "env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" +
-        shellQuote((home.path() / "nobody").string()) + " " + c.environment + " " +
+        shellQuote((home.path() / "nobody").string()) + " " + environment + " " +
         shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide").string()) + " --by name " +
         shellQuote("周\uE000") + " --limit 1 --print " + pdf + " && pdffonts " + pdf);
-    EXPECT_NE(r.out.find(c.pdfFontName), std::string::npos) << c.environment << "\n"
-                                                            << r.out << r.err;
+    EXPECT_NE(r.out.find(pdfFontName), std::string::npos) << environment << "\n" << r.out << r.err;
   }
+}
+
+// Without a default printer, and into a PDF file that cannot be written, a document fails with
+// the reason; a PDF file is written when the surface ends it, a new line at each line break.
+TEST(QtPrintSurface, FailuresGiveTheirReasonAndAPdfIsWrittenWhenEnded) {
+  TempFolder folder;
+  std::unique_ptr<QtPrintSurface> printer = QtPrintSurface::defaultPrinter();
+  std::unique_ptr<QtPrintSurface> bad = QtPrintSurface::pdfFile(
+      QString::fromStdString((folder.path() / "missing" / "page.pdf").string()));
+  for (auto [surface, reason] :
+       {std::pair{printer.get(), u"沒有設定預設的印表機"}, {bad.get(), u"無法寫入檔案 "}}) {
+    if (surface == printer.get() && !QPrinterInfo::defaultPrinter().isNull()) continue;
+    surface->setFontName(u"細明體");  // font settings need no printer
+    try {
+      surface->printLine({u" "});
+      ADD_FAILURE() << "no PrintError";
+    } catch (const PrintError& e) {
+      EXPECT_EQ(e.reason().rfind(reason, 0), 0u);
+    }
+  }
+  const std::string file = (folder.path() / "page.pdf").string();
+  std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(file));
+  pdf->printLine({u"證券代號", Tab{25}, u" : ", u"2330\r\n第二行\r第三行"});
+  pdf->endDocument();
+  EXPECT_TRUE(pdf->finish());
+  const std::string text = runCommand("pdftotext -layout " + shellQuote(file) + " -").out;
+  EXPECT_NE(text.find("2330\n第二行\n第三行\n"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -1,26 +1,22 @@
-// Data sets written by the builder. kv884-check's library must find each one sound: every chain
-// whole and in key order, every page key right, every key equal to its data record. Checked here
-// is what the checker does not look at: the layout counts, the empty page entries, the field
-// texts as written, the order of equal keys, the descriptor and the report.
+// kv884-mkset run in-process, its data sets read back. Every layout checks sound with kv884-check's
+// library (every chain whole and in key order, every page key right, every key equal to its data
+// record) with the counts its options ask for; read here is what the checker does not look at:
+// the unused page entries, the field texts, the order of equal keys, the descriptor and the report.
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <sstream>
 
 #include "check/data_set_editor.hpp"
-#include "dataset/holder_record.hpp"
-#include "dataset/key_page.hpp"
-#include "mkset/data_set_builder.hpp"
-#include "mkset/holder_csv.hpp"
-#include "platform/file_table.hpp"
+#include "mkset/mkset_command.hpp"
+#include "querywin/query_boxes.hpp"
+#include "querywin/query_window.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
 namespace {
 
 namespace fs = std::filesystem;
-using mkset::buildDataSet;
-using mkset::DataSetOptions;
 
 // Ten holders: three share the ID A123456789 (and the name 陳志明), one ID is typed in small
 // letters, one is a business number; names in half-width and full-width letters, one with a
@@ -39,178 +35,219 @@ constexpr const char* kCsv =
     "60100000009,F200000009,0000000106,王小明,11, ,2, ,Y,0,0\n"
     "60100000010,A123456789,0000000108,陳志明,12,0,1, ,Y,0,0\n";
 
-DataSetOptions options(int64_t runLength, int runsPerPage) {
-  DataSetOptions o;
-  o.security = {u"7705", u"群星, 水泥", u"20250115", u"N"};
-  o.runLength = runLength;
-  o.runsPerPage = runsPerPage;
-  return o;
-}
-
-fs::path build(const TempFolder& temp, const DataSetOptions& o) {
-  buildDataSet(temp.path() / "set", mkset::holdersFromCsv(kCsv, u"7705"), o);
-  return temp.path() / "set";
-}
-
-// In every page, the entries after the first empty one hold 000000 and a blank key: ASCII blanks,
-// or ideographic ones on name pages (whose keys are always double-byte).
-void expectEmptyEntriesBlank(const fs::path& pagesFile) {
-  std::string bytes = readFile(pagesFile);
-  ASSERT_EQ(bytes.size() % kKeyPageLength, 0u);
-  for (size_t at = 0; at < bytes.size(); at += kKeyPageLength) {
-    const KeyKind& kind = keyKind(static_cast<unsigned char>(bytes[at]) >= 0x80 ? 4 : 1);
-    std::u16string text = decodeRecord(bytes.substr(at, kKeyPageLength), kKeyPageLength);
-    const std::u16string blank = emptyKeyPage(kind);
-    KeyPage page{kind, text}, empty{kind, blank};
-    for (int e = 1, used = 1; e <= kEntriesPerPage; ++e) {
-      used = used && !page.isEmptyEntry(e);
-      if (!used) {
-        EXPECT_EQ(page.key(e), empty.key(e)) << "page " << at / kKeyPageLength + 1;
-      }
-    }
-  }
-}
-
-TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPages) {
-  struct Layout {
-    int64_t runLength;
-    int runsPerPage, leafEntries, leafPages;
-  };
-  for (Layout l : {Layout{1, 100, 10, 1}, Layout{1, 3, 10, 4}, Layout{2, 2, 5, 3},
-                   Layout{3, 1, 4, 4}, Layout{4, 2, 3, 2}, Layout{10, 100, 1, 1}}) {
-    SCOPED_TRACE("run length " + std::to_string(l.runLength) + ", " +
-                 std::to_string(l.runsPerPage) + " runs a page");
-    TempFolder temp;
-    fs::path set = build(temp, options(l.runLength, l.runsPerPage));
-    CheckReport report = checkFolder(set);
-    EXPECT_TRUE(report.sound()) << describe(report);
-    EXPECT_EQ(report.holderFile.records, 10);
-    EXPECT_EQ(report.detailFile.records, 10);
-    EXPECT_EQ(report.keyIndexFile.records, 4 + 4 * l.leafPages);  // no page left unnamed
-    for (const KindCounts& k : report.kinds) {
-      EXPECT_EQ(k.chainLength, 10);
-      EXPECT_EQ(k.leafEntries, l.leafEntries);
-      EXPECT_EQ(k.leafPages, l.leafPages);
-      EXPECT_EQ(k.rootUsedEntries, l.leafPages);
-    }
-    expectEmptyEntriesBlank(set / "ntridx" / "7705idxp.sin");
-  }
-}
-
-class SmallSetTest : public ::testing::Test {
- protected:
-  // The detail record of the holder of a CSV row, and the holder data record of that row.
-  DetailRecord detail(int64_t row) {
-    for (int64_t r = 1; r <= edit_.detailCount(); ++r) {
-      texts_.push_back(edit_.detailText(r));
-      if (DetailRecord{texts_.back()}.dataRecNo() == row) return DetailRecord{texts_.back()};
-    }
-    throw std::runtime_error("no detail record for row " + std::to_string(row));
-  }
-  HolderRecord holder(int64_t row) {
-    FileTable files;
-    files.openRecords(kHolderDataFile, holderDataPath(fromUtf8(set_.string()), u"7705"),
-                      kHolderRecordLength);
-    texts_.push_back(decodeRecord(files.readRecord(kHolderDataFile, row), kHolderRecordChars));
-    return HolderRecord{texts_.back()};
-  }
-
-  TempFolder temp_;
-  fs::path set_ = build(temp_, options(2, 2));
-  DataSetEditor edit_{set_, "7705"};
-  std::deque<std::u16string> texts_;  // the texts the records above view
+struct Outcome {
+  int status;
+  std::string out, err;
 };
 
-TEST_F(SmallSetTest, HolderRecordFieldsReadBackAsWritten) {
-  HolderRecord h = holder(2);
-  EXPECT_EQ(h.accountNo(), u"98000000002");
-  EXPECT_EQ(h.idNo(), u"B223456789");  // typed in small letters, written in capitals
-  EXPECT_EQ(h.transferShares(), u"0000000000250");
-  EXPECT_EQ(h.forcedPostingFlag(), u"2");
-  EXPECT_EQ(h.dataCategory(), u"2");
-  EXPECT_EQ(h.securityCode(), u"7705  ");  // no column: the descriptor's code
-  EXPECT_EQ(h.allotmentType(), u"A");
-  EXPECT_EQ(h.holderNo(), u"0000000101");
-  EXPECT_EQ(h.perHolderFlag(), u"N");
-  EXPECT_EQ(holder(4).idNo(), u"12345678  ");
-  EXPECT_EQ(holder(4).transferShares(), u"   12 345    ");
-  EXPECT_EQ(holder(4).holderNo(), u"G000001   ");
-  EXPECT_EQ(holder(6).transferShares(), std::u16string(13, u' '));
-  EXPECT_EQ(holder(9).allotmentType(), u" ");
-  EXPECT_EQ(holder(3).dataCategory(), u" ");
-}
-
-TEST_F(SmallSetTest, DetailRecordFieldsReadBackAsWritten) {
-  DetailRecord d = detail(2);
-  EXPECT_EQ(d.idKey(), u"B223456789");
-  EXPECT_EQ(d.accountKey(), u"98000000002");
-  EXPECT_EQ(d.nameKey(), u"林美玲\u3000\u3000\u3000");
-  EXPECT_EQ(d.holderNoKey(), u"0000000101");
-  EXPECT_EQ(d.collateralShares(), u"0000000120000");
-  EXPECT_EQ(d.collateralCount(), u"03");
-  EXPECT_EQ(d.holderName(), u"林美玲" + std::u16string(16, u' '));
-  EXPECT_EQ(detail(5).holderName(), u"Smith, John        ");
-  EXPECT_EQ(detail(5).nameKey(), u"Ｓｍｉｔｈ，");
-  EXPECT_EQ(detail(7).nameKey(), u"ａｂｃ\u3000Ｔｒ");
-  EXPECT_EQ(detail(4).nameKey(), u"ＡＢＣ股份有");
-  EXPECT_EQ(detail(4).idKey(), u"12345678  ");
-  // The user-defined character is written as its Big5 code and reads back as itself.
-  EXPECT_EQ(detail(6).holderName().substr(0, 3), u"周\uE000倫");
-  EXPECT_NE(readFile(set_ / "ntridx" / "7705idxd.sin").find("\xA9\x50\xFA\x40\xAD\xDB\xA1\x40"),
-            std::string::npos);
-}
-
-TEST_F(SmallSetTest, EqualKeysStandTogetherInInputOrder) {
-  for (int kind : {1, 4}) {
-    std::vector<size_t> positions;
-    std::vector<int64_t> rows;
-    std::vector<int64_t> chain = edit_.chain(kind);
-    for (size_t i = 0; i < chain.size(); ++i) {
-      std::u16string text = edit_.detailText(chain[i]);
-      if (DetailRecord{text}.idKey() != u"A123456789") continue;
-      positions.push_back(i);
-      rows.push_back(DetailRecord{text}.dataRecNo());
+// kv884-mkset TEMP/set args, where an argument "file:TEXT" stands for a file holding TEXT.
+Outcome mkset(const TempFolder& temp, std::vector<std::string> args) {
+  args.insert(args.begin(), (temp.path() / "set").string());
+  for (size_t i = 0; i < args.size(); ++i)
+    if (args[i].starts_with("file:")) {
+      writeFile(temp.path() / std::to_string(i), args[i].substr(5));
+      args[i] = (temp.path() / std::to_string(i)).string();
     }
-    ASSERT_EQ(positions.size(), 3u) << "kind " << kind;
-    EXPECT_EQ(positions[2] - positions[0], 2u) << "kind " << kind << ": another holder between";
-    EXPECT_EQ(rows, (std::vector<int64_t>{1, 3, 10})) << "kind " << kind;
-  }
+  std::ostringstream out, err;
+  const int status = mkset::runMkset(args, out, err);
+  return {status, out.str(), err.str()};
 }
 
-TEST_F(SmallSetTest, DescriptorQuotesItsItems) {
-  EXPECT_EQ(readFile(set_ / "ntridx" / "security.txt"),
-            "\"7705\",\"" + encodeBig5(u"群星, 水泥") + "\",\"20250115\",\"N\"\r\n");
-}
-
-// The report's text with every run of blanks made one blank.
-std::string reportText(const fs::path& set) {
-  std::string text = toUtf8(decodeBig5(readFile(set / "ntr" / "7705.ptr"))), out;
-  for (char c : text)
+// A file's bytes; the count report decoded, with every run of blanks made one blank.
+std::string fileText(const fs::path& file) {
+  if (file.extension() != ".ptr") return readFile(file);
+  std::string out;
+  for (char c : toUtf8(decodeBig5(readFile(file))))
     if (c != ' ' || out.empty() || out.back() != ' ') out += c;
   return out;
 }
 
-TEST_F(SmallSetTest, ComputedReportCountsHoldersAndSharesPerTypeAndCategory) {
-  std::string report = reportText(set_);
-  for (const char* row :
-       {"一般配發 2 1,500,012", "解除限制轉讓 1 12,345", "其他（D） 1 10", "其他（空白） 1 11",
-        "無償配股 6 1,512,381", "其他 1 77", "合計 10 1,512,719"})
-    EXPECT_NE(report.find(row), std::string::npos) << row << " not in\n" << report;
+TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOptionsSay) {
+  const std::vector<std::string> csv{
+      "--csv",   std::string("file:") + kCsv, "--code", "7705", "--name", "群星, 水泥", "--date",
+      "20250115"};
+  auto withCsv = [&](std::vector<std::string> options) {
+    options.insert(options.begin(), csv.begin(), csv.end());
+    return options;
+  };
+  const struct {
+    std::vector<std::string> args;
+    int64_t holders, runLength;
+    int leafPages;
+    const char* file;  // holding part
+    std::string part;
+  } cases[] = {
+      {withCsv({"--run-length", "1"}), 10, 1, 1, "ntridx/security.txt",
+       "\"7705\",\"" + encodeBig5(u"群星, 水泥") + "\",\"20250115\",\"N\"\r\n"},
+      // A report computed: holders and shares per known code in order, then the others met.
+      {withCsv({"--run-length", "1", "--runs-per-page", "3"}), 10, 1, 4, "ntr/7705.ptr",
+       "7705 群星, 水泥 帳簿劃撥配發筆數\r\n資料日期：20250115\r\n\r\n配發類別 筆數 股數\r\n"
+       "一般配發 2 1,500,012\r\n中籤配發 1 250\r\n"},
+      {withCsv({"--run-length", "2", "--runs-per-page", "2"}), 10, 2, 3, "ntr/7705.ptr",
+       "庫存股解除轉讓 1 9\r\n其他（空白） 1 11\r\n其他（D） 1 10\r\n合計 10 1,512,719\r\n"},
+      {withCsv({"--run-length", "3", "--runs-per-page", "1"}), 10, 3, 4, "ntr/7705.ptr",
+       "\r\n無償配股 6 1,512,381\r\n有償配股 3 261\r\n其他 1 77\r\n合計 10 1,512,719"},
+      {withCsv({"--run-length", "4", "--runs-per-page", "2", "--decimal-flag", "Y"}), 10, 4, 2,
+       "ntr/7705.ptr", "合計 10 15,127.19"},
+      // A report given: every line break written as CR LF.
+      {withCsv({"--run-length", "10", "--report", "file:群星\n\r合計  30\r\nend"}), 10, 10, 1,
+       "ntr/7705.ptr", "群星\r\n\r\n合計 30\r\nend"},
+      // Without --run-length, the smallest whose leaf pages one root page can name.
+      {{"--synthetic", "50", "--code", "7705", "--runs-per-page", "3"}, 50, 1, 17, "", ""},
+      {{"--synthetic", "201", "--code", "7705", "--runs-per-page", "2"}, 201, 2, 51, "", ""},
+      {{"--synthetic", "10000", "--code", "7705"}, 10000, 1, 100, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[1] + " " + c.args.back());
+    TempFolder temp;
+    const Outcome run = mkset(temp, c.args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("(run length " + std::to_string(c.runLength) + ";"), std::string::npos);
+    const CheckReport report = checkFolder(temp.path() / "set");
+    EXPECT_TRUE(report.sound()) << describe(report);
+    EXPECT_EQ(report.holderFile.records, c.holders);
+    EXPECT_EQ(report.keyIndexFile.records, 4 + 4 * c.leafPages);  // no page left unnamed
+    for (const KindCounts& k : report.kinds) {
+      EXPECT_EQ(k.chainLength, c.holders);
+      EXPECT_EQ(k.leafPages, c.leafPages);
+      EXPECT_EQ(k.rootUsedEntries, c.leafPages);
+    }
+    // Unused entries hold 000000 and a blank key (ideographic blanks on name pages).
+    const std::string pages = readFile(temp.path() / "set/ntridx/7705idxp.sin");
+    for (size_t at = 0; at < pages.size(); at += kKeyPageLength) {
+      const KeyKind& kind = keyKind(static_cast<unsigned char>(pages[at]) >= 0x80 ? 4 : 1);
+      const std::u16string text = decodeRecord(pages.substr(at, kKeyPageLength), kind.pageChars);
+      int used = 0;
+      while (used < kEntriesPerPage && !KeyPage{kind, text}.isEmptyEntry(used + 1)) ++used;
+      const size_t unused = static_cast<size_t>(used * kind.entryWidth);
+      EXPECT_TRUE(text.substr(unused) == emptyKeyPage(kind).substr(unused)) << at / kKeyPageLength;
+    }
+    if (*c.file) {
+      const std::string text = fileText(temp.path() / "set" / c.file);
+      EXPECT_NE(text.find(c.part), std::string::npos) << c.part << " not in\n" << text;
+    }
+  }
 }
 
-TEST(ReportTest, DecimalFlagYShowsHundredths) {
-  TempFolder temp;
-  DataSetOptions o = options(1, 100);
-  o.security.decimalFlag = u"Y";
-  EXPECT_NE(reportText(build(temp, o)).find("合計 10 15,127.19"), std::string::npos);
+// The boxes of each screen that a search in the query window shows, without trailing blanks and
+// joined by '|', one line a screen, as far as 次筆 goes (five screens at most).
+std::string screens(const fs::path& set, int kind, std::u16string key) {
+  HeadlessUi ui;
+  Program program(ui);
+  program.frm_0.tx_i_01.text = fromUtf8(set.string());
+  program.frm_0.cmd_1_Click();
+  QueryWindow& window = *program.queryWindow();
+  window.comb_1.text = keyKind(kind).caption;
+  window.tx_i_01.text = key;
+  window.cmd_1_Click();
+  std::string lines;
+  for (int screen = 1; screen <= 5; ++screen, window.cmd_2_Click()) {
+    for (const QueryBox& box : kQueryBoxes) {
+      const std::string text = toUtf8((window.*box.box).text);
+      if (!box.field.empty() && box.field != "ring")
+        lines += text.substr(0, text.find_last_not_of(' ') + 1) + "|";
+    }
+    lines.back() = '\n';
+    if (!window.cmd_2.enabled) break;
+  }
+  return lines;
 }
 
-TEST(ReportTest, GivenReportIsWrittenInBig5WithCrLfLineEnds) {
+// What the CSV says is what the viewer shows; equal keys stand together in input order.
+TEST(RoundTrip, ViewerShowsTheCsvValues) {
   TempFolder temp;
-  DataSetOptions o = options(1, 100);
-  o.reportText = u"群星水泥  帳簿劃撥配發筆數\n\n合計  30\r\nend";
-  EXPECT_EQ(readFile(build(temp, o) / "ntr" / "7705.ptr"),
-            encodeBig5(u"群星水泥  帳簿劃撥配發筆數\r\n\r\n合計  30\r\nend"));
+  ASSERT_EQ(
+      mkset(temp, {"--csv", std::string("file:") + kCsv, "--code", "7705", "--date", "1"}).status,
+      0);
+  const std::string chen =
+      "7705|一般配發|1|0000000105|陳志明|A123456789|　|60100000001|1,500,000|0|0|1|Y\n"
+      "7705|員工限制轉讓|1|0000000103|陳志明|A123456789|　|53800000003|77|0|0||\n"
+      "7705|一般配發|1|0000000108|陳志明|A123456789|　|60100000010|12|0|0|1|Y\n";
+  const struct {
+    int kind;
+    const char16_t* key;
+    std::string screens;
+  } cases[] = {
+      {3, u"0000000101",
+       "7705|中籤配發|1|0000000101|林美玲|B223456789|＊|98000000002|250|120,000|3|2|N\n"},
+      {3, u"G",
+       "7705|解除限制轉讓|1|G000001|ＡＢＣ股份有限公司|12345678|　|70000000004|12,345|0|0|1|Y\n"},
+      {4, u"周\uE000",
+       "7705|庫存股限制轉讓|1|0000000104|周\uE000倫|C111111111|　|60100000006|0|5|1|2|N\n"},
+      {1, u"a123456789", chen},
+      {4, u"陳", chen},
+  };
+  for (const auto& c : cases) EXPECT_EQ(screens(temp.path() / "set", c.kind, c.key), c.screens);
+  // Stored as the viewer does not show: quantities zero-filled, name keys in full-width forms,
+  // user-defined characters as their Big5 codes.
+  EXPECT_NE(readFile(temp.path() / "set/ntr/7705.sin").find("0000000000250"), std::string::npos);
+  const std::string details = readFile(temp.path() / "set/ntridx/7705idxd.sin");
+  for (const std::u16string key :
+       {u"Ｓｍｉｔｈ，", u"ａｂｃ\u3000Ｔｒ", u"周\uE000倫\u3000\u3000\u3000"})
+    EXPECT_NE(details.find(encodeBig5(key)), std::string::npos) << toUtf8(key);
+}
+
+// Bad usage exits with 64; input or options that cannot make a set exit with 1, name the line and
+// the column of a bad CSV value, and write nothing. --help lists the CSV columns.
+TEST(Command, EachOutcomeHasItsStatusAndMessage) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* message;
+  } cases[] = {
+      {{"--synthetic", "5"}, 64, "kv884-mkset: --code is required"},
+      {{"--code", "1"}, 64, "kv884-mkset: "},
+      {{"--synthetic", "5", "--csv", "file:", "--code", "1"}, 64, "kv884-mkset: "},
+      {{"--synthetic", "0", "--code", "1"}, 64, "kv884-mkset: "},
+      {{"--synthetic", "1000000", "--code", "1"}, 64, "kv884-mkset: "},
+      {{"--synthetic", "5", "--code", "1", "--runs-per-page", "101"}, 64, "kv884-mkset: "},
+      {{"--synthetic", "5", "--code", "1", "--run-length", "x"}, 64, "kv884-mkset: "},
+      {{"--synthetic", "5", "--code", "1", "--colour"}, 64, "kv884-mkset: "},
+      {{"--help"}, 0, ""},
+      {{"--synthetic", "300", "--code", "1", "--run-length", "1", "--runs-per-page", "2"},
+       1,
+       "kv884-mkset: a run length of 1 cannot hold 300 holders"},
+      {{"--synthetic", "201", "--code", "1", "--run-length", "1", "--runs-per-page", "2"},
+       1,
+       "the smallest run length that fits is 2"},
+      {{"--synthetic", "5", "--code", "1", "--name", "a\"b"}, 1, "\"a\"b\" holds a double quote"},
+      {{"--synthetic", "5", "--code", "../1"}, 1, "\"../1\" cannot be part of a file name"},
+      {{"--csv", "file:", "--code", "1"}, 1, "kv884-mkset: the CSV file is empty"},
+      {{"--csv", "file:account_no,phone\n1,2\n", "--code", "1"},
+       1,
+       "line 1: unknown column \"phone\""},
+      {{"--csv", "file:id_no, id_no\n1,2\n", "--code", "1"},
+       1,
+       "line 1: column \"id_no\" appears twice"},
+      {{"--csv", "file:id_no,holder_no\nA1\n", "--code", "1"},
+       1,
+       "line 2: 1 fields, but the header names 2"},
+      {{"--csv", "file:id_no\nA1\nA1234567890\n", "--code", "1"},
+       1,
+       "line 3, column id_no: 11 characters, at most 10"},
+      {{"--csv", "file:holder_no\n戶號\n", "--code", "1"},
+       1,
+       "line 2, column holder_no: \"戶\" where only printable ASCII characters are stored"},
+      {{"--csv", "file:holder_name\n12345678901234567890\n", "--code", "1"},
+       1,
+       "column holder_name: 20 characters, at most 19"},
+      {{"--csv", "file:holder_name\nJos\xC3\xA9\n", "--code", "1"},
+       1,
+       "\"\xC3\xA9\" has no Big5 form"},
+      {{"--csv", "file:holder_name\na\tb\n", "--code", "1"}, 1, "a control character"},
+      {{"--csv", "file:a,\"open\nnever closed", "--code", "1"},
+       1,
+       "line 1: a quoted field is never closed"},
+      {{"--csv", "file:\"closed\"text,b", "--code", "1"}, 1, "line 1: text after a closing quote"},
+  };
+  for (const auto& c : cases) {
+    TempFolder temp;
+    const Outcome run = mkset(temp, c.args);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(temp.path() / "set")) << c.message;
+    EXPECT_EQ(run.out.find("collateral_count") != std::string::npos, c.status == 0);
+  }
 }
 
 }  // namespace

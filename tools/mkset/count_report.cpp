@@ -1,5 +1,6 @@
 #include "mkset/count_report.hpp"
 
+#include <algorithm>
 #include <map>
 #include <span>
 
@@ -22,21 +23,16 @@ struct Tally {
   double shares = 0;  // as stored: hundredths when the decimal flag is Y
 };
 
-std::u16string padRight(std::u16string text, size_t width) {
-  size_t used = displayWidth(text);
-  if (used < width) text.append(width - used, u' ');
-  return text;
-}
-
-std::u16string padLeft(const std::u16string& text, size_t width) {
-  size_t used = displayWidth(text);
-  return used < width ? std::u16string(width - used, u' ') + text : text;
+// text filled with blanks to width display columns: on the left (numbers) or on the right.
+std::u16string padded(const std::u16string& text, size_t width, bool onTheLeft) {
+  const std::u16string fill(width - std::min(width, displayWidth(text)), u' ');
+  return onTheLeft ? fill + text : text + fill;
 }
 
 std::u16string line(const std::u16string& label, const std::u16string& count,
                     const std::u16string& shares) {
-  return padRight(label, kLabelColumns) + padLeft(count, kCountColumns) +
-         padLeft(shares, kSharesColumns);
+  return padded(label, kLabelColumns, false) + padded(count, kCountColumns, true) +
+         padded(shares, kSharesColumns, true);
 }
 
 std::u16string otherLabel(char16_t code) {
@@ -46,7 +42,7 @@ std::u16string otherLabel(char16_t code) {
 
 // The table of one grouping: the known codes in their order, then any other code met.
 std::u16string table(const std::u16string& heading, std::span<const CodeText> known,
-                     const std::map<char16_t, Tally>& tallies, const std::u16string& decimalFlag) {
+                     std::map<char16_t, Tally> tallies, const std::u16string& decimalFlag) {
   std::u16string text = line(heading, u"筆數", u"股數") + u"\r\n";
   Tally total;
   auto row = [&](const std::u16string& label, const Tally& t) {
@@ -54,15 +50,9 @@ std::u16string table(const std::u16string& heading, std::span<const CodeText> kn
     total.holders += t.holders;
     total.shares += t.shares;
   };
-  for (const CodeText& code : known) {
-    auto it = tallies.find(code.code);
-    if (it != tallies.end()) row(std::u16string(code.text), it->second);
-  }
-  for (const auto& [code, tally] : tallies) {
-    bool isKnown = false;
-    for (const CodeText& entry : known) isKnown = isKnown || entry.code == code;
-    if (!isKnown) row(otherLabel(code), tally);
-  }
+  for (const CodeText& code : known)
+    if (auto met = tallies.extract(code.code)) row(std::u16string(code.text), met.mapped());
+  for (const auto& [code, tally] : tallies) row(otherLabel(code), tally);
   text += line(u"合計", decimalText(total.holders), formatQuantity(total.shares, decimalFlag)) +
           u"\r\n";
   return text;
@@ -93,7 +83,6 @@ std::u16string countReportText(const std::vector<Holder>& holders, const Securit
 
 std::u16string withCrLf(std::u16string_view text) {
   std::u16string out;
-  out.reserve(text.size() + text.size() / 16);
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == u'\r' || text[i] == u'\n') {
       if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mkset/descriptor_text.hpp"
+#include "mkset/data_set_builder.hpp"
 #include "mkset/holder.hpp"
 
 namespace kv884::mkset {

@@ -20,14 +20,9 @@ class CsvScanner {
         takeLineEnd();
         continue;
       }
-      while (true) {
+      do {
         row.fields.push_back(field());
-        if (pos_ < text_.size() && text_[pos_] == ',') {
-          ++pos_;
-          continue;
-        }
-        break;
-      }
+      } while (take(','));
       takeLineEnd();
       rows.push_back(std::move(row));
     }
@@ -35,6 +30,12 @@ class CsvScanner {
   }
 
  private:
+  bool take(char c) {
+    if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+  }
+
   bool atLineEnd() const { return text_[pos_] == '\n' || text_[pos_] == '\r'; }
 
   void takeLineEnd() {
@@ -45,7 +46,7 @@ class CsvScanner {
   }
 
   std::string field() {
-    if (pos_ < text_.size() && text_[pos_] == '"') return quotedField();
+    if (take('"')) return quotedField();
     size_t end = text_.find_first_of(",\r\n", pos_);
     if (end == std::string_view::npos) end = text_.size();
     std::string value(text_.substr(pos_, end - pos_));
@@ -55,7 +56,6 @@ class CsvScanner {
 
   std::string quotedField() {
     size_t startLine = line_;
-    ++pos_;
     std::string value;
     while (true) {
       if (pos_ >= text_.size())
@@ -64,9 +64,8 @@ class CsvScanner {
       if (c != '"') {
         if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n'))) ++line_;
         value += c;
-      } else if (pos_ < text_.size() && text_[pos_] == '"') {
+      } else if (take('"')) {
         value += '"';
-        ++pos_;
       } else {
         break;
       }

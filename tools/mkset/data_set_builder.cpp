@@ -4,6 +4,7 @@
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
+#include "dataset/key_page.hpp"
 #include "dataset/record_number.hpp"
 #include "mkset/count_report.hpp"
 #include "mkset/index_pages.hpp"
@@ -12,6 +13,7 @@
 #include "mkset/record_file.hpp"
 #include "mkset/record_numbering.hpp"
 #include "mkset/record_texts.hpp"
+#include "platform/host_path.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884::mkset {
@@ -50,6 +52,20 @@ int64_t chooseRunLength(int64_t count, const DataSetOptions& options) {
   return runLength;
 }
 
+// The descriptor: "code","name","date","flag" CR LF.
+std::u16string descriptorText(const SecurityItems& items) {
+  auto quoted = [](std::u16string_view item, const char* what) {
+    if (item.find_first_of(u"\"\r\n") != std::u16string_view::npos)
+      throw MksetError(
+          std::string("the ") + what + " \"" + toUtf8(item) +
+          "\" holds a double quote or a line break, which the descriptor cannot carry");
+    return u"\"" + std::u16string(item) + u"\"";
+  };
+  return quoted(items.code, "security code") + u"," + quoted(items.name, "security name") + u"," +
+         quoted(items.dataDate, "data date") + u"," + quoted(items.decimalFlag, "decimal flag") +
+         u"\r\n";
+}
+
 std::optional<uint32_t> holderForRecord999999(const std::array<KeyOrder, 4>& orders) {
   if (static_cast<int64_t>(orders[0].size()) <= kLastUsableSuccessor) return std::nullopt;
   std::optional<uint32_t> first = firstInEveryOrder(orders);
@@ -60,52 +76,55 @@ std::optional<uint32_t> holderForRecord999999(const std::array<KeyOrder, 4>& ord
   return first;
 }
 
-struct Layout {
-  std::vector<int64_t> detailNo;                     // per holder
-  std::array<std::vector<PageEntries>, 4> leaves;    // per kind - 1
-  std::array<std::vector<int64_t>, 4> leafRecords;   // record of each leaf page
-  std::vector<std::pair<int, size_t>> leafAtRecord;  // after the root pages: (kind, leaf index)
-};
-
-Layout planLayout(const std::vector<Holder>& holders, const std::array<KeyOrder, 4>& orders,
-                  int64_t runLength, const DataSetOptions& options) {
-  Layout layout;
-  layout.detailNo =
-      detailRecordNumbers(holders.size(), options.seed, holderForRecord999999(orders));
-  for (int kind = 1; kind <= 4; ++kind) {
-    const KeyOrder& order = orders[static_cast<size_t>(kind - 1)];
-    std::vector<std::u16string> keys;
-    std::vector<int64_t> records;
-    keys.reserve(order.size());
-    records.reserve(order.size());
-    for (uint32_t h : order) {
-      keys.push_back(keyOf(holders[h], kind));
-      records.push_back(layout.detailNo[h]);
+// The pages of the holder-key index file in record order: the four root pages, then the leaf
+// pages of the four kinds, shuffled together.
+std::vector<std::u16string> keyIndexPages(const std::vector<Holder>& holders,
+                                          const std::array<KeyOrder, 4>& orders,
+                                          const std::vector<int64_t>& detailNo, size_t runLength,
+                                          const DataSetOptions& options,
+                                          std::array<int64_t, 4>& leafCounts) {
+  struct Leaf {
+    size_t k;  // kind - 1
+    PageEntries entries;
+  };
+  std::vector<Leaf> leaves;  // in chain order within each kind
+  const size_t entriesPerLeaf = runLength * static_cast<size_t>(options.runsPerPage);
+  for (size_t k = 0; k < 4; ++k) {
+    const int kind = static_cast<int>(k) + 1;
+    const KeyOrder& order = orders[k];
+    // An entry names a run of the chain by its first detail record and its last key.
+    for (size_t first = 0; first < order.size(); first += runLength) {
+      if (first % entriesPerLeaf == 0) {
+        leaves.push_back({k, {}});
+        ++leafCounts[k];
+      }
+      const uint32_t last = order[std::min(first + runLength, order.size()) - 1];
+      leaves.back().entries.push_back(
+          {pageKey(keyKind(kind), keyOf(holders[last], kind)), detailNo[order[first]]});
     }
-    layout.leaves[static_cast<size_t>(kind - 1)] =
-        leafPages(keyKind(kind), keys, records, runLength, options.runsPerPage);
   }
 
-  std::vector<std::pair<int, size_t>> allLeaves;
-  for (int kind = 1; kind <= 4; ++kind)
-    for (size_t i = 0; i < layout.leaves[static_cast<size_t>(kind - 1)].size(); ++i)
-      allLeaves.emplace_back(kind, i);
-  std::vector<uint32_t> placement = shuffled(allLeaves.size(), options.seed ^ 0x1EAFULL);
-  for (int kind = 1; kind <= 4; ++kind)
-    layout.leafRecords[static_cast<size_t>(kind - 1)].resize(
-        layout.leaves[static_cast<size_t>(kind - 1)].size());
-  for (size_t r = 0; r < placement.size(); ++r) {
-    auto [kind, index] = allLeaves[placement[r]];
-    layout.leafRecords[static_cast<size_t>(kind - 1)][index] =
-        static_cast<int64_t>(r) + kRootPages + 1;
-    layout.leafAtRecord.push_back(allLeaves[placement[r]]);
+  std::vector<uint32_t> placement = shuffled(leaves.size(), options.seed ^ 0x1EAFULL);
+  std::vector<int64_t> leafRecord(leaves.size());
+  for (size_t r = 0; r < placement.size(); ++r)
+    leafRecord[placement[r]] = static_cast<int64_t>(r) + kRootPages + 1;
+  std::array<PageEntries, 4> roots;
+  for (size_t i = 0; i < leaves.size(); ++i)
+    roots[leaves[i].k].push_back({leaves[i].entries.back().key, leafRecord[i]});
+
+  std::vector<std::u16string> pages(kRootPages);
+  for (size_t k = 0; k < 4; ++k) {
+    const KeyKind& kind = keyKind(static_cast<int>(k) + 1);
+    pages[static_cast<size_t>(kind.rootPage - 1)] = pageText(kind, roots[k]);
   }
-  return layout;
+  for (uint32_t leaf : placement)
+    pages.push_back(pageText(keyKind(static_cast<int>(leaves[leaf].k) + 1), leaves[leaf].entries));
+  return pages;
 }
 
 void writeHolderData(const fs::path& path, const std::vector<Holder>& holders) {
   RecordFile file(path);
-  for (const Holder& h : holders) file.writeRecord(holderRecordText(h), kHolderRecordLength);
+  for (const Holder& h : holders) file.write(holderRecordText(h), kHolderRecordLength);
   file.close();
 }
 
@@ -124,33 +143,14 @@ void writeDetailIndex(const fs::path& path, const std::vector<Holder>& holders,
 
   RecordFile file(path);
   for (uint32_t h : holderAt)
-    file.writeRecord(detailRecordText(holders[h], links[h]), kDetailRecordLength);
+    file.write(detailRecordText(holders[h], links[h]), kDetailRecordLength);
   file.close();
 }
 
-void writeKeyIndex(const fs::path& path, const Layout& layout) {
-  std::array<PageEntries, 4> roots;
-  for (int kind = 1; kind <= 4; ++kind) {
-    auto k = static_cast<size_t>(kind - 1);
-    roots[static_cast<size_t>(keyKind(kind).rootPage - 1)] =
-        rootPage(layout.leaves[k], layout.leafRecords[k]);
-  }
+void writeFile(const fs::path& path, const std::vector<std::u16string>& records,
+               std::optional<size_t> recordLength = std::nullopt) {
   RecordFile file(path);
-  for (int record = 1; record <= kRootPages; ++record) {
-    int kind = 1;
-    while (keyKind(kind).rootPage != record) ++kind;
-    file.writeRecord(pageText(keyKind(kind), roots[static_cast<size_t>(record - 1)]),
-                     kKeyPageLength);
-  }
-  for (auto [kind, index] : layout.leafAtRecord)
-    file.writeRecord(pageText(keyKind(kind), layout.leaves[static_cast<size_t>(kind - 1)][index]),
-                     kKeyPageLength);
-  file.close();
-}
-
-void writeText(const fs::path& path, const std::u16string& text) {
-  RecordFile file(path);
-  file.writeText(text);
+  for (const std::u16string& record : records) file.write(record, recordLength);
   file.close();
 }
 
@@ -165,28 +165,31 @@ BuildSummary buildDataSet(const fs::path& folder, const std::vector<Holder>& hol
   std::u16string descriptor = descriptorText(options.security);
 
   std::array<KeyOrder, 4> orders = keyOrders(holders);
-  Layout layout = planLayout(holders, orders, runLength, options);
+  std::vector<int64_t> detailNo =
+      detailRecordNumbers(holders.size(), options.seed, holderForRecord999999(orders));
+  BuildSummary summary{count, runLength, {}};
+  std::vector<std::u16string> pages = keyIndexPages(
+      holders, orders, detailNo, static_cast<size_t>(runLength), options, summary.leafPages);
 
+  // Each file where the viewer looks for it.
+  const std::u16string at = fromUtf8(folder.string());
+  const std::u16string& code = options.security.code;
+  auto host = [](const std::u16string& formed) { return fs::path(mapHostPath(formed).path); };
+  const fs::path holderData = host(holderDataPath(at, code));
+  const fs::path indexFolder = host(indexFolderPath(at));
   std::error_code error;
-  fs::create_directories(folder / "ntr", error);
-  fs::create_directories(folder / "ntridx", error);
-  if (!fs::is_directory(folder / "ntr") || !fs::is_directory(folder / "ntridx"))
+  fs::create_directories(holderData.parent_path(), error);
+  fs::create_directories(indexFolder, error);
+  if (!fs::is_directory(holderData.parent_path()) || !fs::is_directory(indexFolder))
     throw MksetError("cannot create the folders ntr and ntridx in " + folder.string());
 
-  std::string code = toUtf8(options.security.code);
-  writeHolderData(folder / "ntr" / (code + ".sin"), holders);
-  writeDetailIndex(folder / "ntridx" / (code + "idxd.sin"), holders, orders, layout.detailNo);
-  writeKeyIndex(folder / "ntridx" / (code + "idxp.sin"), layout);
-  writeText(folder / "ntridx" / "security.txt", descriptor);
-  writeText(folder / "ntr" / (code + ".ptr"), options.reportText
-                                                  ? withCrLf(*options.reportText)
-                                                  : countReportText(holders, options.security));
-
-  BuildSummary summary;
-  summary.holders = count;
-  summary.runLength = runLength;
-  for (size_t k = 0; k < 4; ++k)
-    summary.leafPages[k] = static_cast<int64_t>(layout.leaves[k].size());
+  writeHolderData(holderData, holders);
+  writeDetailIndex(host(detailIndexPath(at, code)), holders, orders, detailNo);
+  writeFile(host(keyIndexPath(at, code)), pages, kKeyPageLength);
+  writeFile(host(descriptorPath(at)), {descriptor});
+  writeFile(host(countReportPath(at, code)),
+            {options.reportText ? withCrLf(*options.reportText)
+                                : countReportText(holders, options.security)});
   return summary;
 }
 

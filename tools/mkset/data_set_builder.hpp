@@ -9,10 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "mkset/descriptor_text.hpp"
 #include "mkset/holder.hpp"
 
 namespace kv884::mkset {
+
+// The items of the security descriptor.
+struct SecurityItems {
+  std::u16string code;
+  std::u16string name;
+  std::u16string dataDate;
+  std::u16string decimalFlag;
+};
 
 struct DataSetOptions {
   SecurityItems security;
@@ -28,8 +35,8 @@ struct BuildSummary {
   std::array<int64_t, 4> leafPages{};  // indexed by kind - 1
 };
 
-// Throws MksetError when the holders cannot form a data set with these options or a file
-// cannot be written.
+// Throws MksetError when the holders cannot form a data set with these options (a descriptor item
+// holding a double quote or a line break included) or a file cannot be written.
 BuildSummary buildDataSet(const std::filesystem::path& folder, const std::vector<Holder>& holders,
                           const DataSetOptions& options);
 

@@ -11,54 +11,51 @@ namespace {
 
 using Data = HolderRecord;
 using Detail = DetailRecord;
+constexpr bool kData = false;
+constexpr bool kDetail = true;
+constexpr bool kQuantity = true;
 
 constexpr std::array<HolderFieldLayout, kHolderFieldCount> kLayouts{{
-    {HolderField::AccountNo, "account_no", Data::kAccountNo.length, false, true,
+    {HolderField::AccountNo, "account_no", Data::kAccountNo, kData, false,
      "集保帳號, depository account number"},
-    {HolderField::IdNo, "id_no", Data::kIdNo.length, false, true,
+    {HolderField::IdNo, "id_no", Data::kIdNo, kData, false,
      "身分證/營利事業統一編號 (letter + 9 digits, or 8 digits)"},
-    {HolderField::TransferShares, "transfer_shares", Data::kTransferShares.length, true, true,
+    {HolderField::TransferShares, "transfer_shares", Data::kTransferShares, kData, kQuantity,
      "劃撥股數 as stored (hundredths when the decimal flag is Y)"},
-    {HolderField::ForcedPostingFlag, "forced_posting_flag", Data::kForcedPostingFlag.length, false,
-     true, "2 = posted although the ID did not match"},
-    {HolderField::DataCategory, "data_category", Data::kDataCategory.length, false, true,
+    {HolderField::ForcedPostingFlag, "forced_posting_flag", Data::kForcedPostingFlag, kData, false,
+     "2 = posted although the ID did not match"},
+    {HolderField::DataCategory, "data_category", Data::kDataCategory, kData, false,
      "資料類別: 1 無償配股, 2 有償配股, empty 其他"},
-    {HolderField::SecurityCode, "security_code", Data::kSecurityCode.length, false, true,
+    {HolderField::SecurityCode, "security_code", Data::kSecurityCode, kData, false,
      "證券代號 (default: the --code value)"},
-    {HolderField::AllotmentType, "allotment_type", Data::kAllotmentType.length, false, true,
+    {HolderField::AllotmentType, "allotment_type", Data::kAllotmentType, kData, false,
      "配發類別 code: 0 A B C E F G (others are shown as stored)"},
-    {HolderField::HolderNo, "holder_no", Data::kHolderNo.length, false, true, "戶號"},
-    {HolderField::PerHolderFlag, "per_holder_flag", Data::kPerHolderFlag.length, false, true,
+    {HolderField::HolderNo, "holder_no", Data::kHolderNo, kData, false, "戶號"},
+    {HolderField::PerHolderFlag, "per_holder_flag", Data::kPerHolderFlag, kData, false,
      "逐戶配發 flag"},
-    {HolderField::HolderName, "holder_name", Detail::kHolderName.length, false, false,
+    {HolderField::HolderName, "holder_name", Detail::kHolderName, kDetail, false,
      "戶名 (up to 19 characters)"},
-    {HolderField::CollateralShares, "collateral_shares", Detail::kCollateralShares.length, true,
-     true, "擔保品/全權委託撥轉股數 as stored"},
-    {HolderField::CollateralCount, "collateral_count", Detail::kCollateralCount.length, true, true,
+    {HolderField::CollateralShares, "collateral_shares", Detail::kCollateralShares, kDetail,
+     kQuantity, "擔保品/全權委託撥轉股數 as stored"},
+    {HolderField::CollateralCount, "collateral_count", Detail::kCollateralCount, kDetail, kQuantity,
      "擔保品/全權委託撥轉筆數"},
 }};
 
-constexpr bool inEnumOrder() {
-  for (size_t i = 0; i < kLayouts.size(); ++i)
-    if (static_cast<size_t>(kLayouts[i].field) != i) return false;
-  return true;
-}
-static_assert(inEnumOrder(), "the field table is indexed by HolderField");
-
-// Offsets of the fields in the flat block, in enum order.
+// Offsets of the fields in the flat block. The table is indexed by HolderField; a throw here stops
+// the compilation.
 constexpr std::array<size_t, kHolderFieldCount> offsets() {
   std::array<size_t, kHolderFieldCount> result{};
   size_t at = 0;
-  for (const HolderFieldLayout& layout : kLayouts) {
-    result[static_cast<size_t>(layout.field)] = at;
-    at += static_cast<size_t>(layout.width);
+  for (size_t i = 0; i < kLayouts.size(); ++i) {
+    if (static_cast<size_t>(kLayouts[i].field) != i) throw "the table is not in HolderField order";
+    result[i] = at;
+    at += kLayouts[i].width();
   }
+  if (at != Holder::kChars) throw "the flat block does not hold every field";
   return result;
 }
 
 constexpr std::array<size_t, kHolderFieldCount> kOffsets = offsets();
-static_assert(kOffsets.back() + static_cast<size_t>(kLayouts.back().width) == Holder::kChars,
-              "the flat block holds every field");
 
 bool digitsOnly(std::u16string_view value) {
   return !value.empty() &&
@@ -80,14 +77,13 @@ Holder::Holder() {
 }
 
 std::u16string_view Holder::get(HolderField field) const {
-  const HolderFieldLayout& layout = holderFieldLayout(field);
   return std::u16string_view(chars_.data() + kOffsets[static_cast<size_t>(field)],
-                             static_cast<size_t>(layout.width));
+                             holderFieldLayout(field).width());
 }
 
 void Holder::set(HolderField field, std::u16string_view value) {
   const HolderFieldLayout& layout = holderFieldLayout(field);
-  auto width = static_cast<size_t>(layout.width);
+  const size_t width = layout.width();
   char16_t* out = chars_.data() + kOffsets[static_cast<size_t>(field)];
   value = value.substr(0, width);
   if (layout.quantity && digitsOnly(value)) {

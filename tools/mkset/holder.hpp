@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "dataset/record_field.hpp"
+
 namespace kv884::mkset {
 
 enum class HolderField {
@@ -28,10 +30,13 @@ inline constexpr size_t kHolderFieldCount = 12;
 struct HolderFieldLayout {
   HolderField field;
   std::string_view column;  // the CSV header name
-  int width;                // characters in the record
+  RecordField at;           // in the holder data record, or in the detail record
+  bool inDetailRecord;      // the name and the collateral fields
   bool quantity;            // digits only are right-aligned with leading zeros
-  bool asciiOnly;           // every field but the name is a code or a number
   std::string_view help;
+
+  constexpr size_t width() const { return static_cast<size_t>(at.length); }
+  constexpr bool asciiOnly() const { return field != HolderField::HolderName; }
 };
 
 // All fields, in the order the help text lists them.

@@ -1,8 +1,7 @@
 #include "mkset/holder_csv.hpp"
 
-#include <fstream>
+#include <algorithm>
 #include <optional>
-#include <sstream>
 
 #include "mkset/csv_parser.hpp"
 #include "mkset/mkset_error.hpp"
@@ -33,10 +32,9 @@ std::vector<HolderField> headerFields(const CsvRow& header) {
     if (!field)
       throw MksetError("line " + std::to_string(header.line) + ": unknown column \"" + name +
                        "\" (kv884-mkset --help lists the columns)");
-    for (HolderField seen : fields)
-      if (seen == *field)
-        throw MksetError("line " + std::to_string(header.line) + ": column \"" + name +
-                         "\" appears twice");
+    if (std::ranges::count(fields, *field) > 0)
+      throw MksetError("line " + std::to_string(header.line) + ": column \"" + name +
+                       "\" appears twice");
     fields.push_back(*field);
   }
   return fields;
@@ -44,10 +42,10 @@ std::vector<HolderField> headerFields(const CsvRow& header) {
 
 // The reason value cannot be stored in the field, or nothing when it can.
 std::optional<std::string> problem(const HolderFieldLayout& layout, std::u16string_view value) {
-  if (value.size() > static_cast<size_t>(layout.width))
-    return std::to_string(value.size()) + " characters, at most " + std::to_string(layout.width);
+  if (value.size() > layout.width())
+    return std::to_string(value.size()) + " characters, at most " + std::to_string(layout.width());
   for (char16_t c : value) {
-    if (layout.asciiOnly && (c < 0x20 || c > 0x7E))
+    if (layout.asciiOnly() && (c < 0x20 || c > 0x7E))
       return "\"" + toUtf8(std::u16string_view(&c, 1)) +
              "\" where only printable ASCII characters are stored";
     if (c < 0x20) return "a control character";
@@ -62,8 +60,7 @@ std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_vie
   std::vector<CsvRow> rows = parseCsv(utf8Text);
   if (rows.empty()) throw MksetError("the CSV file is empty: it needs a header row");
   std::vector<HolderField> fields = headerFields(rows.front());
-  bool codeGiven = false;
-  for (HolderField f : fields) codeGiven = codeGiven || f == HolderField::SecurityCode;
+  const bool codeGiven = std::ranges::count(fields, HolderField::SecurityCode) > 0;
 
   std::vector<Holder> holders;
   holders.reserve(rows.size() - 1);
@@ -86,15 +83,6 @@ std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_vie
     holders.push_back(holder);
   }
   return holders;
-}
-
-std::vector<Holder> readHoldersCsv(const std::filesystem::path& file,
-                                   std::u16string_view securityCode) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw MksetError("cannot read " + file.string());
-  std::ostringstream text;
-  text << in.rdbuf();
-  return holdersFromCsv(text.str(), securityCode);
 }
 
 }  // namespace kv884::mkset

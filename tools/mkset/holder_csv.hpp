@@ -3,7 +3,6 @@
 // fields), then one row per holder. A column left out is blank in every record, except
 // security_code, which then takes the descriptor's code.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +15,5 @@ namespace kv884::mkset {
 // field: too long, a character that is not printable ASCII where a code is expected, or a name
 // character without a Big5 form.
 std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_view securityCode);
-
-std::vector<Holder> readHoldersCsv(const std::filesystem::path& file,
-                                   std::u16string_view securityCode);
 
 }  // namespace kv884::mkset

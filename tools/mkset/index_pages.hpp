@@ -28,17 +28,6 @@ int64_t leafPagesNeeded(int64_t count, int64_t runLength, int runsPerPage);
 // runsPerPage is outside 1 to 100.
 std::optional<int64_t> smallestRunLength(int64_t count, int runsPerPage);
 
-// Leaf pages of one kind. chainKeys[i] and chainRecords[i] are the key and the detail record
-// number of the i-th record of the kind's chain.
-std::vector<PageEntries> leafPages(const KeyKind& kind,
-                                   const std::vector<std::u16string>& chainKeys,
-                                   const std::vector<int64_t>& chainRecords, int64_t runLength,
-                                   int runsPerPage);
-
-// The root page entries for leaf pages stored at the given record numbers.
-PageEntries rootPage(const std::vector<PageEntries>& leaves,
-                     const std::vector<int64_t>& leafRecords);
-
 // The page's decoded text: 100 entries, unused ones with a blank key (U+3000 in name pages) and
 // the number 000000.
 std::u16string pageText(const KeyKind& kind, const PageEntries& entries);

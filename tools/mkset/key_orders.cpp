@@ -13,12 +13,6 @@ namespace kv884::mkset {
 
 namespace {
 
-KeyOrder inputOrder(size_t count) {
-  KeyOrder order(count);
-  std::iota(order.begin(), order.end(), 0U);
-  return order;
-}
-
 // Keys sit next to their holder's index, so the sort reads memory in order; the index breaks
 // ties, which keeps equal keys in input order.
 KeyOrder codeUnitOrder(const std::vector<Holder>& holders, int kind) {
@@ -59,7 +53,8 @@ KeyOrder nameOrder(const std::vector<Holder>& holders) {
     keyIndex[i] = it->second;
   }
 
-  KeyOrder sortedKeys = inputOrder(distinct.size());
+  KeyOrder sortedKeys(distinct.size());
+  std::iota(sortedKeys.begin(), sortedKeys.end(), 0U);
   std::sort(sortedKeys.begin(), sortedKeys.end(), [&](uint32_t a, uint32_t b) {
     return NameCollation::compare(distinct[a], distinct[b]) < 0;
   });

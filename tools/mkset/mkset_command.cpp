@@ -35,7 +35,7 @@ std::string columnsText() {
   for (const HolderFieldLayout& layout : holderFieldLayouts()) {
     std::string column(layout.column);
     column.resize(22, ' ');
-    text += "  " + column + std::to_string(layout.width) + (layout.width < 10 ? "   " : "  ") +
+    text += "  " + column + std::to_string(layout.width()) + (layout.width() < 10 ? "   " : "  ") +
             std::string(layout.help) + "\n";
   }
   return text + "\nExit status: 0 written, 1 the data set could not be built, 64 bad usage.\n";
@@ -78,22 +78,22 @@ void describe(CLI::App& app, CommandLine& line) {
       ->capture_default_str();
 }
 
-std::u16string readUtf8File(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw MksetError("cannot read " + path);
   std::ostringstream text;
   text << in.rdbuf();
-  return fromUtf8(text.str());
+  return text.str();
 }
 
 void build(const CommandLine& line, std::ostream& out) {
   DataSetOptions options = line.options;
   options.security = {fromUtf8(line.code), fromUtf8(line.name), fromUtf8(line.date),
                       fromUtf8(line.decimalFlag)};
-  if (line.reportFile) options.reportText = readUtf8File(*line.reportFile);
+  if (line.reportFile) options.reportText = fromUtf8(readFile(*line.reportFile));
   const std::u16string& code = options.security.code;
   std::vector<Holder> holders =
-      line.csvFile ? readHoldersCsv(*line.csvFile, code)
+      line.csvFile ? holdersFromCsv(readFile(*line.csvFile), code)
                    : syntheticHolders(static_cast<size_t>(*line.synthetic), options.seed, code);
   BuildSummary summary = buildDataSet(line.folder, holders, options);
   out << "kv884-mkset: " << summary.holders << " holders written to " << line.folder

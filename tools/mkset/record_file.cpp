@@ -8,59 +8,34 @@
 
 namespace kv884::mkset {
 
-namespace {
-
-constexpr size_t kBlockSize = size_t{4} << 20;
-
-}  // namespace
-
 RecordFile::RecordFile(const std::filesystem::path& path)
-    : path_(path), file_(std::fopen(path.c_str(), "wb")) {
-  if (!file_) throw MksetError("cannot create " + path.string() + ": " + std::strerror(errno));
-  buffer_.reserve(kBlockSize + 4096);
+    : path_(path), out_(path, std::ios::binary) {
+  if (!out_) fail("cannot create ");
 }
 
-RecordFile::~RecordFile() {
-  if (file_) std::fclose(file_);
-}
-
-void RecordFile::writeRecord(std::u16string_view text, size_t recordLength) {
-  size_t start = buffer_.size();
-  encode(text);
-  size_t length = buffer_.size() - start;
-  if (length > recordLength)
-    throw MksetError("a record of " + path_.filename().string() + " takes " +
-                     std::to_string(length) + " bytes in Big5, more than its " +
-                     std::to_string(recordLength));
-  buffer_.append(recordLength - length, ' ');
-  if (buffer_.size() >= kBlockSize) flush();
-}
-
-void RecordFile::writeText(std::u16string_view text) {
-  encode(text);
-  if (buffer_.size() >= kBlockSize) flush();
-}
-
-void RecordFile::encode(std::u16string_view text) {
+void RecordFile::write(std::u16string_view text, std::optional<size_t> recordLength) {
+  record_.clear();
   try {
-    appendBig5(buffer_, text);
+    appendBig5(record_, text);
   } catch (const std::invalid_argument& e) {
     throw MksetError(path_.filename().string() + ": " + e.what());
   }
-}
-
-void RecordFile::flush() {
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-    throw MksetError("cannot write " + path_.string() + ": " + std::strerror(errno));
-  buffer_.clear();
+  if (recordLength && record_.size() > *recordLength)
+    throw MksetError("a record of " + path_.filename().string() + " takes " +
+                     std::to_string(record_.size()) + " bytes in Big5, more than its " +
+                     std::to_string(*recordLength));
+  if (recordLength) record_.resize(*recordLength, ' ');
+  if (!out_.write(record_.data(), static_cast<std::streamsize>(record_.size())))
+    fail("cannot write ");
 }
 
 void RecordFile::close() {
-  flush();
-  std::FILE* file = file_;
-  file_ = nullptr;
-  if (std::fclose(file) != 0)
-    throw MksetError("cannot write " + path_.string() + ": " + std::strerror(errno));
+  out_.close();
+  if (!out_) fail("cannot write ");
+}
+
+void RecordFile::fail(const std::string& what) const {
+  throw MksetError(what + path_.string() + ": " + std::strerror(errno));
 }
 
 }  // namespace kv884::mkset

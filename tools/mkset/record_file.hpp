@@ -1,9 +1,10 @@
 #pragma once
-// A data file written front to back in large blocks, each record encoded to Big5 and padded with
-// blanks to its fixed length.
+// A data file written front to back, each record encoded to Big5 and padded with blanks to its
+// fixed length.
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,25 +13,19 @@ namespace kv884::mkset {
 class RecordFile {
  public:
   explicit RecordFile(const std::filesystem::path& path);
-  ~RecordFile();
-  RecordFile(const RecordFile&) = delete;
-  RecordFile& operator=(const RecordFile&) = delete;
 
-  // Appends text as one record of recordLength bytes; a text whose Big5 form is longer is an
-  // error, as it would shift every record after it.
-  void writeRecord(std::u16string_view text, size_t recordLength);
-  // Appends text in Big5 as it stands (text files).
-  void writeText(std::u16string_view text);
+  // Appends text in Big5, padded to recordLength bytes when one is given (text files have none).
+  // A text whose Big5 form is longer is an error, as it would shift every record after it.
+  void write(std::u16string_view text, std::optional<size_t> recordLength = std::nullopt);
 
-  void close();  // flushes; throws when the data did not reach the file
+  void close();  // throws when the data did not reach the file
 
  private:
-  void encode(std::u16string_view text);
-  void flush();
+  [[noreturn]] void fail(const std::string& what) const;
 
   std::filesystem::path path_;
-  std::FILE* file_;
-  std::string buffer_;
+  std::ofstream out_;
+  std::string record_;
 };
 
 }  // namespace kv884::mkset

@@ -40,17 +40,11 @@ std::u16string keyOf(const Holder& holder, int kind) {
 
 std::u16string holderRecordText(const Holder& holder) {
   std::u16string text(kHolderRecordChars, u' ');
-  putField(text, HolderRecord::kAccountNo, holder.get(HolderField::AccountNo));
+  for (const HolderFieldLayout& layout : holderFieldLayouts())
+    if (!layout.inDetailRecord) putField(text, layout.at, holder.get(layout.field));
   // The ID in capitals, as its key holds it: a data set whose key and holder record disagree is
   // one the checker rejects.
-  putField(text, HolderRecord::kIdNo, upperCaseKey(holder.get(HolderField::IdNo)));
-  putField(text, HolderRecord::kTransferShares, holder.get(HolderField::TransferShares));
-  putField(text, HolderRecord::kForcedPostingFlag, holder.get(HolderField::ForcedPostingFlag));
-  putField(text, HolderRecord::kDataCategory, holder.get(HolderField::DataCategory));
-  putField(text, HolderRecord::kSecurityCode, holder.get(HolderField::SecurityCode));
-  putField(text, HolderRecord::kAllotmentType, holder.get(HolderField::AllotmentType));
-  putField(text, HolderRecord::kHolderNo, holder.get(HolderField::HolderNo));
-  putField(text, HolderRecord::kPerHolderFlag, holder.get(HolderField::PerHolderFlag));
+  putField(text, HolderRecord::kIdNo, keyOf(holder, 1));
   return text;
 }
 
@@ -62,9 +56,8 @@ std::u16string detailRecordText(const Holder& holder, const DetailLinks& links) 
     putField(text, k.successor, recordNumberText(links.next[static_cast<size_t>(kind - 1)]));
   }
   putField(text, DetailRecord::kDataRecNo, recordNumberText(links.dataRecNo));
-  putField(text, DetailRecord::kCollateralShares, holder.get(HolderField::CollateralShares));
-  putField(text, DetailRecord::kCollateralCount, holder.get(HolderField::CollateralCount));
-  putField(text, DetailRecord::kHolderName, holder.get(HolderField::HolderName));
+  for (const HolderFieldLayout& layout : holderFieldLayouts())
+    if (layout.inDetailRecord) putField(text, layout.at, holder.get(layout.field));
   return text;
 }
 

@@ -11,9 +11,6 @@
 
 #include "gui/desktop_setup.hpp"
 #include "gui/qt_ui.hpp"
-#include "gui/query_view.hpp"
-#include "gui/report_view.hpp"
-#include "gui/start_view.hpp"
 #include "gui/user_defined_characters.hpp"
 #include "querywin/query_window.hpp"
 
@@ -40,7 +37,7 @@ void search(kv884::Desktop& desktop, const char16_t* kind, const char16_t* key) 
   query->comb_1.text = kind;
   query->tx_i_01.text = key;
   desktop.ui.refreshAll();
-  press(desktop.ui.queryView(), "cmd_1");
+  press(desktop.ui.view(kv884::WindowId::Query), "cmd_1");
 }
 
 bool save(QWidget* view, const QDir& folder, const char* name) {
@@ -71,23 +68,23 @@ int main(int argc, char** argv) {
   desktop.ui.setDialogs(std::make_unique<PrintedDialogs>());
   desktop.program.frm_0.tx_i_01.text = arguments[1].toStdU16String();
   desktop.ui.showWindow(kv884::WindowId::Start);
-  bool saved = save(desktop.ui.startView(), out, "start_window.png");
+  bool saved = save(desktop.ui.view(kv884::WindowId::Start), out, "start_window.png");
 
-  press(desktop.ui.startView(), "cmd_1");
+  press(desktop.ui.view(kv884::WindowId::Start), "cmd_1");
   search(desktop, u"依 統一編號", u"A1");
-  press(desktop.ui.queryView(), "cmd_2");
-  saved = save(desktop.ui.queryView(), out, "query_window.png") && saved;
+  press(desktop.ui.view(kv884::WindowId::Query), "cmd_2");
+  saved = save(desktop.ui.view(kv884::WindowId::Query), out, "query_window.png") && saved;
 
-  press(desktop.ui.startView(), "cmd_5");
-  saved = save(desktop.ui.reportView(), out, "report_window.png") && saved;
+  press(desktop.ui.view(kv884::WindowId::Start), "cmd_5");
+  saved = save(desktop.ui.view(kv884::WindowId::Report), out, "report_window.png") && saved;
 
   search(desktop, u"依 戶號", u"0000138069");
-  saved = save(desktop.ui.queryView(), out, "user_defined_mark.png") && saved;
+  saved = save(desktop.ui.view(kv884::WindowId::Query), out, "user_defined_mark.png") && saved;
   // The same holder in a window opened after the font was given.
   if (!kv884::installUserDefinedCharacters(arguments[3])) return 1;
-  press(desktop.ui.queryView(), "cmd_3");
-  press(desktop.ui.startView(), "cmd_1");
+  press(desktop.ui.view(kv884::WindowId::Query), "cmd_3");
+  press(desktop.ui.view(kv884::WindowId::Start), "cmd_1");
   search(desktop, u"依 戶號", u"0000138069");
-  saved = save(desktop.ui.queryView(), out, "user_defined_font.png") && saved;
+  saved = save(desktop.ui.view(kv884::WindowId::Query), out, "user_defined_font.png") && saved;
   return saved ? 0 : 1;
 }
