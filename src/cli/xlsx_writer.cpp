@@ -54,19 +54,20 @@ XlsxWriter::XlsxWriter(const std::string& path, const std::u16string& decimalFla
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = folder_.data();
-  workbook_ = workbook_new_opt(path.c_str(), &options);
+  workbook_.reset(workbook_new_opt(path.c_str(), &options));
   if (!workbook_) throw writeError(errno);
-  sheet_ = workbook_add_worksheet(workbook_, toUtf8(QueryControls::kCaption).c_str());
-  header_ = workbook_add_format(workbook_);
+  sheet_ = workbook_add_worksheet(workbook_.get(), toUtf8(QueryControls::kCaption).c_str());
+  if (!sheet_) throw writeError(errno);  // its temporary file could not be made
+  header_ = workbook_add_format(workbook_.get());
   format_set_bold(header_);
-  text_ = numberFormat(workbook_, "@");
-  quantity_ = numberFormat(workbook_, quantityFormat(decimalFlag));
-  count_ = numberFormat(workbook_, kCountFormat);
+  text_ = numberFormat(workbook_.get(), "@");
+  quantity_ = numberFormat(workbook_.get(), quantityFormat(decimalFlag));
+  count_ = numberFormat(workbook_.get(), kCountFormat);
   worksheet_freeze_panes(sheet_, 1, 0);
 }
 
-XlsxWriter::~XlsxWriter() {
-  if (workbook_) lxw_workbook_free(workbook_);
+void XlsxWriter::Drop::operator()(lxw_workbook* workbook) const {
+  lxw_workbook_free(workbook);
 }
 
 void XlsxWriter::writeHeader() {
@@ -94,10 +95,9 @@ void XlsxWriter::writeRow(const ExportRow& row) {
 
 void XlsxWriter::finish() {
   check(worksheet_autofilter(sheet_, 0, 0, row_ - 1, kExportColumnCount - 1));
-  lxw_workbook* workbook = workbook_;
-  workbook_ = nullptr;  // closing frees it, whatever the outcome
   errno = 0;
-  if (workbook_close(workbook) != LXW_NO_ERROR) throw writeError(errno);
+  // Closing writes the file and frees the workbook, whatever the outcome.
+  if (workbook_close(workbook_.release()) != LXW_NO_ERROR) throw writeError(errno);
 }
 
 void XlsxWriter::setColumnWidths(const ExportRow& firstRow) {

@@ -6,6 +6,7 @@
 // "Y", else "#,##0"; the count "#0"). Rows go to the file as they come: the memory does not grow
 // with the holders.
 
+#include <memory>
 #include <string>
 
 #include "cli/register_writer.hpp"
@@ -21,9 +22,6 @@ class XlsxWriter : public RegisterWriter {
   // path: the file to write, which the workbook replaces; its folder also takes the workbook's
   // own temporary files, which are removed as soon as they are opened.
   XlsxWriter(const std::string& path, const std::u16string& decimalFlag);
-  ~XlsxWriter() override;
-  XlsxWriter(const XlsxWriter&) = delete;
-  XlsxWriter& operator=(const XlsxWriter&) = delete;
 
   void writeHeader() override;
   void writeRow(const ExportRow& row) override;
@@ -34,8 +32,13 @@ class XlsxWriter : public RegisterWriter {
   void text(int column, std::u16string_view value, lxw_format* format);
   void check(int result);
 
+  // A workbook not finished is dropped without writing anything.
+  struct Drop {
+    void operator()(lxw_workbook* workbook) const;
+  };
+
   std::string folder_;
-  lxw_workbook* workbook_;
+  std::unique_ptr<lxw_workbook, Drop> workbook_;
   lxw_worksheet* sheet_;
   lxw_format* header_;
   lxw_format* text_;
