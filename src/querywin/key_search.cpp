@@ -96,17 +96,16 @@ bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
 // so a walk longer than the file has records is a cycle.
 bool QueryWindow::walkChain(const KeyKind& kind) {
   const int64_t maxSteps = host_.files.recordCount(kDetailIndexFile);
-  bool takenUp = false;  // the record to read first is the one the WalkResume holds
-  for (int64_t step = firstWalkStep(kind, takenUp); step < maxSteps; ++step, takenUp = false) {
-    if (takenUp) {
-      m_IdxdRec = walkResume_->lastText;
-    } else {
-      try {
-        readDetailRecord(m_NextRecNo);
-      } catch (const FileError&) {
-        return false;
-      }
-      noteWalkPlace(step);
+  for (int64_t step = firstWalkStep(kind); step < maxSteps; ++step) {
+    try {
+      readDetailRecord(m_NextRecNo);
+    } catch (const FileError&) {
+      return false;
+    }
+    if (walkResume_) {
+      walkResume_->last = m_NextRecNo;
+      walkResume_->step = step;
+      walkResume_->held = true;
     }
     m_SearchRecNo = m_NextRecNo;
     cmd_2.enabled = false;
@@ -123,48 +122,42 @@ bool QueryWindow::walkChain(const KeyKind& kind) {
 }
 
 // 0, or with a WalkResume that this search may take up, the step at which the last walk read its
-// last record, which is then the first record of this walk. Either way the search is noted for
-// the next one.
-int64_t QueryWindow::firstWalkStep(const KeyKind& kind, bool& takenUp) {
-  takenUp = false;
+// last record, which is then the record to read first. Either way the place is noted for the next.
+int64_t QueryWindow::firstWalkStep(const KeyKind& kind) {
   if (!walkResume_) return 0;
   WalkResume& resume = *walkResume_;
   const int32_t start = m_NextRecNo;
-  takenUp = resume.held && resume.kind == kind.kind && resume.start == start &&
-            compareKeys(kind, resume.key, m_SearchKey) <= 0;
+  int64_t step = 0;
+  if (resume.held && resume.kind == kind.kind && resume.start == start &&
+      compareKeys(kind, resume.key, m_SearchKey) <= 0) {
+    m_NextRecNo = resume.last;
+    step = resume.step;
+  }
   resume.kind = static_cast<int16_t>(kind.kind);
   resume.key = m_SearchKey;
   resume.start = start;
-  if (takenUp) {
-    m_NextRecNo = resume.last;
-    return resume.step;
-  }
   resume.held = false;
-  return 0;
+  return step;
 }
 
-void QueryWindow::noteWalkPlace(int64_t step) {
-  if (!walkResume_) return;
-  walkResume_->last = m_NextRecNo;
-  walkResume_->lastText = m_IdxdRec;
-  walkResume_->step = step;
-  walkResume_->held = true;
-}
-
-// Key page recNo into recordBytes_; with a WalkResume, the page of this level (0 root, 1 leaf)
-// that the last search read is not read again.
+// Key page recNo into recordBytes_ (level 0 a root page, 1 a leaf page).
 void QueryWindow::readKeyPage(int64_t recNo, int level) {
-  if (!walkResume_) {
+  if (walkResume_) {
+    readHeld(kKeyIndexFile, recNo, walkResume_->pages[level]);
+  } else {
     host_.files.readRecordInto(kKeyIndexFile, recNo, recordBytes_);
-    return;
   }
-  WalkResume::KeyPageBytes& page = walkResume_->pages[level];
-  if (page.recNo != recNo) {
-    page.recNo = 0;  // until the read has succeeded
-    host_.files.readRecordInto(kKeyIndexFile, recNo, page.bytes);
-    page.recNo = recNo;
+}
+
+// Record recNo into recordBytes_ from slot when it holds it, else from the file, and then held
+// in slot.
+void QueryWindow::readHeld(int fileNo, int64_t recNo, WalkResume::Record& slot) {
+  if (slot.recNo != recNo) {
+    slot.recNo = 0;  // until the read has succeeded
+    host_.files.readRecordInto(fileNo, recNo, slot.bytes);
+    slot.recNo = recNo;
   }
-  recordBytes_ = page.bytes;
+  recordBytes_ = slot.bytes;
 }
 
 // The search key against as many characters from the start of the key field: a key longer than

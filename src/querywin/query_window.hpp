@@ -20,22 +20,26 @@ struct KeyKind;
 // Where the last chain walk stood, kept by a caller that presses 查詢 for many keys of one kind in
 // ascending order (kv884-query --keys). Every record a walk passes before its last one has a key
 // below its search key, so below every later search key that is not below it: a later walk that
-// starts at the same record passes the same records and may begin at the last one, held here,
-// with the same count of steps. The key pages the last search read serve the next one as well.
-// Such searches read fewer records and show, hold and leave behind exactly what they would
-// from the leaf page's record.
+// starts at the same record passes the same records and may begin at the last one, with the
+// same count of steps. The records such searches read last are held here and not read again:
+// the key pages of the last search and the last two detail records (the one a walk stopped at
+// and the one read ahead after it). Such searches read fewer records and show, hold and leave
+// behind exactly what they would from the leaf page's record.
 struct WalkResume {
   int16_t kind{0};
-  std::u16string key;       // the last walk's search key, as compared
-  int32_t start{0};         // the detail record the leaf page named
-  int32_t last{0};          // the last detail record the walk read,
-  std::u16string lastText;  // its text,
-  int64_t step{0};          // and the step that read it
-  bool held{false};         // false: the last walk read no record
-  struct KeyPageBytes {
+  std::u16string key;  // the last walk's search key, as compared
+  int32_t start{0};    // the detail record the leaf page named
+  int32_t last{0};     // the last detail record the walk read
+  int64_t step{0};     // the step that read it
+  bool held{false};    // false: the last walk read no record
+
+  struct Record {
     int64_t recNo{0};  // 0: none
     std::string bytes;
-  } pages[2];  // the root page and the leaf page the last search read
+  };
+  Record pages[2];    // the root page and the leaf page the last search read
+  Record details[2];  // the last two detail records read
+  int nextDetail{0};  // the one to replace next
 };
 
 // What the query window is given by the program that shows it.
@@ -76,9 +80,9 @@ class QueryWindow : public QueryControls, public QueryState {
   bool scanRootPage(const KeyKind& kind, int64_t& leafPage);
   bool scanLeafPage(const KeyKind& kind, int64_t leafPage);
   bool walkChain(const KeyKind& kind);
-  int64_t firstWalkStep(const KeyKind& kind, bool& takenUp);
-  void noteWalkPlace(int64_t step);
+  int64_t firstWalkStep(const KeyKind& kind);
   void readKeyPage(int64_t recNo, int level);
+  void readHeld(int fileNo, int64_t recNo, WalkResume::Record& slot);
   bool beginsWithSearchKey(std::u16string_view detailText) const;
 
   void ShowMatch();
