@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <random>
 
 #include "cli/query_run.hpp"
 #include "platform/utf.hpp"
@@ -21,7 +23,8 @@ const char* const kKindName[5] = {"", "id", "account", "holder", "name"};
 const char* const kKindField[5] = {"", "id_no", "account_no", "holder_no", "holder_name"};
 
 // Keys for every holder of the set in one kind, as typed: its whole key field, the start of it
-// and one between it and the next key; and a few that find nothing or lie above every key.
+// and one between it and the next key; and a few that find nothing or lie above every key. In
+// no order, as a list from another desk comes.
 std::vector<std::string> keysOf(const fs::path& set, int kind) {
   std::vector<std::string> keys;
   QueryRun walk = queryInProcess({set.string(), "--by", kKindName[kind], "--json"});
@@ -32,6 +35,7 @@ std::vector<std::string> keysOf(const fs::path& set, int kind) {
     keys.insert(keys.end(), {toUtf8(field), toUtf8(field.substr(0, 3)), toUtf8(field) + "~"});
   }
   keys.insert(keys.end(), {"a1", "~~~~~~~~~~~~", "譚"});
+  std::shuffle(keys.begin(), keys.end(), std::mt19937(14));
   return keys;
 }
 
