@@ -47,7 +47,7 @@ screenshots: build
 bench:
 	@scripts/install-deps --bench
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench
+	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench kv884-batch-bench
 	@scripts/run-bench $(BUILD)
 
 # The benchmarks built and each run once on a fixture, so they cannot rot unseen.

@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Times whole processes, the commands taking turns run by run so that a change of the machine's
 load falls on all of them alike. Records wall time and CPU time (user + system, from the
-kernel's accounting of the child) of every run.
+kernel's accounting of the child) of every run, and with --rss its peak resident set.
 
-usage: process_time.py OUT.json RUNS NAME=COMMAND ...
+usage: process_time.py [--warmup N] [--rss] OUT.json RUNS NAME=COMMAND ...
+  --warmup N   rounds run first and not kept (default 10)
+  --rss        each command run under GNU time, which reports the peak resident set of the
+               command alone (the kernel's figure for a child of this script would include the
+               size of the Python process it was forked from)
 """
 import json
 import os
@@ -11,28 +15,47 @@ import shlex
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 
-def run_once(argv):
+def run_once(argv, rss):
+    peak_file = None
+    if rss:
+        handle, peak_file = tempfile.mkstemp()
+        os.close(handle)
+        argv = ["/usr/bin/time", "-f", "%M", "-o", peak_file] + argv
     start = time.perf_counter()
     process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(process.pid, 0)
     wall = time.perf_counter() - start
     process.returncode = os.waitstatus_to_exitcode(status)
-    return wall, usage.ru_utime + usage.ru_stime, process.returncode
+    peak = None
+    if peak_file:
+        with open(peak_file) as f:
+            peak = int(f.read().split()[-1])
+        os.unlink(peak_file)
+    return wall, usage.ru_utime + usage.ru_stime, peak, process.returncode
 
 
 def main():
-    out, runs = sys.argv[1], int(sys.argv[2])
-    commands = [argument.split("=", 1) for argument in sys.argv[3:]]
-    samples = {name: {"wall": [], "cpu": [], "exit": set()} for name, _ in commands}
-    for round_ in range(runs + 10):  # the first ten rounds warm the caches and are not kept
+    arguments = sys.argv[1:]
+    warmup, rss = 10, False
+    while arguments[0].startswith("--"):
+        if arguments[0] == "--warmup":
+            warmup, arguments = int(arguments[1]), arguments[2:]
+        elif arguments[0] == "--rss":
+            rss, arguments = True, arguments[1:]
+    out, runs = arguments[0], int(arguments[1])
+    commands = [argument.split("=", 1) for argument in arguments[2:]]
+    samples = {name: {"wall": [], "cpu": [], "rss": [], "exit": set()} for name, _ in commands}
+    for round_ in range(runs + warmup):  # the warm-up rounds fill the caches and are not kept
         for name, command in commands:
-            wall, cpu, status = run_once(shlex.split(command))
-            if round_ >= 10:
+            wall, cpu, peak, status = run_once(shlex.split(command), rss)
+            if round_ >= warmup:
                 samples[name]["wall"].append(wall)
                 samples[name]["cpu"].append(cpu)
+                samples[name]["rss"].append(peak)
                 samples[name]["exit"].add(status)
     results = []
     for name, command in commands:
@@ -40,7 +63,8 @@ def main():
         results.append({"name": name, "command": command, "runs": runs, "exit": sorted(s["exit"]),
                         "wall_median": statistics.median(s["wall"]), "wall_min": min(s["wall"]),
                         "wall_mean": statistics.fmean(s["wall"]),
-                        "cpu_median": statistics.median(s["cpu"])})
+                        "cpu_median": statistics.median(s["cpu"]),
+                        "max_rss_kib": max(s["rss"]) if rss else None})
     with open(out, "w") as f:
         json.dump(results, f, indent=1)
 

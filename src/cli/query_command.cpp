@@ -1,13 +1,22 @@
 #include "cli/query_command.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
 
+#include "cli/batch_lookup.hpp"
+#include "cli/csv_writer.hpp"
+#include "cli/export_target.hpp"
 #include "cli/json_output.hpp"
+#include "cli/key_lines.hpp"
 #include "cli/print_files.hpp"
+#include "cli/progress_meter.hpp"
+#include "cli/register_export.hpp"
+#include "cli/replaced_file.hpp"
 #include "cli/replay.hpp"
+#include "cli/xlsx_writer.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/key_kind.hpp"
 #include "headless/command_line.hpp"
@@ -24,16 +33,31 @@ namespace {
 // The names of the four kinds on the command line, by kind number.
 const std::map<std::string, int> kKindNames{{"id", 1}, {"account", 2}, {"holder", 3}, {"name", 4}};
 
+// A batch shows its progress from this many keys on; a shorter one is over before it would help.
+constexpr int64_t kBatchProgressFrom = 5000;
+
 struct Options {
   std::string folder;
   std::string kind;  // --by
   std::string key;
   std::optional<long> limit;
   bool json{false};
-  std::string script;  // --replay
+  std::optional<std::string> keys;        // --keys
+  std::optional<std::string> exportFile;  // --export
+  std::string script;                     // --replay
   bool report{false};
   std::optional<std::string> printFile;
 };
+
+// Where the long runs draw their progress: err when it is a terminal, else nowhere.
+std::ostream* progressTerminal(std::ostream& err, bool errIsTerminal) {
+  return errIsTerminal ? &err : nullptr;
+}
+
+// The kind of --by; 統一編號 when it is left out (as --export may).
+int kindOf(const Options& o) {
+  return o.kind.empty() ? 1 : kKindNames.at(o.kind);
+}
 
 // The program over one data folder, with its messages going to err.
 struct Session {
@@ -66,7 +90,7 @@ struct Session {
 int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out) {
   if (!s.open()) return kExitFailure;
   QueryWindow& w = *s.program.queryWindow();
-  w.comb_1.text = keyKind(kKindNames.at(o.kind)).caption;
+  w.comb_1.text = keyKind(kindOf(o)).caption;
   w.tx_i_01.text = fromUtf8(o.key);
   // A sound key order shows each holder once: more screens than records means a cycle.
   const long bound = static_cast<long>(s.program.files.recordCount(kDetailIndexFile));
@@ -76,7 +100,7 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
     std::vector<std::u16string> messages = s.ui.takeMessages();
     if (!messages.empty()) {
       printMessages(s.err, messages);
-      return messages.front().starts_with(u"MSG_1_08") ? kExitFailure : kExitNoMatch;
+      return statusOfSearchMessage(messages.front());
     }
     out << (o.json ? jsonLine(screenJson(w)) : screenText(w)) << '\n';
     if (o.printFile && !s.print(printFiles.surfaceFor(*o.printFile), [&] { w.cmd_4_Click(); }))
@@ -84,6 +108,92 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
     if (++shown >= limit || !w.cmd_2.enabled) return 0;
     w.cmd_2_Click();
   }
+}
+
+// The keys of --keys: the file, or standard input for -.
+struct KeySource {
+  std::ifstream file;
+  std::istream* stream{nullptr};
+  std::optional<int64_t> lines;  // known for a file
+};
+
+bool openKeys(const std::string& name, std::istream& in, KeySource& keys) {
+  if (name == "-") {
+    keys.stream = &in;
+    return true;
+  }
+  if (std::filesystem::is_directory(name)) return false;
+  keys.file.open(name, std::ios::binary);
+  if (!keys.file) return false;
+  keys.lines = countKeyLines(keys.file);
+  keys.file.clear();
+  keys.file.seekg(0);
+  keys.stream = &keys.file;
+  return true;
+}
+
+int runBatch(Session& s, const Options& o, KeySource& keys, std::ostream& out,
+             std::ostream* terminal) {
+  if (!s.open()) return kExitFailure;
+  ProgressMeter progress(terminal, u"筆查詢資料", kBatchProgressFrom);
+  progress.setTotal(keys.lines);
+  KeyLineReader reader(*keys.stream);
+  return lookUpKeys(*s.program.queryWindow(), s.ui, kindOf(o), reader, {out, o.json}, progress);
+}
+
+std::unique_ptr<RegisterWriter> registerWriter(ExportFormat format, const ReplacedFile& file,
+                                               const Program& program) {
+  if (format == ExportFormat::Csv) return std::make_unique<CsvWriter>(file.fd());
+  return std::make_unique<XlsxWriter>(file.temporaryPath(), program.g_DecimalFlag);
+}
+
+// The last line of an export that did not complete.
+void reportNotExported(std::ostream& err, const std::string& file, int64_t written) {
+  err << "kv884-query: 匯出中止：暫存檔寫入 " << written << " 位持有人後已刪除，" << file
+      << " 保持原狀\n";
+}
+
+// Walks the key order into a temporary file renamed over FILE once complete; the status.
+int exportInto(Session& s, const Options& o, ExportFormat format, ProgressMeter& progress) {
+  int64_t written = 0;
+  try {
+    ReplacedFile file(*o.exportFile);
+    std::unique_ptr<RegisterWriter> writer = registerWriter(format, file, s.program);
+    writer->writeHeader();
+    RegisterWalk walk = walkRegister(
+        *s.program.queryWindow(), s.ui, kindOf(o), s.program.files.recordCount(kDetailIndexFile),
+        [&](const QueryWindow& shown) {
+          writer->writeRow(exportRow(shown, s.program.g_SecurityName));
+          ++written;
+        },
+        progress);
+    progress.finish();
+    if (!walk.problems.empty()) {
+      printMessages(s.err, walk.problems);
+      reportNotExported(s.err, *o.exportFile, written);
+      return kExitFailure;
+    }
+    writer->finish();
+    file.commit();
+    return 0;
+  } catch (const FileError& e) {
+    progress.finish();
+    s.err << "kv884-query: " << *o.exportFile << " 無法寫入：" << e.number() << " "
+          << toUtf8(e.description()) << "\n";
+    reportNotExported(s.err, *o.exportFile, written);
+    return kExitFailure;
+  }
+}
+
+int runExport(Session& s, const Options& o, const CLI::App& app, std::ostream* terminal) {
+  if (!s.open()) return kExitFailure;
+  if (liesInDataFolder(*o.exportFile, fromUtf8(o.folder)))
+    return usageError(
+        app, s.err,
+        "--export " + *o.exportFile + " lies in the data set's folder, which is only ever read");
+  ProgressMeter progress(terminal, u"位持有人");
+  progress.setTotal(s.program.files.recordCount(kDetailIndexFile));
+  return exportInto(s, o, *exportFormatOf(*o.exportFile), progress);
 }
 
 int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out) {
@@ -111,13 +221,28 @@ void defineOptions(CLI::App& app, Options& o) {
   app.add_option("KEY", o.key, "with --by: the key typed into the key box (default empty)");
   std::vector<std::string> kinds;
   for (const auto& [name, kind] : kKindNames) kinds.push_back(name);
-  app.add_option("--by", o.kind, "search by id, account, holder or name, then 次筆 to the end")
+  app.add_option("--by", o.kind,
+                 "search by id, account, holder or name, then 次筆 to the end (or with --keys, "
+                 "--export: the key order)")
       ->type_name("KIND")
       ->check(CLI::IsMember(kinds));
+  app.add_option("--keys", o.keys,
+                 "with --by: 查詢 for each line of FILE (- for standard input), one output line "
+                 "each in the file's order: the screen, or for a line that finds nothing "
+                 "LINE<tab>KEY<tab>MESSAGE<tab>STATUS (with --json {\"line\", \"key\", "
+                 "\"message\", \"exit\"}); STATUS is 1 for no match, 2 for a record that cannot "
+                 "be read, 64 for a blank line, a key over 12 characters or bytes that are not "
+                 "UTF-8")
+      ->type_name("FILE");
+  app.add_option("--export", o.exportFile,
+                 "write every holder in the order of --by (default id) into FILE, a CSV file "
+                 "(.csv) or an Excel workbook (.xlsx), readable by its owner only; FILE is "
+                 "replaced only when complete and may not lie in the data set's folder")
+      ->type_name("FILE");
   app.add_option("--limit", o.limit, "with --by: at most N screens")
       ->type_name("N")
       ->check(CLI::PositiveNumber);
-  app.add_flag("--json", o.json, "with --by: one JSON object per screen");
+  app.add_flag("--json", o.json, "with --by: one JSON object per screen (or per line of --keys)");
   app.add_option("--replay", o.script, "one action per line, from SCRIPT (- for standard input)")
       ->type_name("SCRIPT");
   app.add_flag("--report", o.report, "print the count report window's text");
@@ -129,13 +254,21 @@ void defineOptions(CLI::App& app, Options& o) {
 
 // The problem with a parsed command line, or nothing.
 std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
-  const size_t modes = app.count("--by") + app.count("--replay") + app.count("--report");
-  if (modes != 1) return "give one of --by, --replay or --report";
+  const bool lookUps = app.count("--by") || o.keys || o.exportFile;
+  const size_t modes = (lookUps ? 1 : 0) + app.count("--replay") + app.count("--report");
+  if (modes != 1) return "give one of --by, --export, --replay or --report";
+  if (o.keys && o.exportFile) return "--keys and --export go apart";
+  if (o.keys && !app.count("--by")) return "--keys needs --by KIND";
+  if ((o.keys || o.exportFile) && (app.count("KEY") || o.limit))
+    return "KEY and --limit go with a single search, not with --keys or --export";
+  if (o.exportFile && o.json) return "--json does not go with --export";
+  if (o.exportFile && !exportFormatOf(*o.exportFile))
+    return "--export FILE must end in .csv or .xlsx";
   if (!app.count("--by") && (app.count("KEY") || o.limit || o.json))
     return "KEY, --limit and --json go with --by";
   if (o.printFile && o.printFile->empty()) return "--print needs a file";
-  if (o.printFile && app.count("--replay"))
-    return "--print goes with --by or --report; a script prints with print FILE";
+  if (o.printFile && (app.count("--replay") || o.keys || o.exportFile))
+    return "--print goes with a single search or --report; a script prints with print FILE";
   if (fromUtf8(o.key).size() > size_t{kKeyBoxLimit})
     return "KEY has more than 12 characters, which the key box refuses";
   return std::nullopt;
@@ -151,7 +284,7 @@ std::optional<ReplayScript> readScript(const std::string& name, std::istream& in
 }  // namespace
 
 int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                    std::ostream& err) {
+                    std::ostream& err, bool errIsTerminal) {
   CLI::App app("The KV884 query window without a screen.", "kv884-query");
   addVersionFlag(app);
   Options o;
@@ -168,11 +301,16 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
       return usageError(
           app, err, "line " + std::to_string(script->badLine) + " of the script is not an action");
   }
+  KeySource keys;
+  if (o.keys && !openKeys(*o.keys, in, keys)) return usageError(app, err, "cannot read " + *o.keys);
+  std::ostream* terminal = progressTerminal(err, errIsTerminal);
   Session session(o.folder, err);
   PrintFiles printFiles;
-  int status = script     ? runReplayScript(session, *script, printFiles, out)
-               : o.report ? runReport(session, o, printFiles, out)
-                          : runBy(session, o, printFiles, out);
+  int status = script         ? runReplayScript(session, *script, printFiles, out)
+               : o.report     ? runReport(session, o, printFiles, out)
+               : o.keys       ? runBatch(session, o, keys, out, terminal)
+               : o.exportFile ? runExport(session, o, app, terminal)
+                              : runBy(session, o, printFiles, out);
   if (std::string failed = printFiles.finish(); !failed.empty()) {
     err << "kv884-query: could not write " << failed << '\n';
     return kExitFailure;

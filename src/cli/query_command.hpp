@@ -3,23 +3,25 @@
 // window's open button does and drives the same window objects, so what it prints is what the
 // window would show.
 //   kv884-query FOLDER --by KIND [KEY] [--limit N] [--json] [--print FILE]
+//   kv884-query FOLDER --by KIND --keys FILE [--json]   (FILE: a path, or - for standard input)
+//   kv884-query FOLDER --export FILE.csv|FILE.xlsx [--by KIND]
 //   kv884-query FOLDER --replay SCRIPT          (SCRIPT: a path, or - for standard input)
 //   kv884-query FOLDER --report [--print FILE]
-// Exit status: 0 success; 1 a search found nothing; 2 the data set could not be opened or a
-// record not read; 64 bad usage.
+// Exit status: 0 success; 1 a search found nothing; 2 the data set could not be opened, a
+// record not read or an export not completed; 64 bad usage.
 
 #include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/exit_status.hpp"
+
 namespace kv884 {
 
-inline constexpr int kExitNoMatch = 1;
-inline constexpr int kExitFailure = 2;
-
-// args without the program name; in is the script of --replay -.
+// args without the program name; in is the script of --replay - or the keys of --keys -.
+// errIsTerminal: err is a terminal, which then shows the progress of long runs.
 int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                    std::ostream& err);
+                    std::ostream& err, bool errIsTerminal = false);
 
 }  // namespace kv884

@@ -51,6 +51,11 @@ std::u16string formatFixed(double value, int decimals, bool grouping) {
   return widened(text);
 }
 
+// Exactly "Y": the quantities count hundredths.
+bool countsHundredths(const std::u16string& decimalFlag) {
+  return decimalFlag == u"Y";
+}
+
 }  // namespace
 
 std::u16string formatCount(double value) {
@@ -66,8 +71,12 @@ std::u16string formatDecimalQuantity(double value) {
 }
 
 std::u16string formatQuantity(double value, const std::u16string& decimalFlag) {
-  // Exactly "Y": the quantities count hundredths.
-  return decimalFlag == u"Y" ? formatDecimalQuantity(value / 100) : formatWholeQuantity(value);
+  return countsHundredths(decimalFlag) ? formatDecimalQuantity(value / 100)
+                                       : formatWholeQuantity(value);
+}
+
+std::string_view quantityFormat(const std::u16string& decimalFlag) {
+  return countsHundredths(decimalFlag) ? "#,##0.00" : "#,##0";
 }
 
 std::u16string formatRingPosition(int slot) {

@@ -5,6 +5,7 @@
 // expects.
 
 #include <string>
+#include <string_view>
 
 namespace kv884 {
 
@@ -13,5 +14,10 @@ std::u16string formatWholeQuantity(double value);    // "#,##0"
 std::u16string formatDecimalQuantity(double value);  // "#,##0.00"
 std::u16string formatQuantity(double value, const std::u16string& decimalFlag);
 std::u16string formatRingPosition(int slot);  // "0000 "
+
+// The format strings themselves, for a spreadsheet cell that is to show a value as its box does:
+// the count's, and the one formatQuantity follows under this decimal flag.
+inline constexpr std::string_view kCountFormat = "#0";
+std::string_view quantityFormat(const std::u16string& decimalFlag);
 
 }  // namespace kv884

@@ -13,6 +13,7 @@ std::u16string describe(FileError::Number number) {
       {FileError::kBadFileNameOrNumber, u"錯誤的檔案名稱或數目"},
       {FileError::kFileNotFound, u"找不到檔案"},
       {FileError::kFileAlreadyOpen, u"檔案已經開啟"},
+      {FileError::kDiskFull, u"磁碟已滿"},
       {FileError::kDeviceIo, u"裝置 I/O 錯誤"},
       {FileError::kInputPastEnd, u"輸入超過檔案結尾"},
       {FileError::kBadRecordNumber, u"錯誤的記錄編號"},
@@ -23,10 +24,14 @@ std::u16string describe(FileError::Number number) {
   return kDescriptions.at(number);
 }
 
+std::string whatOf(FileError::Number number) {
+  return std::to_string(number) + ' ' + toUtf8(describe(number));
+}
+
 }  // namespace
 
 FileError::FileError(Number number)
-    : std::runtime_error(std::to_string(number).append(" ").append(toUtf8(describe(number)))),
+    : std::runtime_error(whatOf(number)),
       number_(number),
       description_(describe(number)) {}
 

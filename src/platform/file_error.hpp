@@ -13,6 +13,7 @@ class FileError : public std::runtime_error {
     kBadFileNameOrNumber = 52,
     kFileNotFound = 53,
     kFileAlreadyOpen = 55,
+    kDiskFull = 61,
     kDeviceIo = 57,
     kInputPastEnd = 62,
     kBadRecordNumber = 63,

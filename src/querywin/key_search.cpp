@@ -55,7 +55,7 @@ QueryWindow::SearchEnd QueryWindow::findFirstMatch(const KeyKind& kind) {
 // entry met first, a page that cannot be read, or an entry naming no page: nothing lies there.
 bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
   try {
-    host_.files.readRecordInto(kKeyIndexFile, kind.rootPage, recordBytes_);
+    readKeyPage(kind.rootPage, 0);
   } catch (const FileError&) {
     return false;
   }
@@ -76,7 +76,7 @@ bool QueryWindow::scanRootPage(const KeyKind& kind, int64_t& leafPage) {
 // The first leaf entry whose key is not below the search key names where the walk starts.
 bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
   try {
-    host_.files.readRecordInto(kKeyIndexFile, leafPage, recordBytes_);
+    readKeyPage(leafPage, 1);
   } catch (const FileError&) {
     return false;
   }
@@ -96,11 +96,16 @@ bool QueryWindow::scanLeafPage(const KeyKind& kind, int64_t leafPage) {
 // so a walk longer than the file has records is a cycle.
 bool QueryWindow::walkChain(const KeyKind& kind) {
   const int64_t maxSteps = host_.files.recordCount(kDetailIndexFile);
-  for (int64_t step = 0; step < maxSteps; ++step) {
+  for (int64_t step = firstWalkStep(kind); step < maxSteps; ++step) {
     try {
       readDetailRecord(m_NextRecNo);
     } catch (const FileError&) {
       return false;
+    }
+    if (walkResume_) {
+      walkResume_->last = m_NextRecNo;
+      walkResume_->step = step;
+      walkResume_->held = true;
     }
     m_SearchRecNo = m_NextRecNo;
     cmd_2.enabled = false;
@@ -114,6 +119,45 @@ bool QueryWindow::walkChain(const KeyKind& kind) {
     return true;
   }
   return false;
+}
+
+// 0, or with a WalkResume that this search may take up, the step at which the last walk read its
+// last record, which is then the record to read first. Either way the place is noted for the next.
+int64_t QueryWindow::firstWalkStep(const KeyKind& kind) {
+  if (!walkResume_) return 0;
+  WalkResume& resume = *walkResume_;
+  const int32_t start = m_NextRecNo;
+  int64_t step = 0;
+  if (resume.held && resume.kind == kind.kind && resume.start == start &&
+      compareKeys(kind, resume.key, m_SearchKey) <= 0) {
+    m_NextRecNo = resume.last;
+    step = resume.step;
+  }
+  resume.kind = static_cast<int16_t>(kind.kind);
+  resume.key = m_SearchKey;
+  resume.start = start;
+  resume.held = false;
+  return step;
+}
+
+// Key page recNo into recordBytes_ (level 0 a root page, 1 a leaf page).
+void QueryWindow::readKeyPage(int64_t recNo, int level) {
+  if (walkResume_) {
+    readHeld(kKeyIndexFile, recNo, walkResume_->pages[level]);
+  } else {
+    host_.files.readRecordInto(kKeyIndexFile, recNo, recordBytes_);
+  }
+}
+
+// Record recNo into recordBytes_ from slot when it holds it, else from the file, and then held
+// in slot.
+void QueryWindow::readHeld(int fileNo, int64_t recNo, WalkResume::Record& slot) {
+  if (slot.recNo != recNo) {
+    slot.recNo = 0;  // until the read has succeeded
+    host_.files.readRecordInto(fileNo, recNo, slot.bytes);
+    slot.recNo = recNo;
+  }
+  recordBytes_ = slot.bytes;
 }
 
 // The search key against as many characters from the start of the key field: a key longer than

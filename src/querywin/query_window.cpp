@@ -52,7 +52,16 @@ void QueryWindow::showScreenAtomically(const std::function<void()>& change) {
 }
 
 void QueryWindow::readDetailRecord(int64_t recNo) {
-  host_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
+  if (walkResume_) {
+    WalkResume& resume = *walkResume_;
+    WalkResume::Record* slot = &resume.details[resume.nextDetail];
+    for (WalkResume::Record& held : resume.details)
+      if (held.recNo == recNo) slot = &held;
+    if (slot->recNo != recNo) resume.nextDetail = 1 - resume.nextDetail;
+    readHeld(kDetailIndexFile, recNo, *slot);
+  } else {
+    host_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
+  }
   decodeRecordInto(recordBytes_, kDetailRecordChars, m_IdxdRec);
 }
 

@@ -17,6 +17,31 @@ namespace kv884 {
 
 struct KeyKind;
 
+// Where the last chain walk stood, kept by a caller that presses 查詢 for many keys of one kind in
+// ascending order (kv884-query --keys). Every record a walk passes before its last one has a key
+// below its search key, so below every later search key that is not below it: a later walk that
+// starts at the same record passes the same records and may begin at the last one, with the
+// same count of steps. The records such searches read last are held here and not read again:
+// the key pages of the last search and the last two detail records (the one a walk stopped at
+// and the one read ahead after it). Such searches read fewer records and show, hold and leave
+// behind exactly what they would from the leaf page's record.
+struct WalkResume {
+  int16_t kind{0};
+  std::u16string key;  // the last walk's search key, as compared
+  int32_t start{0};    // the detail record the leaf page named
+  int32_t last{0};     // the last detail record the walk read
+  int64_t step{0};     // the step that read it
+  bool held{false};    // false: the last walk read no record
+
+  struct Record {
+    int64_t recNo{0};  // 0: none
+    std::string bytes;
+  };
+  Record pages[2];    // the root page and the leaf page the last search read
+  Record details[2];  // the last two detail records read
+  int nextDetail{0};  // the one to replace next
+};
+
 // What the query window is given by the program that shows it.
 struct QueryWindowHost {
   Ui& ui;
@@ -45,6 +70,9 @@ class QueryWindow : public QueryControls, public QueryState {
   void cmd_5_Click();    // 前一畫面
   void cmd_6_Click();    // 下一畫面
 
+  // Null (the window's own way, and the start state): every walk starts where the leaf page says.
+  void resumeWalksFrom(WalkResume* resume) { walkResume_ = resume; }
+
  private:
   enum class SearchEnd { Match, RootMiss, WalkMiss };
 
@@ -52,6 +80,9 @@ class QueryWindow : public QueryControls, public QueryState {
   bool scanRootPage(const KeyKind& kind, int64_t& leafPage);
   bool scanLeafPage(const KeyKind& kind, int64_t leafPage);
   bool walkChain(const KeyKind& kind);
+  int64_t firstWalkStep(const KeyKind& kind);
+  void readKeyPage(int64_t recNo, int level);
+  void readHeld(int fileNo, int64_t recNo, WalkResume::Record& slot);
   bool beginsWithSearchKey(std::u16string_view detailText) const;
 
   void ShowMatch();
@@ -66,6 +97,7 @@ class QueryWindow : public QueryControls, public QueryState {
   void showMessage(const std::u16string& text);
 
   QueryWindowHost host_;
+  WalkResume* walkResume_{nullptr};
 
   // Storage reused from click to click, so that a click allocates nothing once the window has
   // been used a while. Each is written before it is read: nothing is kept here from one read or

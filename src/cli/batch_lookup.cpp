@@ -1,0 +1,123 @@
+#include "cli/batch_lookup.hpp"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "cli/exit_status.hpp"
+#include "cli/json_output.hpp"
+#include "cli/key_lines.hpp"
+#include "cli/progress_meter.hpp"
+#include "dataset/key_kind.hpp"
+#include "headless/command_line.hpp"
+#include "headless/headless_ui.hpp"
+#include "platform/key_compare.hpp"
+#include "platform/utf.hpp"
+#include "querywin/query_window.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// Lines searched together: in the kind's order, so that each walk takes up where the last one
+// stood (WalkResume), then printed in the file's order. Bounds the memory of any batch.
+constexpr size_t kLinesPerRound = 131072;
+
+struct Line {
+  int64_t number;
+  LineKey key;
+  std::string result;
+  int status{0};
+};
+
+// 查詢 for one key as in a freshly opened window, whose ring shows the one screen.
+void lookUp(QueryWindow& window, HeadlessUi& ui, int kind, bool json, Line& line) {
+  window.Form_Load();
+  window.comb_1.text = keyKind(kind).caption;
+  window.tx_i_01.text = line.key.key;
+  window.cmd_1_Click();
+  std::vector<std::u16string> messages = ui.takeMessages();
+  if (messages.empty()) {
+    line.result = json ? jsonLine(screenJson(window)) : screenText(window);
+    return;
+  }
+  line.status = statusOfSearchMessage(messages.front());
+  line.result = missLine(line.number, line.key.key, messages.front(), line.status, json);
+}
+
+// The lines to search, in the kind's order of their keys as 查詢 compares them.
+std::vector<size_t> searchOrder(const std::vector<Line>& lines, const KeyKind& kind) {
+  std::vector<std::u16string> compared(lines.size());
+  std::vector<size_t> order;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (!lines[i].key.refusal.empty()) continue;
+    compared[i] = kind.upperCasesKey ? upperCaseKey(lines[i].key.key) : lines[i].key.key;
+    order.push_back(i);
+  }
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return compareKeys(kind, compared[a], compared[b]) < 0;
+  });
+  return order;
+}
+
+bool readRound(KeyLineReader& keys, std::vector<Line>& lines) {
+  lines.clear();
+  KeyLine read;
+  while (lines.size() < kLinesPerRound && keys.next(read))
+    lines.push_back({read.number, keyOfLine(read), {}, 0});
+  return !lines.empty();
+}
+
+int combined(int status, const Line& line) {
+  if (line.status == 0) return status;
+  if (line.status == kExitFailure || status == kExitFailure) return kExitFailure;
+  return kExitNoMatch;
+}
+
+}  // namespace
+
+std::string missLine(int64_t lineNumber, const std::u16string& key, const std::u16string& message,
+                     int status, bool json) {
+  if (json)
+    return jsonLine({{"line", lineNumber},
+                     {"key", toUtf8(key)},
+                     {"message", toUtf8(message)},
+                     {"exit", status}});
+  // One line: the message's own line breaks become blanks.
+  std::string text = toUtf8(message);
+  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, " ");
+  return std::to_string(lineNumber) + '\t' + toUtf8(key) + '\t' + text + '\t' +
+         std::to_string(status);
+}
+
+int lookUpKeys(QueryWindow& window, HeadlessUi& ui, int kind, KeyLineReader& keys,
+               const BatchOutput& output, ProgressMeter& progress) {
+  WalkResume resume;
+  window.resumeWalksFrom(&resume);
+  struct Release {
+    QueryWindow& window;
+    ~Release() { window.resumeWalksFrom(nullptr); }
+  } release{window};
+  int status = 0;
+  std::vector<Line> lines;
+  while (readRound(keys, lines)) {
+    for (size_t i : searchOrder(lines, keyKind(kind))) {
+      lookUp(window, ui, kind, output.json, lines[i]);
+      progress.advance();
+    }
+    for (Line& line : lines) {
+      if (!line.key.refusal.empty()) {
+        line.status = kExitUsage;
+        line.result =
+            missLine(line.number, line.key.key, line.key.refusal, kExitUsage, output.json);
+        progress.advance();
+      }
+      output.out << line.result << '\n';
+      status = combined(status, line);
+    }
+  }
+  progress.finish();
+  return status;
+}
+
+}  // namespace kv884

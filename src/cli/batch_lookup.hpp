@@ -1,0 +1,33 @@
+#pragma once
+// kv884-query FOLDER --by KIND --keys FILE: 查詢 for every key of a key file on one opened data
+// set, one output line per line of the file, in the file's order. A key that finds a holder
+// gives the screen 查詢 shows for it in a freshly opened query window, exactly as a single
+// look-up prints it; any other line gives its number, its key, the message and the exit status a
+// single look-up would give (64 for a line that is refused before any search).
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace kv884 {
+
+class HeadlessUi;
+class KeyLineReader;
+class ProgressMeter;
+class QueryWindow;
+
+struct BatchOutput {
+  std::ostream& out;
+  bool json;
+};
+
+// Returns the exit status: 0 when every key found a holder, 2 when a record could not be read,
+// else 1 when some line found none.
+int lookUpKeys(QueryWindow& window, HeadlessUi& ui, int kind, KeyLineReader& keys,
+               const BatchOutput& output, ProgressMeter& progress);
+
+// The output line of a line that found no holder (without its line break).
+std::string missLine(int64_t lineNumber, const std::u16string& key, const std::u16string& message,
+                     int status, bool json);
+
+}  // namespace kv884

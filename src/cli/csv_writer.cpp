@@ -1,0 +1,83 @@
+#include "cli/csv_writer.hpp"
+
+#include <unicode/ustring.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "cli/replaced_file.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// Written in pieces of about this size: few system calls, little memory.
+constexpr size_t kFlushAt = 1 << 20;
+// UTF-8's byte-order mark, by which a spreadsheet knows the file is not in the local code page.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool needsQuotes(std::u16string_view text) {
+  return text.find_first_of(u",\"\r\n") != std::u16string_view::npos;
+}
+
+// Appends text as UTF-8, converted in place at the end of out.
+void appendUtf8(std::string& out, std::u16string_view text) {
+  const size_t at = out.size();
+  out.resize(at + text.size() * 3);
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(text.size() * 3), &length,
+                     reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
+                     0xFFFD, nullptr, &status);
+  out.resize(at + (U_SUCCESS(status) ? static_cast<size_t>(length) : 0));
+}
+
+}  // namespace
+
+void CsvWriter::writeHeader() {
+  buffer_.append(kByteOrderMark);
+  ExportRow captions;
+  for (size_t i = 0; i < captions.size(); ++i) captions[i] = exportColumns()[i].caption;
+  line(captions);
+}
+
+void CsvWriter::writeRow(const ExportRow& row) {
+  line(row);
+  if (buffer_.size() >= kFlushAt) flush();
+}
+
+void CsvWriter::line(const ExportRow& fields) {
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) buffer_ += ',';
+    field(fields[i]);
+  }
+  buffer_ += "\r\n";
+}
+
+void CsvWriter::field(std::u16string_view text) {
+  if (!needsQuotes(text)) {
+    appendUtf8(buffer_, text);
+    return;
+  }
+  buffer_ += '"';
+  size_t from = 0;
+  for (size_t quote; (quote = text.find(u'"', from)) != std::u16string_view::npos;
+       from = quote + 1) {
+    appendUtf8(buffer_, text.substr(from, quote + 1 - from));
+    buffer_ += '"';  // the quote doubled
+  }
+  appendUtf8(buffer_, text.substr(from));
+  buffer_ += '"';
+}
+
+void CsvWriter::flush() {
+  for (size_t written = 0; written < buffer_.size();) {
+    const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw writeError(errno);
+    written += static_cast<size_t>(n);
+  }
+  buffer_.clear();
+}
+
+}  // namespace kv884

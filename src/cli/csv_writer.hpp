@@ -1,0 +1,29 @@
+#pragma once
+// An exported register as CSV (RFC 4180): UTF-8 with a byte-order mark, so that a spreadsheet
+// opens it as Chinese; fields separated by commas; a field holding a comma, a double quote or a
+// line break in double quotes, its quotes doubled; every line ended by CR LF. Every text is
+// written exactly as the window shows it, quantities with their grouping commas included.
+
+#include <string>
+
+#include "cli/register_writer.hpp"
+
+namespace kv884 {
+
+class CsvWriter : public RegisterWriter {
+ public:
+  explicit CsvWriter(int fd) : fd_(fd) {}  // fd stays the caller's
+  void writeHeader() override;
+  void writeRow(const ExportRow& row) override;
+  void finish() override { flush(); }
+
+ private:
+  void line(const ExportRow& fields);
+  void field(std::u16string_view text);
+  void flush();
+
+  int fd_;
+  std::string buffer_;
+};
+
+}  // namespace kv884

@@ -1,0 +1,74 @@
+#include "cli/key_lines.hpp"
+
+#include <unicode/ustring.h>
+
+#include "platform/utf.hpp"
+#include "querywin/query_controls.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// Twelve characters take at most 36 bytes of UTF-8; what is kept beyond them only shows the
+// line in its result.
+constexpr size_t kKeptBytes = 64;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isUtf8(std::string_view bytes) {
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+  return status != U_INVALID_CHAR_FOUND;
+}
+
+bool isBlank(std::string_view bytes) {
+  return bytes.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::u16string lineNumbered(int64_t number, std::u16string_view what) {
+  return u"第 " + fromUtf8(std::to_string(number)) + u" 行" + std::u16string(what);
+}
+
+}  // namespace
+
+bool KeyLineReader::next(KeyLine& line) {
+  using Traits = std::streambuf::traits_type;
+  line.bytes.clear();
+  line.cut = false;
+  int c = in_.sbumpc();
+  if (c == Traits::eof()) return false;
+  for (; c != Traits::eof() && c != '\n'; c = in_.sbumpc()) {
+    if (line.bytes.size() < kKeptBytes) {
+      line.bytes += static_cast<char>(c);
+    } else {
+      line.cut = true;
+    }
+  }
+  if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
+  line.number = ++number_;
+  if (line.number == 1 && line.bytes.starts_with(kByteOrderMark))
+    line.bytes.erase(0, kByteOrderMark.size());
+  return true;
+}
+
+int64_t countKeyLines(std::istream& in) {
+  using Traits = std::streambuf::traits_type;
+  int64_t lines = 0;
+  int last = '\n';
+  for (int c; (c = in.rdbuf()->sbumpc()) != Traits::eof(); last = c)
+    if (c == '\n') ++lines;
+  return last == '\n' ? lines : lines + 1;
+}
+
+LineKey keyOfLine(const KeyLine& line) {
+  // Bytes that are not UTF-8 come out as U+FFFD, so the result line can still show the key.
+  std::u16string key = fromUtf8(line.bytes);
+  const bool utf8 = isUtf8(line.bytes);
+  if (line.cut || (utf8 && key.size() > size_t{kKeyBoxLimit}))
+    return {key, lineNumbered(line.number, u"的查詢資料超過 12 個字，查詢資料欄容不下")};
+  if (!utf8) return {key, lineNumbered(line.number, u"不是 UTF-8 文字")};
+  if (isBlank(line.bytes)) return {key, lineNumbered(line.number, u"是空白行，沒有查詢資料")};
+  return {key, {}};
+}
+
+}  // namespace kv884

@@ -1,0 +1,115 @@
+#include "cli/xlsx_writer.hpp"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <optional>
+
+#include "cli/replaced_file.hpp"
+#include "platform/big5.hpp"
+#include "platform/utf.hpp"
+#include "dataset/display_formats.hpp"
+#include "querywin/query_controls.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// The value a number box shows: its text without the grouping commas.
+std::optional<double> shownValue(std::u16string_view text) {
+  std::string digits;
+  for (char16_t c : text)
+    if (c != u',') digits += static_cast<char>(c < 0x80 ? c : '?');
+  double value = 0;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
+std::string folderOf(const std::string& path) {
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  return folder.empty() ? std::string(".") : folder.string();
+}
+
+lxw_format* numberFormat(lxw_workbook* workbook, std::string_view format) {
+  lxw_format* f = workbook_add_format(workbook);
+  format_set_num_format(f, std::string(format).c_str());
+  return f;
+}
+
+}  // namespace
+
+XlsxWriter::XlsxWriter(const std::string& path, const std::u16string& decimalFlag)
+    : folder_(folderOf(path)) {
+  lxw_workbook_options options{};
+  options.constant_memory = LXW_TRUE;
+  options.tmpdir = folder_.data();
+  workbook_.reset(workbook_new_opt(path.c_str(), &options));
+  if (!workbook_) throw writeError(errno);
+  sheet_ = workbook_add_worksheet(workbook_.get(), toUtf8(QueryControls::kCaption).c_str());
+  if (!sheet_) throw writeError(errno);  // its temporary file could not be made
+  header_ = workbook_add_format(workbook_.get());
+  format_set_bold(header_);
+  text_ = numberFormat(workbook_.get(), "@");
+  quantity_ = numberFormat(workbook_.get(), quantityFormat(decimalFlag));
+  count_ = numberFormat(workbook_.get(), kCountFormat);
+  worksheet_freeze_panes(sheet_, 1, 0);
+}
+
+void XlsxWriter::Drop::operator()(lxw_workbook* workbook) const {
+  lxw_workbook_free(workbook);
+}
+
+void XlsxWriter::writeHeader() {
+  const auto& columns = exportColumns();
+  for (size_t c = 0; c < columns.size(); ++c)
+    text(static_cast<int>(c), columns[c].caption, header_);
+  ++row_;
+}
+
+void XlsxWriter::writeRow(const ExportRow& row) {
+  if (row_ == 1) setColumnWidths(row);
+  const auto& columns = exportColumns();
+  for (size_t c = 0; c < columns.size(); ++c) {
+    const auto col = static_cast<lxw_col_t>(c);
+    std::optional<double> value =
+        columns[c].kind == CellKind::Text ? std::nullopt : shownValue(row[c]);
+    if (value)
+      check(worksheet_write_number(sheet_, row_, col, *value,
+                                   columns[c].kind == CellKind::Count ? count_ : quantity_));
+    else
+      text(static_cast<int>(c), row[c], text_);
+  }
+  ++row_;
+}
+
+void XlsxWriter::finish() {
+  check(worksheet_autofilter(sheet_, 0, 0, row_ - 1, kExportColumnCount - 1));
+  errno = 0;
+  // Closing writes the file and frees the workbook, whatever the outcome.
+  if (workbook_close(workbook_.release()) != LXW_NO_ERROR) throw writeError(errno);
+}
+
+void XlsxWriter::setColumnWidths(const ExportRow& firstRow) {
+  const auto& columns = exportColumns();
+  for (size_t c = 0; c < columns.size(); ++c) {
+    const double width = std::max(displayWidth(columns[c].caption), displayWidth(firstRow[c]));
+    check(worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                               width + 2, nullptr));
+  }
+}
+
+void XlsxWriter::text(int column, std::u16string_view value, lxw_format* format) {
+  utf8_ = toUtf8(value);
+  check(
+      worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), utf8_.c_str(), format));
+}
+
+void XlsxWriter::check(int result) {
+  if (result != LXW_NO_ERROR) throw writeError(errno);
+}
+
+}  // namespace kv884

@@ -1,0 +1,87 @@
+// Searches that take up where the last walk stood (WalkResume, for batches of keys) leave the
+// window exactly as searches from the leaf page's record do, in any order of keys, on a sound set
+// and on one whose 統一編號 order runs in a cycle; in key order they read fewer records.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+#include "dataset/key_kind.hpp"
+#include "headless/headless_ui.hpp"
+#include "querywin/query_window.hpp"
+#include "startwin/program.hpp"
+#include "support/record_patch.hpp"
+#include "support/temp_folder.hpp"
+#include "support/window_snapshot.hpp"
+
+namespace kv884::test {
+namespace {
+
+// The program over a copy of the basic fixture, opened, its records read counted.
+struct OpenedCopy {
+  explicit OpenedCopy(bool cycle) : program(ui) {
+    const std::filesystem::path set = copyFixture("basic", temp.path());
+    // 統一編號 24 is the last of its order; leading back to the first makes a cycle.
+    if (cycle) setDetailField(set, 24, kSuccessorAt[1], "000002");
+    program.frm_0.tx_i_01.text = fromUtf8(set.string());
+    program.frm_0.cmd_1_Click();
+    program.files.setReadObserver([this](int, int64_t) { ++reads; });
+  }
+  QueryWindow& window() { return *program.queryWindow(); }
+  void search(int kind, const std::u16string& key) {
+    window().comb_1.text = keyKind(kind).caption;
+    window().tx_i_01.text = key;
+    window().cmd_1_Click();
+  }
+
+  TempFolder temp;
+  HeadlessUi ui;
+  Program program;
+  int64_t reads{0};
+};
+
+// Every key field of the kind, a start of each and keys beside them, in the kind's order.
+std::vector<std::u16string> keysInOrder(int kind) {
+  OpenedCopy sound(false);
+  std::vector<std::u16string> keys{u"", u"~~~~~~~~~~~~"};
+  sound.search(kind, u"");
+  for (bool more = true; more; more = sound.window().cmd_2.enabled) {
+    std::u16string field(keyFieldOf(keyKind(kind), sound.window().m_IdxdRec));
+    keys.insert(keys.end(), {field, field.substr(0, 2), field + u"~", field + u" "});
+    sound.window().cmd_2_Click();
+  }
+  std::sort(keys.begin(), keys.end(), [&](const std::u16string& a, const std::u16string& b) {
+    return compareKeys(keyKind(kind), a, b) < 0;
+  });
+  return keys;
+}
+
+TEST(WalkResume, LeavesTheWindowAsAWalkFromTheStartInAnyOrderOfKeys) {
+  for (int kind = 1; kind <= 4; ++kind) {
+    const std::vector<std::u16string> inOrder = keysInOrder(kind);
+    for (bool cycle : {false, true})
+      for (bool shuffled : {false, true}) {
+        SCOPED_TRACE("kind " + std::to_string(kind) + (cycle ? " cycle" : "") +
+                     (shuffled ? " shuffled" : " in order"));
+        std::vector<std::u16string> keys = inOrder;
+        if (shuffled) std::shuffle(keys.begin(), keys.end(), std::mt19937(14));
+        OpenedCopy resumed(cycle), fresh(cycle);
+        WalkResume resume;
+        resumed.window().resumeWalksFrom(&resume);
+        for (const std::u16string& key : keys) {
+          resumed.search(kind, key);
+          fresh.search(kind, key);
+          ASSERT_EQ(describe(resumed.window()), describe(fresh.window())) << toUtf8(key);
+          ASSERT_EQ(resumed.ui.takeMessages(), fresh.ui.takeMessages()) << toUtf8(key);
+        }
+        if (!shuffled) {
+          EXPECT_LT(resumed.reads, fresh.reads);
+        }
+      }
+  }
+}
+
+}  // namespace
+}  // namespace kv884::test
