@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "cli/replaced_file.hpp"
+#include "dataset/display_formats.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
-#include "dataset/display_formats.hpp"
 #include "querywin/query_controls.hpp"
 
 namespace kv884 {

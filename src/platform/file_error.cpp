@@ -31,8 +31,6 @@ std::string whatOf(FileError::Number number) {
 }  // namespace
 
 FileError::FileError(Number number)
-    : std::runtime_error(whatOf(number)),
-      number_(number),
-      description_(describe(number)) {}
+    : std::runtime_error(whatOf(number)), number_(number), description_(describe(number)) {}
 
 }  // namespace kv884
