@@ -34,15 +34,15 @@ using Box = std::pair<TextBox QueryControls::*, std::u16string>;
 struct Case {
   std::string name;
   Step damage{};               // before opening
-  Step prepare{};              // after opening, without a message
   Step act{};                  // the action the row is about
   Texts messages{};            // every message, "{folder}" standing for the folder text
   std::vector<Box> boxes{};    // at the end
   std::optional<bool> next{};  // 次筆 at the end
+  Step prepare{};              // after opening and before the action, without a message
   std::u16string values{};     // code|name|date|flag after the opening, when given
 };
 
-Step search(int kind, std::u16string key) {
+Step find(int kind, std::u16string key) {
   return [=](FixtureSet& s) { s.search(kind, key); };
 }
 Step press(void (QueryWindow::*click)()) {
@@ -73,6 +73,8 @@ std::u16string miss(int n) {
 }
 const std::u16string kB12 = u"B120000301";
 const std::u16string kJ24 = u"J240326344";
+const std::u16string k134 = u"13491643  ";
+const std::u16string kQ20 = u"Q206513468";
 
 // Each data file missing, empty, a folder in its place or unreadable; the data folder missing.
 std::vector<Case> openingCases() {
@@ -137,11 +139,11 @@ std::vector<Case> descriptorCases() {
        .values = u"群|N|D|Y"},
       {.name = "descriptor_last_quote_left_open",
        .damage = write("\"7701\",\"\xB8\x73\xAC\x50\",\"20150115\",\"Y"),
-       .act = search(1, kB12),
+       .act = find(1, kB12),
        .boxes = shown(u"群星", u"20150115", u"15,000.00")},
       {.name = "descriptor_unquoted_name_with_comma",
        .damage = write("7701,\xB8\x73\xAC\x50,\xA4\xF4\xAA\x64,20150115,Y\r\n"),
-       .act = search(1, kB12),
+       .act = find(1, kB12),
        .boxes = shown(u"群星", u"水泥", u"1,500,000")},
   };
 }
@@ -154,98 +156,53 @@ std::vector<Case> indexCases() {
     FixtureSet::patchAt(s.keyIndex(), fs::file_size(s.keyIndex()), "1234567");
     FixtureSet::patchAt(s.detailIndex(), fs::file_size(s.detailIndex()), "B1");
   };
-  const auto nextByAccount = DetailRecord::kNextByAccount;
+  const Step unmappedRootKey = [](FixtureSet& s) { s.setEntryKey(1, 1, 1, "\xA3\xC0          "); };
+  const Step loneLeadInNameKey = [](FixtureSet& s) { s.dropTrailByte(1, DetailRecord::kNameKey); };
+  const auto byId = DetailRecord::kNextById;
+  const auto byAccount = DetailRecord::kNextByAccount;
+  const Step findJ24 = find(2, u"980000");  // J240326344's 帳號, then 27 in its order
+  const size_t kCutDetail = 29 * 153 + 55;  // in the last record
+  const size_t kCutKeys = 23 * 1800 + 1;    // to a lead byte of a leaf page
+  const std::u16string kZ = u"張美玲";
   return {
       // Root page entries; one naming no readable page ends with the walk's message.
-      {"root_entry_000000", entry(1, 1, 1, "000000"), {}, search(1, u"1"), {miss(2)}},
-      {"root_entry_beyond_file", entry(3, 4, 1, "000025"), {}, search(3, u""), {miss(6)}},
-      {"root_entry_letters", entry(4, 3, 1, "A00015"), {}, search(4, u""), {miss(3)}},
-      {"root_entry_blanks_inside_digits",
-       entry(1, 1, 1, "  0 18"),
-       {},
-       search(1, u"1"),
-       {},
-       {id(u"13491643  ")}},
-      {"root_without_used_entry", blankRoot(1), {}, search(1, u""), {miss(2)}},
-      {"name_root_without_used_entry", blankRoot(4), {}, search(4, u""), {miss(3)}},
-      {"unmapped_pair_in_root_key_compares_above_every_key",
-       [](FixtureSet& s) { s.setEntryKey(1, 1, 1, "\xA3\xC0          "); },
-       {},
-       search(1, u"1"),
-       {},
-       {id(u"13491643  ")}},
+      {"root_entry_000000", entry(1, 1, 1, "000000"), find(1, u"1"), {miss(2)}},
+      {"root_entry_beyond_file", entry(3, 4, 1, "000025"), find(3, u""), {miss(6)}},
+      {"root_entry_letters", entry(4, 3, 1, "A00015"), find(4, u""), {miss(3)}},
+      {"root_entry_blanks_in_digits", entry(1, 1, 1, "  0 18"), find(1, u"1"), {}, {id(k134)}},
+      {"root_without_used_entry", blankRoot(1), find(1, u""), {miss(2)}},
+      {"name_root_without_used_entry", blankRoot(4), find(4, u""), {miss(3)}},
+      // An unmapped pair in a root key compares above every key.
+      {"unmapped_pair_in_root_key", unmappedRootKey, find(1, u"1"), {}, {id(k134)}},
       // Leaf page entries.
-      {"leaf_entry_000000", entry(1, 18, 1, "000000"), {}, search(1, u"1"), {miss(4)}},
-      {"leaf_entry_999999", entry(2, 16, 1, "999999"), {}, search(2, u""), {miss(5)}},
-      {"leaf_entry_last_record", entry(3, 10, 1, "000030"), {}, search(3, u""), {}, {id(kJ24)}},
-      {"leaf_entry_letters", entry(4, 15, 1, "ABCDEF"), {}, search(4, u""), {miss(7)}},
-      {"leaf_page_no_entry_reached", allLeafKeysBlank, {}, search(1, u"1"), {miss(4)}},
+      {"leaf_entry_000000", entry(1, 18, 1, "000000"), find(1, u"1"), {miss(4)}},
+      {"leaf_entry_999999", entry(2, 16, 1, "999999"), find(2, u""), {miss(5)}},
+      {"leaf_entry_last_record", entry(3, 10, 1, "000030"), find(3, u""), {}, {id(kJ24)}},
+      {"leaf_entry_letters", entry(4, 15, 1, "ABCDEF"), find(4, u""), {miss(7)}},
+      {"leaf_page_no_entry_reached", allLeafKeysBlank, find(1, u"1"), {miss(4)}},
       // Successors met during the walk and by the read-ahead after a match.
-      {"walk_successor_000000",
-       detail(2, DetailRecord::kNextById, "000000"),
-       {},
-       search(1, u"16"),
-       {miss(4)}},
-      {"walk_successor_letters",
-       detail(3, nextByAccount, "00O014"),
-       {},
-       search(2, u"11603"),
-       {miss(5)}},
-      {"walk_successor_blanks_inside_digits",
-       detail(3, nextByAccount, "   014"),
-       {},
-       search(2, u"11603"),
-       {},
-       {id(u"Q206513468")}},
-      {"read_ahead_sound", {}, {}, search(2, u"980000"), {}, {id(kJ24)}, true},
-      {"read_ahead_zero",
-       detail(30, nextByAccount, "000000"),
-       {},
-       search(2, u"980000"),
-       {},
-       {id(kJ24)},
-       false},
-      {"read_ahead_beyond_file",
-       detail(30, nextByAccount, "000031"),
-       {},
-       search(2, u"980000"),
-       {},
-       {id(kJ24)},
-       false},
-      {"read_ahead_blanks",
-       detail(30, nextByAccount, "      "),
-       {},
-       search(2, u"980000"),
-       {},
-       {id(kJ24)},
-       false},
-      {"read_ahead_blanks_inside_digits",
-       detail(30, nextByAccount, "  0027"),
-       {},
-       search(2, u"980000"),
-       {},
-       {id(kJ24)},
-       true},
+      {"walk_successor_000000", detail(2, byId, "000000"), find(1, u"16"), {miss(4)}},
+      {"walk_successor_letters", detail(3, byAccount, "00O014"), find(2, u"11603"), {miss(5)}},
+      {"walk_successor_blanks", detail(3, byAccount, "   014"), find(2, u"11603"), {}, {id(kQ20)}},
+      {"read_ahead_sound", {}, findJ24, {}, {id(kJ24)}, true},
+      {"read_ahead_zero", detail(30, byAccount, "000000"), findJ24, {}, {id(kJ24)}, false},
+      {"read_ahead_beyond_file", detail(30, byAccount, "000031"), findJ24, {}, {id(kJ24)}, false},
+      {"read_ahead_blanks", detail(30, byAccount, "      "), findJ24, {}, {id(kJ24)}, false},
+      {"read_ahead_blanks_in_digits", detail(30, byAccount, "  0027"), findJ24, {}, {}, true},
       // A lone lead byte in 張國華's name key moves every later character one position on.
-      {"lone_lead_byte_in_name_key",
-       [](FixtureSet& s) { s.dropTrailByte(1, DetailRecord::kNameKey); },
-       {},
-       search(4, u"張國華"),
-       {miss(7)}},
+      {"lone_lead_byte_in_name_key", loneLeadInNameKey, find(4, u"張國華"), {miss(7)}},
       // Files of a length that is no multiple of their records.
-      {"detail_file_cut_in_its_last_record",
-       cutTo(&FixtureSet::detailIndex, 29 * 153 + 55),
-       {},
-       search(2, u"980000"),
+      {"detail_file_cut",
+       cutTo(&FixtureSet::detailIndex, kCutDetail),
+       findJ24,
        {},
        {id(kJ24)},
        false},
-      {"key_index_cut_to_a_lead_byte_of_a_leaf_page",
-       cutTo(&FixtureSet::keyIndex, 23 * 1800 + 1),
-       {},
-       search(4, u"張美玲"),
+      {"key_index_cut_to_a_lead_byte",
+       cutTo(&FixtureSet::keyIndex, kCutKeys),
+       find(4, kZ),
        {miss(7)}},
-      {"index_files_grown_by_a_few_bytes", growIndexFiles, {}, search(1, kB12), {}, {id(kB12)}},
+      {"index_files_grown", growIndexFiles, find(1, kB12), {}, {id(kB12)}},
   };
 }
 
@@ -258,11 +215,11 @@ std::vector<Case> holderDataCases() {
     s.window().tx_i_01.text = u"j240326344";
   };
   for (const char* dataRecNo : {"000031", "000000", "999999", "ABCDEF", "      "})
-    cases.push_back({std::string("data_rec_no_") + dataRecNo,
-                     detail(30, DetailRecord::kDataRecNo, dataRecNo),
-                     showOneThenType,
-                     press(&QueryWindow::cmd_1_Click),
-                     {kReadError}});
+    cases.push_back({.name = std::string("data_rec_no_") + dataRecNo,
+                     .damage = detail(30, DetailRecord::kDataRecNo, dataRecNo),
+                     .act = press(&QueryWindow::cmd_1_Click),
+                     .messages = {kReadError},
+                     .prepare = showOneThenType});
   const Step cutHolderData = [](FixtureSet& s) {
     s.search(3, u"");
     s.window().cmd_2_Click();
@@ -272,46 +229,44 @@ std::vector<Case> holderDataCases() {
     FixtureSet::patchAt(s.holderData(), 30 * 122, "ABCDE");
     s.setDetailField(30, DetailRecord::kDataRecNo, "000031");
   };
+  const Step unmappedInAccount = [](FixtureSet& s) {
+    s.setHolderField(14, HolderRecord::kAccountNo, "\xA3\xC0");
+  };
+  const Step loneLeadInName = [](FixtureSet& s) { s.dropTrailByte(1, DetailRecord::kHolderName); };
   const std::u16string blanks(15, u' ');
   auto name = [](std::u16string text) { return Box{&QueryControls::tx_o_03, std::move(text)}; };
   auto account = [](std::u16string text) { return Box{&QueryControls::tx_o_05, std::move(text)}; };
   cases.insert(cases.end(),
-               {{"next_to_an_unreadable_holder_record",
-                 detail(6, DetailRecord::kDataRecNo, "000031"),
-                 search(3, u"00001003"),
-                 press(&QueryWindow::cmd_2_Click),
-                 {kReadError},
-                 {},
-                 true},
-                {"paging_after_the_disc_was_changed",
-                 {},
-                 cutHolderData,
-                 press(&QueryWindow::cmd_5_Click),
-                 {kReadError}},
+               {{.name = "next_to_an_unreadable_holder_record",
+                 .damage = detail(6, DetailRecord::kDataRecNo, "000031"),
+                 .act = press(&QueryWindow::cmd_2_Click),
+                 .messages = {kReadError},
+                 .next = true,
+                 .prepare = find(3, u"00001003")},
+                {.name = "paging_after_the_disc_was_changed",
+                 .act = press(&QueryWindow::cmd_5_Click),
+                 .messages = {kReadError},
+                 .prepare = cutHolderData},
                 {"bytes_past_the_last_whole_record_form_one_more",
                  recordPastTheEnd,
-                 {},
-                 search(1, kJ24),
+                 find(1, kJ24),
                  {},
                  {id(std::u16string(10, u' ')), account(u"ABCDE      ")}},
                 // Big5 damage in shown fields: an unmapped pair is one U+FFFD; a lead byte without
                 // its trail byte is one U+FFFD and the next byte a character of its own.
                 {"unmapped_pair_in_name",
                  detail(1, DetailRecord::kHolderName, "\xA3\xC0"),
-                 {},
-                 search(1, kB12),
+                 find(1, kB12),
                  {},
                  {name(u"\uFFFD國華 " + blanks)}},
                 {"lone_lead_byte_in_name",
-                 [](FixtureSet& s) { s.dropTrailByte(1, DetailRecord::kHolderName); },
-                 {},
-                 search(1, kB12),
+                 loneLeadInName,
+                 find(1, kB12),
                  {},
                  {name(u"\uFFFD 國華" + blanks)}},
                 {"unmapped_pair_in_account",
-                 [](FixtureSet& s) { s.setHolderField(14, HolderRecord::kAccountNo, "\xA3\xC0"); },
-                 {},
-                 search(1, kB12),
+                 unmappedInAccount,
+                 find(1, kB12),
                  {},
                  {id(u"1200003010"), account(u"\uFFFD800012345B")}}});
   return cases;
@@ -331,6 +286,9 @@ std::vector<Case> cycleCases() {
                            {2, 2, "000003", u"98457419255"},
                            {3, 27, "000001", u"T000000001"},
                            {4, 2, "000023", u"譚華玲"}};
+  const Step fortyNexts = [](FixtureSet& s) {
+    for (int press = 0; press < 40 && s.window().cmd_2.enabled; ++press) s.window().cmd_2_Click();
+  };
   std::vector<Case> cases;
   for (const Order& o : kOrders) {
     const RecordField successor = keyKind(o.kind).successor;
@@ -341,24 +299,20 @@ std::vector<Case> cycleCases() {
       if (o.kind == 4)
         s.setDetailField(o.last, {DetailRecord::kNameKey.position + 2, 1}, "\xA1\x40");
     };
-    const Step forty = [](FixtureSet& s) {
-      for (int press = 0; press < 40 && s.window().cmd_2.enabled; ++press) s.window().cmd_2_Click();
-    };
     const std::string kind = std::to_string(o.kind);
+    const std::u16string keyAbove = o.kind == 4 ? o.lastKey : o.lastKey + u" ";
     cases.push_back({"cycle_to_itself_" + kind,
                      toItself,
-                     {},
-                     search(o.kind, o.kind == 4 ? o.lastKey : o.lastKey + u" "),
+                     find(o.kind, keyAbove),
                      {miss(o.kind + 3)},
                      {},
                      false});
-    cases.push_back({"cycle_back_to_first_" + kind,
-                     detail(o.last, successor, o.first),
-                     search(o.kind, u""),
-                     forty,
-                     {},
-                     {{&QueryControls::tx_o_pnt, u"0001 0041 0041 "}},
-                     true});
+    cases.push_back({.name = "cycle_back_to_first_" + kind,
+                     .damage = detail(o.last, successor, o.first),
+                     .act = fortyNexts,
+                     .boxes = {{&QueryControls::tx_o_pnt, u"0001 0041 0041 "}},
+                     .next = true,
+                     .prepare = find(o.kind, u"")});
   }
   return cases;
 }
