@@ -42,6 +42,10 @@ struct Case {
   std::u16string values{};     // code|name|date|flag after the opening, when given
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
+
 Step find(int kind, std::u16string key) {
   return [=](FixtureSet& s) { s.search(kind, key); };
 }
