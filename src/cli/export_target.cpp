@@ -1,7 +1,5 @@
 #include "cli/export_target.hpp"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -24,25 +22,18 @@ bool endsWithIgnoringCase(const std::string& text, std::string_view ending) {
   });
 }
 
-struct Identity {
-  dev_t device;
-  ino_t inode;
-  bool operator==(const Identity&) const = default;
-};
-
-std::optional<Identity> identityOf(const fs::path& path) {
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  return Identity{st.st_dev, st.st_ino};
+fs::path orCurrent(const fs::path& folder) {
+  return folder.empty() ? fs::path(".") : folder;
 }
 
-// True when folder, or any folder above it, is the same folder as target.
-bool isWithin(const fs::path& folder, const Identity& target) {
+// True when folder, or any folder above it, is the same folder as target, whatever links lead
+// to either.
+bool isWithin(const fs::path& folder, const fs::path& target) {
   std::error_code error;
-  fs::path at = fs::canonical(folder.empty() ? fs::path(".") : folder, error);
+  fs::path at = fs::canonical(orCurrent(folder), error);
   if (error) return false;
   for (;;) {
-    if (identityOf(at) == target) return true;
+    if (fs::equivalent(at, target, error)) return true;
     if (at == at.root_path()) return false;
     at = at.parent_path();
   }
@@ -58,12 +49,11 @@ std::optional<ExportFormat> exportFormatOf(const std::string& file) {
 
 bool liesInDataFolder(const std::string& file, const std::u16string& folderText) {
   // The folder the program reads: the one that holds ntridx, as the paths are formed.
-  const fs::path dataFolder = fs::path(mapHostPath(indexFolderPath(folderText)).path).parent_path();
-  std::optional<Identity> data = identityOf(dataFolder.empty() ? fs::path(".") : dataFolder);
-  if (!data) return false;
+  const fs::path data =
+      orCurrent(fs::path(mapHostPath(indexFolderPath(folderText)).path).parent_path());
   const fs::path written = fs::path(file).parent_path();
   const fs::path mapped = fs::path(mapHostPath(fromUtf8(file)).path).parent_path();
-  return isWithin(written, *data) || isWithin(mapped, *data);
+  return isWithin(written, data) || isWithin(mapped, data);
 }
 
 }  // namespace kv884

@@ -1,5 +1,6 @@
 #include "cli/progress_meter.hpp"
 
+#include "dataset/display_formats.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884 {
@@ -10,9 +11,7 @@ namespace {
 constexpr auto kRedrawEvery = std::chrono::milliseconds(200);
 
 std::string grouped(int64_t n) {
-  std::string digits = std::to_string(n);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
-  return digits;
+  return toUtf8(formatWholeQuantity(static_cast<double>(n)));
 }
 
 std::string duration(double seconds) {
