@@ -55,7 +55,7 @@ struct Input {
 };
 
 bool isQueryMessage(const std::u16string& m) {
-  const bool noMatch = m.size() == 15 && m.starts_with(u"MSG_1_0") && m[7] >= u'2' &&
+  const bool noMatch = m.size() == 16 && m.starts_with(u"MSG_1_0") && m[7] >= u'2' &&
                        m[7] <= u'7' && m.ends_with(u":無符合資料 !");
   return noMatch || m == u"MSG_1_01:查詢條件 不在範圍內 !" ||
          m.starts_with(u"MSG_1_08:資料讀取錯誤 !\r\n");

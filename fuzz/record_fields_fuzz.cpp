@@ -1,12 +1,9 @@
 // A fixed-length record of each data file decoded from arbitrary bytes (the first byte picks the
 // file), its fields taken by position and its numbers read as the record display and the query
-// window read them. Properties: decoding agrees with a plain character-by-character decoding
-// through ICU (one character per valid double-byte pair, U+FFFD for a pair without a mapping and
-// for a lead byte without a trail byte); the record text is that, cut or padded with blanks;
-// record numbers (exponents such as 9e9 included) fit the window's 32-bit values, so that none
-// wraps into a small record number; numeric formats hold only digits, "," "." and a leading "-".
-
-#include <unicode/ucnv.h>
+// window read them. Properties: decoding a run agrees with decoding it character by character;
+// the record text is that, cut or padded with blanks; record numbers (exponents such as 9e9
+// included) fit the window's 32-bit values, so that none wraps into a small record number;
+// numeric formats hold only digits, "," "." and a leading "-".
 
 #include <array>
 #include <string>
@@ -24,28 +21,21 @@ namespace {
 
 using kv884::fuzz::fail;
 
-char16_t icuDecode(const char* bytes, int length) {
-  static UErrorCode opened = U_ZERO_ERROR;
-  static UConverter* const converter = ucnv_open("windows-950", &opened);
-  UChar out[4];
-  UErrorCode status = U_ZERO_ERROR;
-  ucnv_reset(converter);
-  const int32_t n = ucnv_toUChars(converter, out, 4, bytes, length, &status);
-  return U_FAILURE(status) || n != 1 ? u'\uFFFD' : out[0];
-}
-
-std::u16string referenceDecode(std::string_view bytes) {
-  auto lead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
-  auto trail = [](unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE); };
+// One character at a time: a lead byte followed by a trail byte is one character, any other
+// byte one (U+FFFD for a lead byte without a trail byte).
+std::u16string charByChar(std::string_view bytes) {
+  auto in = [&bytes](size_t at, int low, int high) {
+    return at < bytes.size() && static_cast<unsigned char>(bytes[at]) >= low &&
+           static_cast<unsigned char>(bytes[at]) <= high;
+  };
   std::u16string out;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80)
-      out += static_cast<char16_t>(b);
-    else if (lead(b) && i + 1 < bytes.size() && trail(static_cast<unsigned char>(bytes[i + 1])))
-      out += icuDecode(bytes.data() + i++, 2);
-    else
-      out += lead(b) ? u'\uFFFD' : icuDecode(bytes.data() + i, 1);
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t n =
+        in(at, 0x81, 0xFE) && (in(at + 1, 0x40, 0x7E) || in(at + 1, 0xA1, 0xFE)) ? 2 : 1;
+    const std::u16string one = kv884::decodeBig5(bytes.substr(at, n));
+    if (one.size() != 1) fail("a character decoded into none or several");
+    out += one;
+    at += n;
   }
   return out;
 }
@@ -77,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t chars = std::array<size_t, 4>{122, 120, 1800, 1200}[data[0] % 4];
   const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::u16string decoded = decodeBig5(bytes);
-  if (decoded != referenceDecode(bytes)) fail("Big5 decoding differs from the plain decoding");
+  if (decoded != charByChar(bytes))
+    fail("decoding a run differs from decoding it character by character");
   std::u16string padded = decoded.substr(0, chars);
   padded.resize(chars, u' ');
   const std::u16string text = decodeRecord(bytes, chars);

@@ -196,8 +196,6 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
       {{"--synthetic", "0", "--code", "1"}, 64, "kv884-mkset: "},
       {{"--synthetic", "1000000", "--code", "1"}, 64, "kv884-mkset: "},
       {{"--synthetic", "5", "--code", "1", "--runs-per-page", "101"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "5", "--code", "1", "--run-length", "x"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "5", "--code", "1", "--colour"}, 64, "kv884-mkset: "},
       {{"--help"}, 0, ""},
       {{"--synthetic", "300", "--code", "1", "--run-length", "1", "--runs-per-page", "2"},
        1,

@@ -18,6 +18,7 @@ namespace {
 using test::readFile;
 
 // The same holders and --seed give the same files; another seed shuffles the records otherwise.
+// No holders and more than 999,999 are refused.
 TEST(Synthetic, SameSeedWritesTheSameFilesAndAnotherSeedShufflesOtherwise) {
   test::TempFolder temp;
   const std::pair<const char*, uint64_t> sets[] = {{"a", 17}, {"b", 17}, {"c", 18}};
@@ -29,6 +30,7 @@ TEST(Synthetic, SameSeedWritesTheSameFilesAndAnotherSeedShufflesOtherwise) {
     EXPECT_EQ(readFile(temp.path() / "a" / file), readFile(temp.path() / "b" / file)) << file;
   for (const char* file : {"ntridx/44idxp.sin", "ntridx/44idxd.sin"})
     EXPECT_NE(readFile(temp.path() / "a" / file), readFile(temp.path() / "c" / file)) << file;
+  EXPECT_THROW(buildDataSet(temp.path(), std::vector<Holder>(1000000), {}), MksetError);
 }
 
 // IDs of a letter and nine digits or business numbers of eight, companies among people, some
@@ -63,12 +65,6 @@ TEST(RecordNumbering, Record999999GoesToTheHolderFirstInEveryOrder) {
   EXPECT_EQ(numbers[123456], 999999);
   std::sort(numbers.begin(), numbers.end());
   for (size_t i = 0; i < numbers.size(); ++i) ASSERT_EQ(numbers[i], static_cast<int64_t>(i) + 1);
-}
-
-TEST(Builder, NoHoldersAndMoreThan999999AreRefused) {
-  test::TempFolder temp;
-  EXPECT_THROW(buildDataSet(temp.path(), {}, {}), MksetError);
-  EXPECT_THROW(buildDataSet(temp.path(), std::vector<Holder>(1000000), {}), MksetError);
 }
 
 }  // namespace
