@@ -34,7 +34,7 @@ TEST(Synthetic, SameSeedWritesTheSameFilesAndAnotherSeedShufflesOtherwise) {
 }
 
 // IDs of a letter and nine digits or business numbers of eight, companies among people, some
-// holders sharing an ID, holder numbers unique.
+// holders sharing an ID, holder numbers unique; another seed, other holders.
 TEST(Synthetic, HoldersLookLikeARegister) {
   std::set<std::u16string> ids, holderNos;
   int businessNumbers = 0, companies = 0;
@@ -52,6 +52,8 @@ TEST(Synthetic, HoldersLookLikeARegister) {
   EXPECT_GT(companies, 100);
   EXPECT_LT(ids.size(), 2990u);
   EXPECT_EQ(holderNos.size(), 3000u);
+  EXPECT_NE(std::u16string(syntheticHolders(2, 1, u"44")[1].get(HolderField::IdNo)),
+            std::u16string(syntheticHolders(2, 2, u"44")[1].get(HolderField::IdNo)));
 }
 
 // 999999 ends a chain, so with 999,999 holders detail record 999999 must hold the holder that
