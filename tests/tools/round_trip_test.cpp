@@ -20,15 +20,16 @@ namespace {
 
 // Ten holders: three share the ID A123456789 (and the name 陳志明), one ID is typed in small
 // letters, one is a business number; names in half-width and full-width letters, one with a
-// comma, one with a user-defined character; a quantity with blanks in it and a blank one.
+// comma and quotes, one with a leading blank, one with a user-defined character; a quantity with
+// blanks in it and a blank one.
 constexpr const char* kCsv =
     "file:account_no,id_no,holder_no,holder_name,transfer_shares,allotment_type,data_category,"
     "forced_posting_flag,per_holder_flag,collateral_shares,collateral_count\n"
     "60100000001,A123456789,0000000105,陳志明,1500000,0,1, ,Y,0,0\n"
-    "98000000002,b223456789,0000000101,林美玲,250,A,2,2,N,120000,3\n"
+    "98000000002,b223456789,0000000101, 林美玲,250,A,2,2,N,120000,3\n"
     "53800000003,A123456789,0000000103,陳志明,77,B, , , ,0,0\n"
     "70000000004,12345678,G000001,ＡＢＣ股份有限公司,   12 345,C,1,1,Y,0,0\n"
-    "11600000005,A123450000,0000000102,\"Smith, John\",5,E,1, ,Y,0,0\n"
+    "11600000005,A123450000,0000000102,\"Smith, \"\"J\"\"\",5,E,1, ,Y,0,0\n"
     "60100000006,C111111111,0000000104,周\xEE\x80\x80倫,,F,2, ,N,5,1\n"
     "98450000007,A123456790,0000000100,abc Trading,9,G,1, ,Y,0,0\n"
     "60100000008,Z100000008,0000000107,ＡＢＣ實業有限公司,10,D,1, ,Y,0,0\n"
@@ -164,7 +165,7 @@ TEST(RoundTrip, ViewerShowsTheCsvValues) {
     std::string screens;
   } cases[] = {
       {3, u"0000000101",
-       "7705|中籤配發|1|0000000101|林美玲|B223456789|＊|98000000002|250|120,000|3|2|N\n"},
+       "7705|中籤配發|1|0000000101| 林美玲|B223456789|＊|98000000002|250|120,000|3|2|N\n"},
       {3, u"G",
        "7705|解除限制轉讓|1|G000001|ＡＢＣ股份有限公司|12345678|　|70000000004|12,345|0|0|1|Y\n"},
       {4, u"周\uE000",
@@ -178,7 +179,7 @@ TEST(RoundTrip, ViewerShowsTheCsvValues) {
   EXPECT_NE(readFile(temp.path() / "set/ntr/7705.sin").find("0000000000250"), std::string::npos);
   const std::string details = readFile(temp.path() / "set/ntridx/7705idxd.sin");
   for (const std::u16string key :
-       {u"Ｓｍｉｔｈ，", u"ａｂｃ\u3000Ｔｒ", u"周\uE000倫\u3000\u3000\u3000"})
+       {u"Ｓｍｉｔｈ，", u"ａｂｃ\u3000Ｔｒ", u"周\uE000倫\u3000\u3000\u3000", u"Smith, \"J\""})
     EXPECT_NE(details.find(encodeBig5(key)), std::string::npos) << toUtf8(key);
 }
 
@@ -213,10 +214,10 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
       {{"--csv", "file:id_no, id_no\n1,2\n", "--code", "1"},
        1,
        "line 1: column \"id_no\" appears twice"},
-      {{"--csv", "file:id_no,holder_no\nA1\n", "--code", "1"},
+      {{"--csv", "file:id_no,holder_no\n\nA1\n", "--code", "1"},
        1,
-       "line 2: 1 fields, but the header names 2"},
-      {{"--csv", "file:id_no\nA1\nA1234567890\n", "--code", "1"},
+       "line 3: 1 fields, but the header names 2"},
+      {{"--csv", "file:\xEF\xBB\xBFid_no\rA1\r\nA1234567890\n", "--code", "1"},
        1,
        "line 3, column id_no: 11 characters, at most 10"},
       {{"--csv", "file:holder_no\n戶號\n", "--code", "1"},
@@ -229,9 +230,9 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
        1,
        "\"\xC3\xA9\" has no Big5 form"},
       {{"--csv", "file:holder_name\na\tb\n", "--code", "1"}, 1, "a control character"},
-      {{"--csv", "file:a,\"open\nnever closed", "--code", "1"},
+      {{"--csv", "file:a,\"x\ny\"\n\n\"open\nnever closed", "--code", "1"},
        1,
-       "line 1: a quoted field is never closed"},
+       "line 4: a quoted field is never closed"},
       {{"--csv", "file:\"closed\"text,b", "--code", "1"}, 1, "line 1: text after a closing quote"},
   };
   for (const auto& c : cases) {
