@@ -1,34 +1,35 @@
-// kv884-mkset run in-process, its data sets read back. Every layout checks sound with kv884-check's
-// library (every chain whole and in key order, every page key right, every key equal to its data
-// record) with the counts its options ask for; read here is what the checker does not look at:
-// the unused page entries, the field texts, the order of equal keys, the descriptor and the report.
+// kv884-mkset run in-process, its data sets read back. Every layout checks sound with kv884-check
+// (every chain whole and in key order, every page key right, every key equal to its data record)
+// with the counts its options ask for; read here is what the check does not look at: the unused
+// page entries, the field texts as the viewer shows them, the order of equal keys, the descriptor
+// and the count report.
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "check/data_set_editor.hpp"
+#include "check/check_command.hpp"
 #include "mkset/mkset_command.hpp"
+#include "platform/big5.hpp"
 #include "querywin/query_boxes.hpp"
-#include "querywin/query_window.hpp"
-#include "support/temp_folder.hpp"
+#include "support/fixture_set.hpp"
 
 namespace kv884::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Ten holders: three share the ID A123456789 (and the name 陳志明), one ID is typed in small
 // letters, one is a business number; names in half-width and full-width letters, one with a
-// comma, one with a user-defined character; a quantity with blanks in it and a blank one.
+// comma and quotes, one with a leading blank, one with a user-defined character; a quantity with
+// blanks in it and a blank one.
 constexpr const char* kCsv =
-    "account_no,id_no,holder_no,holder_name,transfer_shares,allotment_type,data_category,"
+    "file:account_no,id_no,holder_no,holder_name,transfer_shares,allotment_type,data_category,"
     "forced_posting_flag,per_holder_flag,collateral_shares,collateral_count\n"
     "60100000001,A123456789,0000000105,陳志明,1500000,0,1, ,Y,0,0\n"
-    "98000000002,b223456789,0000000101,林美玲,250,A,2,2,N,120000,3\n"
+    "98000000002,b223456789,0000000101, 林美玲,250,A,2,2,N,120000,3\n"
     "53800000003,A123456789,0000000103,陳志明,77,B, , , ,0,0\n"
     "70000000004,12345678,G000001,ＡＢＣ股份有限公司,   12 345,C,1,1,Y,0,0\n"
-    "11600000005,A123450000,0000000102,\"Smith, John\",5,E,1, ,Y,0,0\n"
+    "11600000005,A123450000,0000000102,\"Smith, \"\"J\"\"\",5,E,1, ,Y,0,0\n"
     "60100000006,C111111111,0000000104,周\xEE\x80\x80倫,,F,2, ,N,5,1\n"
     "98450000007,A123456790,0000000100,abc Trading,9,G,1, ,Y,0,0\n"
     "60100000008,Z100000008,0000000107,ＡＢＣ實業有限公司,10,D,1, ,Y,0,0\n"
@@ -63,11 +64,9 @@ std::string fileText(const fs::path& file) {
 }
 
 TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOptionsSay) {
-  const std::vector<std::string> csv{
-      "--csv",   std::string("file:") + kCsv, "--code", "7705", "--name", "群星, 水泥", "--date",
-      "20250115"};
-  auto withCsv = [&](std::vector<std::string> options) {
-    options.insert(options.begin(), csv.begin(), csv.end());
+  auto withCsv = [](std::vector<std::string> options) {
+    options.insert(options.begin(), {"--csv", kCsv, "--code", "7705", "--name", "群星, 水泥",
+                                     "--date", "20250115", "--run-length"});
     return options;
   };
   const struct {
@@ -77,21 +76,21 @@ TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOpti
     const char* file;  // holding part
     std::string part;
   } cases[] = {
-      {withCsv({"--run-length", "1"}), 10, 1, 1, "ntridx/security.txt",
+      {withCsv({"1"}), 10, 1, 1, "ntridx/security.txt",
        "\"7705\",\"" + encodeBig5(u"群星, 水泥") + "\",\"20250115\",\"N\"\r\n"},
       // A report computed: holders and shares per known code in order, then the others met.
-      {withCsv({"--run-length", "1", "--runs-per-page", "3"}), 10, 1, 4, "ntr/7705.ptr",
+      {withCsv({"1", "--runs-per-page", "3"}), 10, 1, 4, "ntr/7705.ptr",
        "7705 群星, 水泥 帳簿劃撥配發筆數\r\n資料日期：20250115\r\n\r\n配發類別 筆數 股數\r\n"
        "一般配發 2 1,500,012\r\n中籤配發 1 250\r\n"},
-      {withCsv({"--run-length", "2", "--runs-per-page", "2"}), 10, 2, 3, "ntr/7705.ptr",
+      {withCsv({"2", "--runs-per-page", "2"}), 10, 2, 3, "ntr/7705.ptr",
        "庫存股解除轉讓 1 9\r\n其他（空白） 1 11\r\n其他（D） 1 10\r\n合計 10 1,512,719\r\n"},
-      {withCsv({"--run-length", "3", "--runs-per-page", "1"}), 10, 3, 4, "ntr/7705.ptr",
+      {withCsv({"3", "--runs-per-page", "1"}), 10, 3, 4, "ntr/7705.ptr",
        "\r\n無償配股 6 1,512,381\r\n有償配股 3 261\r\n其他 1 77\r\n合計 10 1,512,719"},
-      {withCsv({"--run-length", "4", "--runs-per-page", "2", "--decimal-flag", "Y"}), 10, 4, 2,
-       "ntr/7705.ptr", "合計 10 15,127.19"},
+      {withCsv({"4", "--runs-per-page", "2", "--decimal-flag", "Y"}), 10, 4, 2, "ntr/7705.ptr",
+       "合計 10 15,127.19"},
       // A report given: every line break written as CR LF.
-      {withCsv({"--run-length", "10", "--report", "file:群星\n\r合計  30\r\nend"}), 10, 10, 1,
-       "ntr/7705.ptr", "群星\r\n\r\n合計 30\r\nend"},
+      {withCsv({"10", "--report", "file:群星\n\r合計  30\r\nend"}), 10, 10, 1, "ntr/7705.ptr",
+       "群星\r\n\r\n合計 30\r\nend"},
       // Without --run-length, the smallest whose leaf pages one root page can name.
       {{"--synthetic", "50", "--code", "7705", "--runs-per-page", "3"}, 50, 1, 17, "", ""},
       {{"--synthetic", "201", "--code", "7705", "--runs-per-page", "2"}, 201, 2, 51, "", ""},
@@ -103,15 +102,15 @@ TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOpti
     const Outcome run = mkset(temp, c.args);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("(run length " + std::to_string(c.runLength) + ";"), std::string::npos);
-    const CheckReport report = checkFolder(temp.path() / "set");
-    EXPECT_TRUE(report.sound()) << describe(report);
-    EXPECT_EQ(report.holderFile.records, c.holders);
-    EXPECT_EQ(report.keyIndexFile.records, 4 + 4 * c.leafPages);  // no page left unnamed
-    for (const KindCounts& k : report.kinds) {
-      EXPECT_EQ(k.chainLength, c.holders);
-      EXPECT_EQ(k.leafPages, c.leafPages);
-      EXPECT_EQ(k.rootUsedEntries, c.leafPages);
-    }
+    std::ostringstream out, err;
+    EXPECT_EQ(runCheckCommand({(temp.path() / "set").string(), "--json"}, out, err), kCheckSound)
+        << out.str();
+    const auto report = nlohmann::json::parse(out.str());
+    EXPECT_EQ(report["files"]["holder_data"]["records"], c.holders);
+    EXPECT_EQ(report["files"]["key_index"]["records"], 4 + 4 * c.leafPages);  // none unnamed
+    for (const auto& kind : report["kinds"])
+      EXPECT_EQ(std::tuple(kind["chain_length"], kind["leaf_pages"], kind["root_used_entries"]),
+                std::tuple(c.holders, c.leafPages, c.leafPages));
     // Unused entries hold 000000 and a blank key (ideographic blanks on name pages).
     const std::string pages = readFile(temp.path() / "set/ntridx/7705idxp.sin");
     for (size_t at = 0; at < pages.size(); at += kKeyPageLength) {
@@ -123,8 +122,7 @@ TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOpti
       EXPECT_TRUE(text.substr(unused) == emptyKeyPage(kind).substr(unused)) << at / kKeyPageLength;
     }
     if (*c.file) {
-      const std::string text = fileText(temp.path() / "set" / c.file);
-      EXPECT_NE(text.find(c.part), std::string::npos) << c.part << " not in\n" << text;
+      EXPECT_NE(fileText(temp.path() / "set" / c.file).find(c.part), std::string::npos) << c.part;
     }
   }
 }
@@ -156,9 +154,7 @@ std::string screens(const fs::path& set, int kind, std::u16string key) {
 // What the CSV says is what the viewer shows; equal keys stand together in input order.
 TEST(RoundTrip, ViewerShowsTheCsvValues) {
   TempFolder temp;
-  ASSERT_EQ(
-      mkset(temp, {"--csv", std::string("file:") + kCsv, "--code", "7705", "--date", "1"}).status,
-      0);
+  ASSERT_EQ(mkset(temp, {"--csv", kCsv, "--code", "7705", "--date", "1"}).status, 0);
   const std::string chen =
       "7705|一般配發|1|0000000105|陳志明|A123456789|　|60100000001|1,500,000|0|0|1|Y\n"
       "7705|員工限制轉讓|1|0000000103|陳志明|A123456789|　|53800000003|77|0|0||\n"
@@ -169,7 +165,7 @@ TEST(RoundTrip, ViewerShowsTheCsvValues) {
     std::string screens;
   } cases[] = {
       {3, u"0000000101",
-       "7705|中籤配發|1|0000000101|林美玲|B223456789|＊|98000000002|250|120,000|3|2|N\n"},
+       "7705|中籤配發|1|0000000101| 林美玲|B223456789|＊|98000000002|250|120,000|3|2|N\n"},
       {3, u"G",
        "7705|解除限制轉讓|1|G000001|ＡＢＣ股份有限公司|12345678|　|70000000004|12,345|0|0|1|Y\n"},
       {4, u"周\uE000",
@@ -183,7 +179,7 @@ TEST(RoundTrip, ViewerShowsTheCsvValues) {
   EXPECT_NE(readFile(temp.path() / "set/ntr/7705.sin").find("0000000000250"), std::string::npos);
   const std::string details = readFile(temp.path() / "set/ntridx/7705idxd.sin");
   for (const std::u16string key :
-       {u"Ｓｍｉｔｈ，", u"ａｂｃ\u3000Ｔｒ", u"周\uE000倫\u3000\u3000\u3000"})
+       {u"Ｓｍｉｔｈ，", u"ａｂｃ\u3000Ｔｒ", u"周\uE000倫\u3000\u3000\u3000", u"Smith, \"J\""})
     EXPECT_NE(details.find(encodeBig5(key)), std::string::npos) << toUtf8(key);
 }
 
@@ -201,8 +197,6 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
       {{"--synthetic", "0", "--code", "1"}, 64, "kv884-mkset: "},
       {{"--synthetic", "1000000", "--code", "1"}, 64, "kv884-mkset: "},
       {{"--synthetic", "5", "--code", "1", "--runs-per-page", "101"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "5", "--code", "1", "--run-length", "x"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "5", "--code", "1", "--colour"}, 64, "kv884-mkset: "},
       {{"--help"}, 0, ""},
       {{"--synthetic", "300", "--code", "1", "--run-length", "1", "--runs-per-page", "2"},
        1,
@@ -213,16 +207,17 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
       {{"--synthetic", "5", "--code", "1", "--name", "a\"b"}, 1, "\"a\"b\" holds a double quote"},
       {{"--synthetic", "5", "--code", "../1"}, 1, "\"../1\" cannot be part of a file name"},
       {{"--csv", "file:", "--code", "1"}, 1, "kv884-mkset: the CSV file is empty"},
+      {{"--csv", "file:id_no\n", "--code", "1"}, 1, "kv884-mkset: there are no holders to write"},
       {{"--csv", "file:account_no,phone\n1,2\n", "--code", "1"},
        1,
        "line 1: unknown column \"phone\""},
       {{"--csv", "file:id_no, id_no\n1,2\n", "--code", "1"},
        1,
        "line 1: column \"id_no\" appears twice"},
-      {{"--csv", "file:id_no,holder_no\nA1\n", "--code", "1"},
+      {{"--csv", "file:id_no,holder_no\n\nA1\n", "--code", "1"},
        1,
-       "line 2: 1 fields, but the header names 2"},
-      {{"--csv", "file:id_no\nA1\nA1234567890\n", "--code", "1"},
+       "line 3: 1 fields, but the header names 2"},
+      {{"--csv", "file:\xEF\xBB\xBFid_no\rA1\r\nA1234567890\n", "--code", "1"},
        1,
        "line 3, column id_no: 11 characters, at most 10"},
       {{"--csv", "file:holder_no\n戶號\n", "--code", "1"},
@@ -235,9 +230,9 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
        1,
        "\"\xC3\xA9\" has no Big5 form"},
       {{"--csv", "file:holder_name\na\tb\n", "--code", "1"}, 1, "a control character"},
-      {{"--csv", "file:a,\"open\nnever closed", "--code", "1"},
+      {{"--csv", "file:a,\"x\ny\"\n\n\"open\nnever closed", "--code", "1"},
        1,
-       "line 1: a quoted field is never closed"},
+       "line 4: a quoted field is never closed"},
       {{"--csv", "file:\"closed\"text,b", "--code", "1"}, 1, "line 1: text after a closing quote"},
   };
   for (const auto& c : cases) {

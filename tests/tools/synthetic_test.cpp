@@ -18,6 +18,7 @@ namespace {
 using test::readFile;
 
 // The same holders and --seed give the same files; another seed shuffles the records otherwise.
+// No holders and more than 999,999 are refused.
 TEST(Synthetic, SameSeedWritesTheSameFilesAndAnotherSeedShufflesOtherwise) {
   test::TempFolder temp;
   const std::pair<const char*, uint64_t> sets[] = {{"a", 17}, {"b", 17}, {"c", 18}};
@@ -29,10 +30,11 @@ TEST(Synthetic, SameSeedWritesTheSameFilesAndAnotherSeedShufflesOtherwise) {
     EXPECT_EQ(readFile(temp.path() / "a" / file), readFile(temp.path() / "b" / file)) << file;
   for (const char* file : {"ntridx/44idxp.sin", "ntridx/44idxd.sin"})
     EXPECT_NE(readFile(temp.path() / "a" / file), readFile(temp.path() / "c" / file)) << file;
+  EXPECT_THROW(buildDataSet(temp.path(), std::vector<Holder>(1000000), {}), MksetError);
 }
 
 // IDs of a letter and nine digits or business numbers of eight, companies among people, some
-// holders sharing an ID, holder numbers unique.
+// holders sharing an ID, holder numbers unique; another seed, other holders.
 TEST(Synthetic, HoldersLookLikeARegister) {
   std::set<std::u16string> ids, holderNos;
   int businessNumbers = 0, companies = 0;
@@ -50,6 +52,8 @@ TEST(Synthetic, HoldersLookLikeARegister) {
   EXPECT_GT(companies, 100);
   EXPECT_LT(ids.size(), 2990u);
   EXPECT_EQ(holderNos.size(), 3000u);
+  EXPECT_NE(std::u16string(syntheticHolders(2, 1, u"44")[1].get(HolderField::IdNo)),
+            std::u16string(syntheticHolders(2, 2, u"44")[1].get(HolderField::IdNo)));
 }
 
 // 999999 ends a chain, so with 999,999 holders detail record 999999 must hold the holder that
@@ -63,12 +67,6 @@ TEST(RecordNumbering, Record999999GoesToTheHolderFirstInEveryOrder) {
   EXPECT_EQ(numbers[123456], 999999);
   std::sort(numbers.begin(), numbers.end());
   for (size_t i = 0; i < numbers.size(); ++i) ASSERT_EQ(numbers[i], static_cast<int64_t>(i) + 1);
-}
-
-TEST(Builder, NoHoldersAndMoreThan999999AreRefused) {
-  test::TempFolder temp;
-  EXPECT_THROW(buildDataSet(temp.path(), {}, {}), MksetError);
-  EXPECT_THROW(buildDataSet(temp.path(), std::vector<Holder>(1000000), {}), MksetError);
 }
 
 }  // namespace
