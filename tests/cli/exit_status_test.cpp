@@ -1,65 +1,116 @@
-// kv884-query's exit statuses and its messages on standard error. The statuses 1 and 2 of no
-// match, of a data set that does not open and of a record that cannot be read are checked with
-// their exact messages over damaged data sets in tests/reliability.
+// kv884-query's outcomes, in this process: each class with its exit status, its lines on
+// standard output and what it says on standard error (and only there, and on a terminal only,
+// the progress of long runs); the two forms of a screen; and the real program's status and
+// standard error, which is no terminal there.
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
+#include "cli/query_run.hpp"
 #include "support/command.hpp"
-#include "support/temp_folder.hpp"
+#include "support/fixture_set.hpp"
 
 namespace kv884::test {
 namespace {
 
-TEST(QueryExitStatus, EachOutcomeHasItsStatusLinesAndStandardError) {
+// text with every "%t" replaced by folder.
+std::string within(const fs::path& folder, std::string text) {
+  for (size_t at; (at = text.find("%t")) != std::string::npos;)
+    text.replace(at, 2, folder.string());
+  return text;
+}
+
+size_t filesUnder(const fs::path& folder) {
+  return static_cast<size_t>(std::distance(fs::recursive_directory_iterator(folder), {}));
+}
+
+TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
   struct Case {
-    std::vector<std::string> arguments;  // after the data folder
-    std::string input;
-    bool emptyFolder;  // an empty folder instead of the basic fixture: opening fails
     int status;
     size_t lines;
-    std::string inError;  // standard error contains this ("": standard error is empty)
+    std::string err;   // what standard error holds ("": nothing)
+    std::string args;  // split at blanks; %t: a temporary folder, the basic set in %t/basic
+    std::string input{};
+    bool terminal{false};
   };
+  std::string manyKeys;
+  for (int i = 0; i < 5001; ++i) manyKeys += "B12\n";
   const Case kCases[] = {
-      {{"--by", "account", "", "--limit", "3", "--json"}, "", false, 0, 3, ""},
-      {{"--by", "holder", "--json"}, "", false, 0, 30, ""},  // stops when 次筆 is withdrawn
-      {{"--replay", "-"}, "search\n", true, 2, 0, "MSG_0_17 "},
-      {{"--by", "id", "1234567890123"}, "", false, 64, 0, "kv884-query"},
-      {{"--by", "id", "A", "--limit", "0"}, "", false, 64, 0, "kv884-query"},
-      {{"--by", "nobody", "A"}, "", false, 64, 0, "kv884-query"},
-      {{"--by", "id", "A", "--bogus"}, "", false, 64, 0, "kv884-query"},
-      {{}, "", false, 64, 0, "kv884-query"},
-      {{"--replay", "-"}, "# comment\nsearch\n\njump\n", false, 64, 0, "line 4"},
+      {0, 3, "", "%t/basic --by account --limit 3 --json"},
+      {0, 30, "", "%t/basic --by holder"},  // to where 次筆 is withdrawn
+      {1, 0, "MSG_1_02:無符合資料 !\n", "%t/basic --by id ~~"},
+      {2, 0, "MSG_0_17 ", "%t --replay -", "search\n"},
+      {2, 1, "MSG_1_09:列印失敗 !\n", "%t/basic --by id B12 --print %t/no/p"},
+      {2, 0, "kv884-query: %t/no/o.csv 無法寫入：76 找不到路徑\n", "%t/basic --export %t/no/o.csv"},
+      {64, 0, "KEY has more than 12", "%t/basic --by id 1234567890123"},
+      {64, 0, "--limit: Value 0", "%t/basic --by id A --limit 0"},
+      {64, 0, "nobody not in", "%t/basic --by nobody A"},
+      {64, 0, "not expected: --bogus", "%t/basic --by id A --bogus"},
+      {64, 0, "give one of", "%t/basic"},
+      {64, 0, "line 4 of", "%t/basic --replay -", "# comment\nsearch\n\njump\n"},
+      {64, 0, "--keys needs --by", "%t/basic --keys -"},
+      {64, 0, "KEY and --limit go", "%t/basic --by id A --keys -"},
+      {64, 0, "cannot read %t/none", "%t/basic --by id --keys %t/none"},
+      {64, 0, "--keys and --export", "%t/basic --by id --keys - --export %t/o.csv"},
+      {64, 0, "--json does not go", "%t/basic --export %t/o.csv --json"},
+      {64, 0, "must end in .csv or .xlsx", "%t/basic --export %t/o.txt"},
+      {64, 0, "%t/basic/o.csv lies in the", "%t/basic --export %t/basic/o.csv"},
+      {64, 0, "%t/basic/NTR/o.csv lies", "%t/basic --export %t/basic/NTR/o.csv"},
+      {64, 0, "%t/link/ntridx/o.xlsx lies", "%t/basic --export %t/link/ntridx/o.xlsx"},
+      {0, 0, "已處理 30 / 30 位持有人", "%t/basic --export %t/o.csv", "", true},
+      {0, 5001, "已處理 5,001 筆查詢資料", "%t/basic --by id --keys -", manyKeys, true},
+      {0, 1, "", "%t/basic --by id --keys -", "B12\n", true},
   };
-  TempFolder empty;
+  FixtureSet set;
+  fs::create_directory_symlink(set.folder, set.temp.path() / "link");
   for (const Case& c : kCases) {
-    std::vector<std::string> arguments{(c.emptyFolder ? empty.path() : fixturePath("basic"))};
-    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-    SCOPED_TRACE(testing::PrintToString(arguments));
-    CommandResult r = runQuery(arguments, c.input);
+    std::vector<std::string> args;
+    std::istringstream words(within(set.temp.path(), c.args));
+    for (std::string word; words >> word;) args.push_back(word);
+    SCOPED_TRACE(testing::PrintToString(args));
+    QueryRun r = queryInProcess(args, c.input, c.terminal);
     EXPECT_EQ(r.status, c.status);
-    EXPECT_EQ(lineCount(r.out), c.lines);
-    if (c.inError.empty())
+    EXPECT_EQ(linesOf(r.out).size(), c.lines);
+    if (c.err.empty())
       EXPECT_EQ(r.err, "");
     else
-      EXPECT_NE(r.err.find(c.inError), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find(within(set.temp.path(), c.err)), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(filesUnder(set.folder), filesUnder(fixturePath("basic")));
+}
+
+TEST(QueryOutcome, AScreenIsOneLineOfTabbedTextOrOneJsonObject) {
+  const std::pair<bool, const char*> kCases[] = {
+      {false,
+       "2330    群星水泥\tD\t20150115\t0000100301\t張國華                \tB120000301\t＊\t"
+       "53800012345\t15,000.00\t0.00\t0\t \tN\t0001 0001 0001 \n"},
+      {true,
+       "{\"security\":\"2330    群星水泥\",\"allotment_type\":\"D\",\"data_date\":\"20150115\","
+       "\"holder_no\":\"0000100301\",\"holder_name\":\"張國華                \",\"id_no\":"
+       "\"B120000301\",\"id_mark\":\"＊\",\"account_no\":\"53800012345\",\"transfer_shares\":"
+       "\"15,000.00\",\"collateral_shares\":\"0.00\",\"collateral_count\":\"0\","
+       "\"data_category\":\" \",\"per_holder\":\"N\",\"ring\":\"0001 0001 0001 \"}\n"},
+  };
+  for (const auto& [json, screen] : kCases) {
+    std::vector<std::string> args{fixturePath("basic"), "--by", "id", "b1200003", "--limit", "1"};
+    if (json) args.push_back("--json");
+    EXPECT_EQ(queryInProcess(args).out, screen);
   }
 }
 
-TEST(QueryReplay, ClosedWindowReportsDisabledUntilOpenedAgain) {
-  CommandResult r =
-      runQuery({fixturePath("basic"), "--replay", "-"}, "close\nsearch\nopen\nopen\n");
-  ASSERT_EQ(r.status, 0);
-  std::vector<nlohmann::json> v;
-  for (size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
-    v.push_back(nlohmann::json::parse(r.out.substr(at, end - at)));
-  ASSERT_EQ(v.size(), 5u);
-  EXPECT_TRUE(v[1]["boxes"].is_null());        // after close
-  EXPECT_TRUE(v[2]["disabled"].get<bool>());   // search on no window
-  EXPECT_FALSE(v[3]["disabled"].get<bool>());  // open reloads it
-  EXPECT_EQ(v[3]["boxes"]["tx_o_23"], "20150115");
-  EXPECT_TRUE(v[4]["disabled"].get<bool>());  // the open button is disabled while it is loaded
+// A record that cannot be read stops an export: the program's status is 2, its standard error
+// the message and the export's end, without a progress line, and the old file stays.
+TEST(QueryProgram, ExitsWithTheStatusAndWritesOnlyMessagesToStandardError) {
+  FixtureSet set;
+  set.setDetailField(2, DetailRecord::kDataRecNo, "000999");  // the first in 統一編號 order
+  const fs::path file = set.temp.path() / "o.csv";
+  writeFile(file, "old");
+  CommandResult r = runQuery({set.folder.string(), "--export", file.string()});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "MSG_1_08:資料讀取錯誤 !\n63\n錯誤的記錄編號\nkv884-query: 匯出中止：暫存檔寫入 0 "
+            "位持有人後已刪除，" +
+                file.string() + " 保持原狀\n");
+  EXPECT_EQ(readFile(file), "old");
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #!/usr/bin/python3
-"""Reads an exported register back as a spreadsheet program would and prints it as one JSON
-object: the header row, every row as the texts its cells show, and what the file says of itself.
-
-CSV: the csv module over the text after the byte-order mark; "crlf" tells whether every line
-ends in CR LF. XLSX: openpyxl; a number cell shows its value in its number format, a text cell its text with
-the _xHHHH_ escapes undone, and "cells" gives each cell's type and format ("s:@", "n:#,##0.00").
+"""Reads an exported register back as a spreadsheet program would and prints one JSON object:
+"rows", every row (the header first) as the texts its cells show, and "form", what the file is
+besides: "BOM CRLF" for a CSV file with a byte-order mark and CR LF line ends; for a workbook its
+sheet count, frozen cell, filter range and each distinct row of cell types and formats.
 
 usage: read_export.py FILE.csv|FILE.xlsx
 """
@@ -16,11 +14,10 @@ import sys
 
 def read_csv(path):
     data = open(path, "rb").read()
-    bom = data.startswith(b"\xef\xbb\xbf")
-    text = data[3:].decode("utf-8") if bom else data.decode("utf-8")
-    rows = list(csv.reader(io.StringIO(text, newline=""), strict=True))
-    return {"bom": bom, "crlf": text.count("\n") == text.count("\r\n") and text.endswith("\r\n"),
-            "header": rows[0], "rows": rows[1:]}
+    text = data.removeprefix(b"\xef\xbb\xbf").decode("utf-8")
+    crlf = text.count("\n") == text.count("\r\n") and text.endswith("\r\n")
+    form = ("BOM" if data.startswith(b"\xef\xbb\xbf") else "") + (" CRLF" if crlf else "")
+    return {"form": form, "rows": list(csv.reader(io.StringIO(text, newline=""), strict=True))}
 
 
 def shown(cell):
@@ -37,18 +34,12 @@ def read_xlsx(path):
     import openpyxl
     book = openpyxl.load_workbook(path)
     sheet = book.active
-    rows = [list(row) for row in sheet.iter_rows()]
-    return {"sheets": len(book.worksheets), "freeze": sheet.freeze_panes,
-            "filter": sheet.auto_filter.ref, "header": [shown(c) for c in rows[0]],
-            "rows": [[shown(c) for c in row] for row in rows[1:]],
-            "cells": [[f"{c.data_type}:{c.number_format}" for c in row] for row in rows[1:]]}
+    rows = list(sheet.iter_rows())
+    cells = {" ".join(f"{c.data_type}:{c.number_format}" for c in row) for row in rows[1:]}
+    form = [str(len(book.worksheets)), sheet.freeze_panes, sheet.auto_filter.ref, *sorted(cells)]
+    return {"form": " ".join(form), "rows": [[shown(c) for c in row] for row in rows]}
 
 
-def main():
-    path = sys.argv[1]
-    result = read_xlsx(path) if path.endswith(".xlsx") else read_csv(path)
-    print(json.dumps(result, ensure_ascii=False))
-
-
-if __name__ == "__main__":
-    main()
+path = sys.argv[1]
+print(json.dumps(read_xlsx(path) if path.lower().endswith(".xlsx") else read_csv(path),
+                 ensure_ascii=False))

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/utf.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
@@ -42,12 +41,6 @@ CommandResult runQuery(const std::vector<std::string>& arguments, const std::str
 
 std::string queryBinary() {
   return KV884_QUERY_BIN;
-}
-
-std::string stderrOf(const std::u16string& message) {
-  std::string text = toUtf8(message);
-  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
-  return text + "\n";
 }
 
 size_t lineCount(const std::string& text) {

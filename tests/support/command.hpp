@@ -28,9 +28,6 @@ std::string shellQuote(const std::string& text);
 // The path of kv884-query in the build.
 std::string queryBinary();
 
-// A message box's text as kv884-query writes it on standard error.
-std::string stderrOf(const std::u16string& message);
-
 size_t lineCount(const std::string& text);
 
 }  // namespace kv884::test
