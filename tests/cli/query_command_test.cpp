@@ -1,0 +1,349 @@
+// kv884-query in this process (runQueryCommand on string streams): each class of outcome with
+// its exit status, its lines and what it says on standard error (and only there, and on a
+// terminal only, the progress of long runs); the two forms of a screen; replays; the count
+// report; batches of keys; exports.
+
+#include "cli/query_command.hpp"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "support/command.hpp"
+#include "support/fixture_set.hpp"
+
+namespace kv884::test {
+namespace {
+
+using Json = nlohmann::json;
+
+struct QueryRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+QueryRun query(const std::vector<std::string>& args, const std::string& input = {},
+               bool errIsTerminal = false) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = runQueryCommand(args, in, out, err, errIsTerminal);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// text with every "%t" replaced by folder.
+std::string within(const fs::path& folder, std::string text) {
+  for (size_t at; (at = text.find("%t")) != std::string::npos;)
+    text.replace(at, 2, folder.string());
+  return text;
+}
+
+std::set<std::string> namesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+  return names;
+}
+
+TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
+  struct Case {
+    int status;
+    size_t lines;
+    std::string err;   // what standard error holds ("": nothing)
+    std::string args;  // split at blanks; %t: a temporary folder, the basic set in %t/basic
+    std::string input{};
+    bool terminal{false};
+  };
+  std::string manyKeys;
+  for (int i = 0; i < 5001; ++i) manyKeys += "B12\n";
+  const Case kCases[] = {
+      {0, 3, "", "%t/basic --by account --limit 3 --json"},
+      {0, 30, "", "%t/basic --by holder"},  // to where 次筆 is withdrawn
+      {1, 0, "MSG_1_02:無符合資料 !\n", "%t/basic --by id ~~"},
+      {2, 0, "MSG_0_17 ", "%t --replay -", "search\n"},
+      {2, 1, "MSG_1_09:列印失敗 !\n", "%t/basic --by id B12 --print %t/no/p"},
+      {2, 0, "kv884-query: %t/no/o.csv 無法寫入：76 找不到路徑\n", "%t/basic --export %t/no/o.csv"},
+      {64, 0, "KEY has more than 12", "%t/basic --by id 1234567890123"},
+      {64, 0, "--limit: Value 0", "%t/basic --by id A --limit 0"},
+      {64, 0, "nobody not in", "%t/basic --by nobody A"},
+      {64, 0, "not expected: --bogus", "%t/basic --by id A --bogus"},
+      {64, 0, "give one of", "%t/basic"},
+      {64, 0, "line 4 of", "%t/basic --replay -", "# comment\nsearch\n\njump\n"},
+      {64, 0, "--keys needs --by", "%t/basic --keys -"},
+      {64, 0, "KEY and --limit go", "%t/basic --by id A --keys -"},
+      {64, 0, "cannot read %t/none", "%t/basic --by id --keys %t/none"},
+      {64, 0, "--keys and --export", "%t/basic --by id --keys - --export %t/o.csv"},
+      {64, 0, "--json does not go", "%t/basic --export %t/o.csv --json"},
+      {64, 0, "must end in .csv or .xlsx", "%t/basic --export %t/o.txt"},
+      {64, 0, "%t/basic/o.csv lies in the", "%t/basic --export %t/basic/o.csv"},
+      {64, 0, "%t/basic/NTR/o.csv lies", "%t/basic --export %t/basic/NTR/o.csv"},
+      {64, 0, "%t/link/ntridx/o.xlsx lies", "%t/basic --export %t/link/ntridx/o.xlsx"},
+      {0, 0, "已處理 30 / 30 位持有人", "%t/basic --export %t/o.csv", "", true},
+      {0, 5001, "已處理 5,001 筆查詢資料", "%t/basic --by id --keys -", manyKeys, true},
+      {0, 1, "", "%t/basic --by id --keys -", "B12\n", true},
+  };
+  FixtureSet set;
+  fs::create_directory_symlink(set.folder, set.temp.path() / "link");
+  for (const Case& c : kCases) {
+    std::vector<std::string> args;
+    std::istringstream words(within(set.temp.path(), c.args));
+    for (std::string word; words >> word;) args.push_back(word);
+    SCOPED_TRACE(testing::PrintToString(args));
+    QueryRun r = query(args, c.input, c.terminal);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(linesOf(r.out).size(), c.lines);
+    if (c.err.empty())
+      EXPECT_EQ(r.err, "");
+    else
+      EXPECT_NE(r.err.find(within(set.temp.path(), c.err)), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(set.folder), {}),
+            std::distance(fs::recursive_directory_iterator(fixturePath("basic")), {}));
+}
+
+TEST(QueryOutcome, AScreenIsALineOfTabbedTextsOrAJsonObjectOfThem) {
+  std::vector<std::string> args{fixturePath("basic"), "--by", "id", "b1200003", "--limit", "1"};
+  const std::string text = query(args).out;
+  EXPECT_EQ(text,
+            "2330    群星水泥\tD\t20150115\t0000100301\t張國華                \tB120000301\t＊\t"
+            "53800012345\t15,000.00\t0.00\t0\t \tN\t0001 0001 0001 \n");
+  args.push_back("--json");
+  const auto screen = nlohmann::ordered_json::parse(query(args).out);
+  std::string fields, texts;
+  for (const auto& [field, value] : screen.items()) {
+    fields += field + " ";
+    texts += value.get<std::string>() + (field == "ring" ? "\n" : "\t");
+  }
+  EXPECT_EQ(fields,
+            "security allotment_type data_date holder_no holder_name id_no id_mark account_no "
+            "transfer_shares collateral_shares collateral_count data_category per_holder ring ");
+  EXPECT_EQ(texts, text);
+}
+
+TEST(FixtureReplay, EveryScriptGivesItsExpectedLinesAndTheSetIsNeverWritten) {
+  TempFolder temp;
+  int scripts = 0;
+  for (const char* name : {"basic", "wide"}) {
+    const fs::path fixture = fixturePath(name), set = copyFixture(name, temp.path());
+    for (const auto& entry : fs::recursive_directory_iterator(set))
+      if (entry.is_regular_file()) fs::permissions(entry.path(), fs::perms::owner_read);
+    for (const auto& entry : fs::directory_iterator(set)) {
+      if (entry.path().extension() != ".replay") continue;
+      SCOPED_TRACE(entry.path().filename().string());
+      ++scripts;
+      QueryRun r = query({set, "--replay", entry.path()});
+      ASSERT_EQ(r.status, 0) << r.err;
+      std::vector<std::string> got = linesOf(r.out);
+      std::vector<std::string> expected =
+          linesOf(readFile(fs::path(entry.path()).replace_extension(".expected.jsonl")));
+      ASSERT_EQ(got.size(), expected.size());
+      for (size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(Json::parse(got[i]), Json::parse(expected[i])) << "line " << i + 1;
+    }
+    std::ptrdiff_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(set)) {
+      ++files;
+      const bool same =
+          entry.is_directory() || readFile(entry) == readFile(fixture / fs::relative(entry, set));
+      EXPECT_TRUE(same) << entry.path();
+    }
+    EXPECT_EQ(files, std::distance(fs::recursive_directory_iterator(fixture), {}));
+  }
+  EXPECT_EQ(scripts, 9);
+}
+
+// The actions no fixture script uses. A print goes into the file named by the rest of the line,
+// a page a press; without the window every action is disabled, and open is while it is loaded.
+TEST(Replay, PrintsIntoItsFileAndReportsWhatIsDisabled) {
+  TempFolder temp;
+  const std::string pages = (temp.path() / "a b.txt").string();
+  const std::string script =
+      within(temp.path(), "key B1200003\nsearch\nprint " + pages + "\nnext\nprint " + pages +
+                              "\nprint %t/no/c\nclose\nsearch\nprint "
+                              "%t/d\nopen\nopen\n");
+  QueryRun r = query({fixturePath("basic"), "--replay", "-"}, script);
+  std::vector<Json> lines;
+  for (const std::string& line : linesOf(r.out)) lines.push_back(Json::parse(line));
+  ASSERT_EQ(lines.size(), 12u);
+  for (size_t i = 0; i < lines.size(); ++i)
+    EXPECT_EQ(lines[i]["disabled"], i == 8 || i == 9 || i == 11) << "line " << i + 1;
+  EXPECT_EQ(lines[6]["messages"][0].get<std::string>().rfind("MSG_1_09:列印失敗 !\r\n", 0), 0u);
+  EXPECT_TRUE(lines[7]["boxes"].is_null());
+  EXPECT_EQ(lines[10]["boxes"]["tx_o_23"], "20150115");
+  EXPECT_FALSE(fs::exists(temp.path() / "d"));
+  std::vector<std::string> printed = linesOf(readFile(pages));
+  ASSERT_EQ(printed.size(), 2 * 23u + 1);
+  EXPECT_EQ(printed[6], "　　　　　　　　　　戶號 : 0000100301");
+  EXPECT_EQ(printed[23], "\f");
+  EXPECT_EQ(printed[24 + 6], "　　　　　　　　　　戶號 : 0000100302");
+}
+
+TEST(FixtureReport, IsShownByteForByteAndPrintedIntoItsFile) {
+  TempFolder temp;
+  const fs::path file = temp.path() / "report.txt";
+  QueryRun r = query({fixturePath("basic"), "--report", "--print", file});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, readFile(fixturePath("basic") / "report.expected.txt"));
+  EXPECT_NE(readFile(file).find("\n  一般配發            30       123,456\n"), std::string::npos);
+}
+
+// Every line of a key file is answered in the file's order, though searched in key order: a key
+// that finds a holder by the screen its single look-up shows, every other line by its number,
+// key, message and status; the run's status is the worst of 2, 1 and 0.
+TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
+  struct Case {
+    std::string kind;
+    bool json;
+    std::string keys;
+    std::vector<std::string> answers;  // "=KEY": the screen of a single look-up of KEY
+    int status;
+  };
+  const Case kCases[] = {
+      {"id",
+       false,
+       "\xEF\xBB\xBF"
+       "Y25\r\nC11\n\n \t\nB12000030123\xE5\n\xFF\xFEZ\nB120000301234\n~~",
+       {"=Y25", "=C11", "3\t\t第 3 行是空白行，沒有查詢資料\t64",
+        "4\t \t\t第 4 行是空白行，沒有查詢資料\t64",
+        "5\tB12000030123\uFFFD\t第 5 行不是 UTF-8 文字\t64",
+        "6\t\uFFFD\uFFFDZ\t第 6 行不是 UTF-8 文字\t64",
+        "7\tB120000301234\t第 7 行的查詢資料超過 12 個字，查詢資料欄容不下\t64",
+        "8\t~~\tMSG_1_02:無符合資料 !\t1"},
+       1},
+      {"holder",
+       true,
+       "0000100301\n~~\n0000100302\n",
+       {"{\"line\":1,\"key\":\"0000100301\",\"message\":\"MSG_1_08:資料讀取錯誤 "
+        "!\\r\\n63\\r\\n錯誤的記錄編號\",\"exit\":2}",
+        "{\"line\":2,\"key\":\"~~\",\"message\":\"MSG_1_02:無符合資料 !\",\"exit\":1}",
+        "=0000100302"},
+       2},
+      {"id", false, "", {}, 0},
+  };
+  FixtureSet set;
+  set.setDetailField(1, DetailRecord::kDataRecNo, "000999");  // 0000100301's record
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.kind + " " + c.keys);
+    std::vector<std::string> args{set.folder, "--by", c.kind, "--keys", "-"};
+    if (c.json) args.push_back("--json");
+    QueryRun batch = query(args, c.keys);
+    EXPECT_EQ(batch.status, c.status);
+    EXPECT_EQ(batch.err, "");
+    std::vector<std::string> answers = c.answers;
+    for (std::string& answer : answers) {
+      if (answer[0] != '=') continue;
+      args = {set.folder, "--by", c.kind, answer.substr(1), "--limit", "1"};
+      if (c.json) args.push_back("--json");
+      answer = linesOf(query(args).out).at(0);
+    }
+    EXPECT_EQ(linesOf(batch.out), answers);
+  }
+}
+
+// The export's row of one screen of --by KIND --json.
+Json rowOfScreen(const std::string& line) {
+  const Json screen = Json::parse(line);
+  const std::u16string security = fromUtf8(screen["security"].get<std::string>());
+  Json row{toUtf8(security.substr(0, 6)), toUtf8(security.substr(8))};
+  for (const char* field :
+       {"allotment_type", "data_date", "holder_no", "holder_name", "id_no", "id_mark", "account_no",
+        "transfer_shares", "collateral_shares", "collateral_count", "data_category", "per_holder"})
+    row.push_back(screen[field]);
+  return row;
+}
+
+// The file, read back as a spreadsheet program reads it (read_export.py), holds the screens 次筆
+// shows through the whole key order, and replaces the old file, readable by its owner only.
+TEST(RegisterExport, HoldsEveryScreenOfTheWalkAndReplacesTheOldFile) {
+  const std::string text = "s:@ s:@ s:@ s:@ s:@ s:@ s:@ s:@ s:@ ";
+  struct Case {
+    std::string fixture;
+    std::string kind;  // "": 統一編號, the default
+    std::string file;
+    std::string form;  // as read_export.py gives it
+  };
+  const Case kCases[] = {
+      {"basic", "", "out.csv", "BOM CRLF"},
+      {"basic", "name", "out.xlsx", "1 A2 A1:N31 " + text + "n:#,##0.00 n:#,##0.00 n:#0 s:@ s:@"},
+      {"wide", "holder", "OUT.XLSX", "1 A2 A1:N301 " + text + "n:#,##0 n:#,##0 n:#0 s:@ s:@"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.file);
+    FixtureSet set(c.fixture);
+    if (c.fixture == "basic") {  // decimal flag Y, as before
+      // A security name with a double quote; a holder name with a comma, quotes and a line break.
+      writeFile(set.descriptor(), "7701,\xB8s\"\xACP,20150115,Y");  // 群"星
+      set.setDetailField(7, DetailRecord::kHolderName, "a,\"b\"\r\nc");
+    }
+    const fs::path file = set.temp.path() / c.file;
+    writeFile(file, "old");  // readable by all
+    std::vector<std::string> args{set.folder, "--export", file};
+    if (!c.kind.empty()) args.insert(args.end(), {"--by", c.kind});
+    QueryRun r = query(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(namesIn(set.temp.path()), (std::set<std::string>{c.file, c.fixture}));
+
+    const Json got = Json::parse(
+        runCommand("/usr/bin/python3 " + shellQuote(KV884_SOURCE_DIR "/tests/cli/read_export.py") +
+                   " " + shellQuote(file))
+            .out);
+    EXPECT_EQ(got["form"], c.form);
+    EXPECT_EQ(got["rows"][0], Json::parse(R"(["證券代號", "證券名稱", "配發類別", "資料日期",
+        "戶號", "戶名", "身分證/營利事業統一編號", "強迫入帳", "集保帳號", "劃撥股數",
+        "擔保品/全權委託撥轉股數", "擔保品/全權委託撥轉筆數", "資料類別", "逐戶配發"])"));
+    const std::vector<std::string> screens =
+        linesOf(query({set.folder, "--by", c.kind.empty() ? "id" : c.kind, "--json"}).out);
+    ASSERT_EQ(got["rows"].size(), screens.size() + 1);
+    for (size_t i = 0; i < screens.size(); ++i)
+      ASSERT_EQ(got["rows"][i + 1], rowOfScreen(screens[i])) << "row " << i + 1;
+  }
+}
+
+// A chain that breaks, ends early or runs in a cycle stops the export with its message, leaving
+// the old file as it was and nothing else behind.
+TEST(RegisterExport, AChainFaultStopsItLeavingTheOldFileAndNothingElse) {
+  struct Case {
+    std::string kind;
+    int64_t record;  // whose successor in the kind's order is changed
+    RecordField next;
+    const char* successor;
+    std::string file;
+    std::string message;
+    int written;
+  };
+  const Case kCases[] = {
+      {"id", 1, DetailRecord::kNextById, "000999", "out.csv",
+       "統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 8},
+      {"name", 23, DetailRecord::kNextByName, "999999", "out.csv",  // the first in its order
+       "中文戶名 鏈結走過 1 筆明細記錄便結束，另有 29 筆走不到", 1},
+      {"id", 24, DetailRecord::kNextById, "000002", "out.xlsx",  // from the last to the first
+       "統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束", 30},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.message);
+    FixtureSet set;
+    set.setDetailField(c.record, c.next, c.successor);
+    const fs::path file = set.temp.path() / c.file;
+    writeFile(file, "old");
+    QueryRun r = query({set.folder, "--export", file, "--by", c.kind});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "kv884-query: " + c.message + "\nkv884-query: 匯出中止：暫存檔寫入 " +
+                         std::to_string(c.written) + " 位持有人後已刪除，" + file.string() +
+                         " 保持原狀\n");
+    EXPECT_EQ(readFile(file), "old");
+    EXPECT_EQ(namesIn(set.temp.path()), (std::set<std::string>{"basic", c.file}));
+  }
+}
+
+}  // namespace
+}  // namespace kv884::test
