@@ -1,15 +1,15 @@
 #!/usr/bin/python3
-"""Reads an exported register back as a spreadsheet program would and prints one JSON object:
-"rows", every row (the header first) as the texts its cells show, and "form", what the file is
-besides: "BOM CRLF" for a CSV file with a byte-order mark and CR LF line ends; for a workbook its
-sheet count, frozen cell, filter range and each distinct row of cell types and formats.
-
-usage: read_export.py FILE.csv|FILE.xlsx
-"""
+"""Reads an exported register (FILE.csv or FILE.xlsx) back as a spreadsheet program would and
+prints {"rows": every row, the header first, as the texts its cells show; "form": "BOM CRLF" for
+a CSV file with a byte-order mark and CR LF line ends, for a workbook its sheet count, frozen
+cell, filter range and each distinct row of cell types and formats}."""
 import csv
 import io
 import json
 import sys
+
+import openpyxl
+from openpyxl.utils.escape import unescape
 
 
 def read_csv(path):
@@ -21,17 +21,13 @@ def read_csv(path):
 
 
 def shown(cell):
-    if cell.data_type != "n":
-        # Characters XML cannot hold stand as _xHHHH_, which Excel reads back and openpyxl not.
-        from openpyxl.utils.escape import unescape
+    if cell.data_type != "n":  # _xHHHH_ stands for what XML cannot hold; Excel reads it back
         return "" if cell.value is None else unescape(cell.value)
     decimals = 2 if cell.number_format.endswith(".00") else 0
-    grouping = "," if "," in cell.number_format else ""
-    return format(cell.value, f"{grouping}.{decimals}f")
+    return format(cell.value, ("," if "," in cell.number_format else "") + f".{decimals}f")
 
 
 def read_xlsx(path):
-    import openpyxl
     book = openpyxl.load_workbook(path)
     sheet = book.active
     rows = list(sheet.iter_rows())
@@ -41,5 +37,5 @@ def read_xlsx(path):
 
 
 path = sys.argv[1]
-print(json.dumps(read_xlsx(path) if path.lower().endswith(".xlsx") else read_csv(path),
-                 ensure_ascii=False))
+rows = read_xlsx(path) if path.lower().endswith(".xlsx") else read_csv(path)
+print(json.dumps(rows, ensure_ascii=False))

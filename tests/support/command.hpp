@@ -1,10 +1,8 @@
 #pragma once
-// Runs a command line through the shell and collects its exit status and output; kv884-query
-// with arguments; the shapes of its output.
+// Runs a command line through the shell and collects its exit status and output.
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace kv884::test {
 
@@ -18,10 +16,6 @@ struct CommandResult {
 // test with status 124 instead of stopping the suite; in workingFolder when one is given.
 CommandResult runCommand(const std::string& commandLine, const std::string& input = {},
                          int timeoutSeconds = 60, const std::filesystem::path& workingFolder = {});
-
-// kv884-query with each argument quoted.
-CommandResult runQuery(const std::vector<std::string>& arguments, const std::string& input = {},
-                       int timeoutSeconds = 60);
 
 std::string shellQuote(const std::string& text);
 
