@@ -206,14 +206,14 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
       {"id",
        false,
        "\xEF\xBB\xBF"
-       "Y25\r\nC11\n\n \t\nB12000030123\xE5\n\xFF\xFEZ\nB120000301234\n~~",
+       "Y25\r\nC11\n\n \t\nB12000030123\xE5\n\xFF\xFEZ\nB120000301234\nB1200003",
        {"=Y25", "=C11", "3\t\t第 3 行是空白行，沒有查詢資料\t64",
         "4\t \t\t第 4 行是空白行，沒有查詢資料\t64",
         "5\tB12000030123\uFFFD\t第 5 行不是 UTF-8 文字\t64",
         "6\t\uFFFD\uFFFDZ\t第 6 行不是 UTF-8 文字\t64",
         "7\tB120000301234\t第 7 行的查詢資料超過 12 個字，查詢資料欄容不下\t64",
-        "8\t~~\tMSG_1_02:無符合資料 !\t1"},
-       1},
+        "8\tB1200003\tMSG_1_08:資料讀取錯誤 ! 63 錯誤的記錄編號\t2"},
+       2},
       {"holder",
        true,
        "0000100301\n~~\n0000100302\n",
@@ -222,10 +222,11 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
         "{\"line\":2,\"key\":\"~~\",\"message\":\"MSG_1_02:無符合資料 !\",\"exit\":1}",
         "=0000100302"},
        2},
+      {"id", false, "~~\nY25\n", {"1\t~~\tMSG_1_02:無符合資料 !\t1", "=Y25"}, 1},
       {"id", false, "", {}, 0},
   };
   FixtureSet set;
-  set.setDetailField(1, DetailRecord::kDataRecNo, "000999");  // 0000100301's record
+  set.setDetailField(1, DetailRecord::kDataRecNo, "000999");  // B120000301, holder 0000100301
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.kind + " " + c.keys);
     std::vector<std::string> args{set.folder, "--by", c.kind, "--keys", "-"};
@@ -278,8 +279,8 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
       {"wide", "holder", "OUT.XLSX", "1 A2 A1:N301 " + text + "n:#,##0 n:#,##0 n:#0 s:@ s:@"},
       {"basic", "id", "out.csv", "統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1,
        DetailRecord::kNextById, "000999", 8},
-      {"basic", "name", "out.csv", "中文戶名 鏈結走過 1 筆明細記錄便結束，另有 29 筆走不到", 23,
-       DetailRecord::kNextByName, "999999", 1},  // the first in its order
+      {"basic", "name", "out.csv", "中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到", 28,
+       DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
       {"basic", "id", "out.xlsx", "統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束", 24,
        DetailRecord::kNextById, "000002", 30},  // from the last to the first
   };
