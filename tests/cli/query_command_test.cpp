@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <set>
 
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
@@ -18,17 +17,22 @@ namespace {
 
 using Json = nlohmann::json;
 
-struct QueryRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+// text with every "%t" replaced by folder.
+std::string within(const fs::path& folder, std::string text) {
+  for (size_t at; (at = text.find("%t")) != std::string::npos;)
+    text.replace(at, 2, folder.string());
+  return text;
+}
 
-QueryRun query(const std::vector<std::string>& args, const std::string& input = {},
-               bool errIsTerminal = false) {
+// kv884-query with args split at blanks, "%t" in each standing for the folder temp.
+CommandResult query(const fs::path& temp, const std::string& args, const std::string& input = {},
+                    bool errIsTerminal = false) {
+  std::vector<std::string> words;
+  std::istringstream split(args);
+  for (std::string word; split >> word;) words.push_back(within(temp, word));
   std::istringstream in(input);
   std::ostringstream out, err;
-  const int status = runQueryCommand(args, in, out, err, errIsTerminal);
+  const int status = runQueryCommand(words, in, out, err, errIsTerminal);
   return {status, out.str(), err.str()};
 }
 
@@ -39,23 +43,10 @@ std::vector<std::string> linesOf(const std::string& text) {
   return lines;
 }
 
-// text with every "%t" replaced by folder.
-std::string within(const fs::path& folder, std::string text) {
-  for (size_t at; (at = text.find("%t")) != std::string::npos;)
-    text.replace(at, 2, folder.string());
-  return text;
-}
-
 std::vector<Json> jsonLines(const std::string& text) {
   std::vector<Json> lines;
   for (const std::string& line : linesOf(text)) lines.push_back(Json::parse(line));
   return lines;
-}
-
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
-  return names;
 }
 
 TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
@@ -63,7 +54,7 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
     int status;
     size_t lines;
     std::string err;   // what standard error holds ("": nothing)
-    std::string args;  // split at blanks; %t: a temporary folder, the basic set in %t/basic
+    std::string args;  // %t: a temporary folder, the basic set in %t/basic
     std::string input{};
     bool terminal{false};
   };
@@ -98,11 +89,8 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
   FixtureSet set;
   fs::create_directory_symlink(set.folder, set.temp.path() / "link");
   for (const Case& c : kCases) {
-    std::vector<std::string> args;
-    std::istringstream words(within(set.temp.path(), c.args));
-    for (std::string word; words >> word;) args.push_back(word);
-    SCOPED_TRACE(testing::PrintToString(args));
-    QueryRun r = query(args, c.input, c.terminal);
+    SCOPED_TRACE(c.args);
+    CommandResult r = query(set.temp.path(), c.args, c.input, c.terminal);
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(linesOf(r.out).size(), c.lines);
     if (c.err.empty())
@@ -115,21 +103,16 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
 }
 
 TEST(QueryOutcome, AScreenIsALineOfTabbedTextsOrAJsonObjectOfThem) {
-  std::vector<std::string> args{fixturePath("basic"), "--by", "id", "b1200003", "--limit", "1"};
-  const std::string text = query(args).out;
+  FixtureSet set;
+  const std::string args = "%t/basic --by id b1200003 --limit 1";
+  const std::string text = query(set.temp.path(), args).out;
   EXPECT_EQ(text,
             "2330    群星水泥\tD\t20150115\t0000100301\t張國華                \tB120000301\t＊\t"
             "53800012345\t15,000.00\t0.00\t0\t \tN\t0001 0001 0001 \n");
-  args.push_back("--json");
-  const auto screen = nlohmann::ordered_json::parse(query(args).out);
-  std::string fields, texts;
-  for (const auto& [field, value] : screen.items()) {
-    fields += field + " ";
+  const auto screen = nlohmann::ordered_json::parse(query(set.temp.path(), args + " --json").out);
+  std::string texts;
+  for (const auto& [field, value] : screen.items())
     texts += value.get<std::string>() + (field == "ring" ? "\n" : "\t");
-  }
-  EXPECT_EQ(fields,
-            "security allotment_type data_date holder_no holder_name id_no id_mark account_no "
-            "transfer_shares collateral_shares collateral_count data_category per_holder ring ");
   EXPECT_EQ(texts, text);
 }
 
@@ -140,11 +123,12 @@ TEST(FixtureReplay, EveryScriptGivesItsExpectedLinesAndTheSetIsNeverWritten) {
     const fs::path fixture = fixturePath(name), set = copyFixture(name, temp.path());
     for (const auto& entry : fs::recursive_directory_iterator(set))
       if (entry.is_regular_file()) fs::permissions(entry.path(), fs::perms::owner_read);
+    const std::string replay = "%t/" + std::string(name) + " --replay %t/" + name + "/";
     for (const auto& entry : fs::directory_iterator(set)) {
       if (entry.path().extension() != ".replay") continue;
       SCOPED_TRACE(entry.path().filename().string());
       ++scripts;
-      QueryRun r = query({set, "--replay", entry.path()});
+      CommandResult r = query(temp.path(), replay + entry.path().filename().string());
       EXPECT_EQ(r.status, 0);
       const fs::path expected = fs::path(entry.path()).replace_extension(".expected.jsonl");
       EXPECT_EQ(jsonLines(r.out), jsonLines(readFile(expected)));
@@ -162,20 +146,20 @@ TEST(FixtureReplay, EveryScriptGivesItsExpectedLinesAndTheSetIsNeverWritten) {
 // The actions no fixture script uses. A print goes into the file named by the rest of the line,
 // a page a press; without the window every action is disabled, and open is while it is loaded.
 TEST(Replay, PrintsIntoItsFileAndReportsWhatIsDisabled) {
-  TempFolder temp;
+  FixtureSet set;
+  const fs::path& temp = set.temp.path();
   const std::string script =
-      "key B1200003\nsearch\nprint %t/a b\nnext\nprint %t/a b\nprint "
-      "%t/no/c\nclose\nsearch\nprint %t/d\nopen\nopen\n";
-  QueryRun r = query({fixturePath("basic"), "--replay", "-"}, within(temp.path(), script));
+      "key B1200003\nsearch\nprint %t/a b\nnext\nprint %t/a b\nclose\nsearch\nprint "
+      "%t/d\nopen\nopen\n";
+  CommandResult r = query(temp, "%t/basic --replay -", within(temp, script));
   std::vector<Json> lines = jsonLines(r.out);
-  ASSERT_EQ(lines.size(), 12u);
+  ASSERT_EQ(lines.size(), 11u);
   for (size_t i = 0; i < lines.size(); ++i)
-    EXPECT_EQ(lines[i]["disabled"], i == 8 || i == 9 || i == 11) << "line " << i + 1;
-  EXPECT_EQ(lines[6]["messages"][0].get<std::string>().rfind("MSG_1_09:列印失敗 !\r\n", 0), 0u);
-  EXPECT_TRUE(lines[7]["boxes"].is_null());
-  EXPECT_EQ(lines[10]["boxes"]["tx_o_23"], "20150115");
-  EXPECT_FALSE(fs::exists(temp.path() / "d"));
-  std::vector<std::string> printed = linesOf(readFile(temp.path() / "a b"));
+    EXPECT_EQ(lines[i]["disabled"], i == 7 || i == 8 || i == 10) << "line " << i + 1;
+  EXPECT_TRUE(lines[6]["boxes"].is_null());
+  EXPECT_EQ(lines[9]["boxes"]["tx_o_23"], "20150115");
+  EXPECT_FALSE(fs::exists(temp / "d"));
+  std::vector<std::string> printed = linesOf(readFile(temp / "a b"));
   ASSERT_EQ(printed.size(), 2 * 23u + 1);
   EXPECT_EQ(printed[6], "　　　　　　　　　　戶號 : 0000100301");
   EXPECT_EQ(printed[23], "\f");
@@ -183,12 +167,12 @@ TEST(Replay, PrintsIntoItsFileAndReportsWhatIsDisabled) {
 }
 
 TEST(FixtureReport, IsShownByteForByteAndPrintedIntoItsFile) {
-  TempFolder temp;
-  const fs::path file = temp.path() / "report.txt";
-  QueryRun r = query({fixturePath("basic"), "--report", "--print", file});
+  FixtureSet set;
+  CommandResult r = query(set.temp.path(), "%t/basic --report --print %t/r");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, readFile(fixturePath("basic") / "report.expected.txt"));
-  EXPECT_NE(readFile(file).find("\n  一般配發            30       123,456\n"), std::string::npos);
+  EXPECT_NE(readFile(set.temp.path() / "r").find("\n  一般配發            30       123,456\n"),
+            std::string::npos);
 }
 
 // Every line of a key file is answered in the file's order, though searched in key order: a key
@@ -196,15 +180,13 @@ TEST(FixtureReport, IsShownByteForByteAndPrintedIntoItsFile) {
 // key, message and status; the run's status is the worst of 2, 1 and 0.
 TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
   struct Case {
-    std::string kind;
-    bool json;
+    std::string by;  // the options that pick the kind and form
     std::string keys;
     std::vector<std::string> answers;  // "=KEY": the screen of a single look-up of KEY
     int status;
   };
   const Case kCases[] = {
-      {"id",
-       false,
+      {"--by id",
        "\xEF\xBB\xBF"
        "Y25\r\nC11\n\n \t\nB12000030123\xE5\n\xFF\xFEZ\nB120000301234\nB1200003",
        {"=Y25", "=C11", "3\t\t第 3 行是空白行，沒有查詢資料\t64",
@@ -214,34 +196,30 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
         "7\tB120000301234\t第 7 行的查詢資料超過 12 個字，查詢資料欄容不下\t64",
         "8\tB1200003\tMSG_1_08:資料讀取錯誤 ! 63 錯誤的記錄編號\t2"},
        2},
-      {"holder",
-       true,
+      {"--by holder --json",
        "0000100301\n~~\n0000100302\n",
        {"{\"line\":1,\"key\":\"0000100301\",\"message\":\"MSG_1_08:資料讀取錯誤 "
         "!\\r\\n63\\r\\n錯誤的記錄編號\",\"exit\":2}",
         "{\"line\":2,\"key\":\"~~\",\"message\":\"MSG_1_02:無符合資料 !\",\"exit\":1}",
         "=0000100302"},
        2},
-      {"id", false, "~~\nY25\n", {"1\t~~\tMSG_1_02:無符合資料 !\t1", "=Y25"}, 1},
-      {"id", false, "", {}, 0},
+      {"--by id", "~~\nY25\n", {"1\t~~\tMSG_1_02:無符合資料 !\t1", "=Y25"}, 1},
+      {"--by id", "", {}, 0},
   };
   FixtureSet set;
   set.setDetailField(1, DetailRecord::kDataRecNo, "000999");  // B120000301, holder 0000100301
   for (const Case& c : kCases) {
-    SCOPED_TRACE(c.kind + " " + c.keys);
-    std::vector<std::string> args{set.folder, "--by", c.kind, "--keys", "-"};
-    if (c.json) args.push_back("--json");
-    QueryRun batch = query(args, c.keys);
+    SCOPED_TRACE(c.by + " " + c.keys);
+    CommandResult batch = query(set.temp.path(), "%t/basic --keys - " + c.by, c.keys);
     EXPECT_EQ(batch.status, c.status);
     EXPECT_EQ(batch.err, "");
-    std::vector<std::string> answers = c.answers;
-    for (std::string& answer : answers) {
-      if (answer[0] != '=') continue;
-      args = {set.folder, "--by", c.kind, answer.substr(1), "--limit", "1"};
-      if (c.json) args.push_back("--json");
-      answer = linesOf(query(args).out).at(0);
-    }
-    EXPECT_EQ(linesOf(batch.out), answers);
+    std::string answers;
+    for (const std::string& answer : c.answers)
+      answers +=
+          answer[0] != '='
+              ? answer + "\n"
+              : query(set.temp.path(), "%t/basic --limit 1 " + c.by + " " + answer.substr(1)).out;
+    EXPECT_EQ(batch.out, answers);
   }
 }
 
@@ -265,7 +243,7 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
   const std::string text = "s:@ s:@ s:@ s:@ s:@ s:@ s:@ s:@ s:@ ";
   struct Case {
     std::string fixture;
-    std::string kind;  // "": 統一編號, the default
+    std::string by;  // "": 統一編號, the default
     std::string file;
     std::string form;   // as read_export.py gives it, or the fault in the chain
     int64_t record{0};  // whose successor in the kind's order is changed
@@ -275,14 +253,15 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
   };
   const Case kCases[] = {
       {"basic", "", "out.csv", "BOM CRLF"},
-      {"basic", "name", "out.xlsx", "1 A2 A1:N31 " + text + "n:#,##0.00 n:#,##0.00 n:#0 s:@ s:@"},
-      {"wide", "holder", "OUT.XLSX", "1 A2 A1:N301 " + text + "n:#,##0 n:#,##0 n:#0 s:@ s:@"},
-      {"basic", "id", "out.csv", "統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1,
+      {"basic", "--by name", "out.xlsx",
+       "1 A2 A1:N31 " + text + "n:#,##0.00 n:#,##0.00 n:#0 s:@ s:@"},
+      {"wide", "--by holder", "OUT.XLSX", "1 A2 A1:N301 " + text + "n:#,##0 n:#,##0 n:#0 s:@ s:@"},
+      {"basic", "--by id", "out.csv", "統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1,
        DetailRecord::kNextById, "000999", 8},
-      {"basic", "name", "out.csv", "中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到", 28,
-       DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
-      {"basic", "id", "out.xlsx", "統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束", 24,
-       DetailRecord::kNextById, "000002", 30},  // from the last to the first
+      {"basic", "--by name", "out.csv", "中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到",
+       28, DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
+      {"basic", "--by id", "out.xlsx", "統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束",
+       24, DetailRecord::kNextById, "000002", 30},  // from the last to the first
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.form);
@@ -296,10 +275,9 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     }
     const fs::path file = set.temp.path() / c.file;
     writeFile(file, "old");  // readable by all
-    std::vector<std::string> args{set.folder, "--export", file};
-    if (!c.kind.empty()) args.insert(args.end(), {"--by", c.kind});
-    QueryRun r = query(args);
-    EXPECT_EQ(namesIn(set.temp.path()), (std::set<std::string>{c.file, c.fixture}));
+    CommandResult r =
+        query(set.temp.path(), "%t/" + c.fixture + " --export " + file.string() + " " + c.by);
+    EXPECT_EQ(std::distance(fs::directory_iterator(set.temp.path()), {}), 2);  // the set, the file
     if (c.record) {
       EXPECT_EQ(r.status, 2);
       EXPECT_EQ(r.err, "kv884-query: " + c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " +
@@ -320,8 +298,9 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     EXPECT_EQ(got["rows"][0], Json::parse(R"(["證券代號", "證券名稱", "配發類別", "資料日期",
         "戶號", "戶名", "身分證/營利事業統一編號", "強迫入帳", "集保帳號", "劃撥股數",
         "擔保品/全權委託撥轉股數", "擔保品/全權委託撥轉筆數", "資料類別", "逐戶配發"])"));
-    const std::vector<std::string> screens =
-        linesOf(query({set.folder, "--by", c.kind.empty() ? "id" : c.kind, "--json"}).out);
+    const std::vector<std::string> screens = linesOf(
+        query(set.temp.path(), "%t/" + c.fixture + " --json " + (c.by.empty() ? "--by id" : c.by))
+            .out);
     ASSERT_EQ(got["rows"].size(), screens.size() + 1);
     for (size_t i = 0; i < screens.size(); ++i)
       ASSERT_EQ(got["rows"][i + 1], rowOfScreen(screens[i])) << "row " << i + 1;

@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""Reads an exported register (FILE.csv or FILE.xlsx) back as a spreadsheet program would and
-prints {"rows": every row, the header first, as the texts its cells show; "form": "BOM CRLF" for
-a CSV file with a byte-order mark and CR LF line ends, for a workbook its sheet count, frozen
-cell, filter range and each distinct row of cell types and formats}."""
+"""Reads an exported register (FILE.csv or .xlsx) back as a spreadsheet program would: prints
+{"rows": every row as the texts its cells show, "form": "BOM CRLF" for a CSV file with both, for
+a workbook its sheet count, frozen cell, filter range and each distinct row of cell formats}."""
 import csv
 import io
 import json
