@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
