@@ -5,46 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <random>
 
 #include "dataset/key_kind.hpp"
-#include "headless/headless_ui.hpp"
-#include "querywin/query_window.hpp"
-#include "startwin/program.hpp"
-#include "support/record_patch.hpp"
-#include "support/temp_folder.hpp"
+#include "support/fixture_set.hpp"
 #include "support/window_snapshot.hpp"
 
 namespace kv884::test {
 namespace {
 
-// The program over a copy of the basic fixture, opened, its records read counted.
-struct OpenedCopy {
-  explicit OpenedCopy(bool cycle) : program(ui) {
-    const std::filesystem::path set = copyFixture("basic", temp.path());
+// The basic set opened, maybe with a cycle, its records read counted.
+struct OpenedSet : FixtureSet {
+  explicit OpenedSet(bool cycle) {
     // 統一編號 24 is the last of its order; leading back to the first makes a cycle.
-    if (cycle) setDetailField(set, 24, kSuccessorAt[1], "000002");
-    program.frm_0.tx_i_01.text = fromUtf8(set.string());
-    program.frm_0.cmd_1_Click();
+    if (cycle) setDetailField(24, DetailRecord::kNextById, "000002");
+    open();
     program.files.setReadObserver([this](int, int64_t) { ++reads; });
   }
-  QueryWindow& window() { return *program.queryWindow(); }
-  void search(int kind, const std::u16string& key) {
-    window().comb_1.text = keyKind(kind).caption;
-    window().tx_i_01.text = key;
-    window().cmd_1_Click();
-  }
-
-  TempFolder temp;
-  HeadlessUi ui;
-  Program program;
   int64_t reads{0};
 };
 
 // Every key field of the kind, a start of each and keys beside them, in the kind's order.
 std::vector<std::u16string> keysInOrder(int kind) {
-  OpenedCopy sound(false);
+  OpenedSet sound(false);
   std::vector<std::u16string> keys{u"", u"~~~~~~~~~~~~"};
   sound.search(kind, u"");
   for (bool more = true; more; more = sound.window().cmd_2.enabled) {
@@ -67,7 +50,7 @@ TEST(WalkResume, LeavesTheWindowAsAWalkFromTheStartInAnyOrderOfKeys) {
                      (shuffled ? " shuffled" : " in order"));
         std::vector<std::u16string> keys = inOrder;
         if (shuffled) std::shuffle(keys.begin(), keys.end(), std::mt19937(14));
-        OpenedCopy resumed(cycle), fresh(cycle);
+        OpenedSet resumed(cycle), fresh(cycle);
         WalkResume resume;
         resumed.window().resumeWalksFrom(&resume);
         for (const std::u16string& key : keys) {

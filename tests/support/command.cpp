@@ -3,9 +3,8 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 
-#include "platform/utf.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
@@ -26,28 +25,11 @@ CommandResult runCommand(const std::string& commandLine, const std::string& inpu
       "timeout -k 5 " + std::to_string(timeoutSeconds) + " " + commandLine + " <" +
       shellQuote(in.string()) + " >" + shellQuote(out.string()) + " 2>" + shellQuote(err.string());
   int raw = std::system(full.c_str());
-  CommandResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = readFile(out);
-  result.err = readFile(err);
-  return result;
-}
-
-CommandResult runQuery(const std::vector<std::string>& arguments, const std::string& input,
-                       int timeoutSeconds) {
-  std::string line = shellQuote(queryBinary());
-  for (const std::string& a : arguments) line += " " + shellQuote(a);
-  return runCommand(line, input, timeoutSeconds);
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
 }
 
 std::string queryBinary() {
   return KV884_QUERY_BIN;
-}
-
-std::string stderrOf(const std::u16string& message) {
-  std::string text = toUtf8(message);
-  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
-  return text + "\n";
 }
 
 size_t lineCount(const std::string& text) {

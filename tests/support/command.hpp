@@ -1,10 +1,8 @@
 #pragma once
-// Runs a command line through the shell and collects its exit status and output; kv884-query
-// with arguments; the shapes of its output.
+// Runs a command line through the shell and collects its exit status and output.
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace kv884::test {
 
@@ -19,17 +17,10 @@ struct CommandResult {
 CommandResult runCommand(const std::string& commandLine, const std::string& input = {},
                          int timeoutSeconds = 60, const std::filesystem::path& workingFolder = {});
 
-// kv884-query with each argument quoted.
-CommandResult runQuery(const std::vector<std::string>& arguments, const std::string& input = {},
-                       int timeoutSeconds = 60);
-
 std::string shellQuote(const std::string& text);
 
 // The path of kv884-query in the build.
 std::string queryBinary();
-
-// A message box's text as kv884-query writes it on standard error.
-std::string stderrOf(const std::u16string& message);
 
 size_t lineCount(const std::string& text);
 

@@ -1,0 +1,90 @@
+// The kv884-query program itself: its exit status and standard error, which holds only the
+// messages (it is no terminal here); printing into PDF files through the module beside it, read
+// back with pdfinfo, pdftotext and pdffonts; a copy away from the module, which says so.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/command.hpp"
+#include "support/fixture_set.hpp"
+
+namespace kv884::test {
+namespace {
+
+TEST(QueryProgram, ExitsWithTheStatusAndWritesOnlyMessagesToStandardError) {
+  FixtureSet set;
+  set.setDetailField(2, DetailRecord::kDataRecNo, "000999");  // the first in 統一編號 order
+  const fs::path& temp = set.temp.path();
+  fs::copy_file(queryBinary(), temp / "kv884-query");
+  writeFile(temp / "o.csv", "old");
+  const std::string program = "./kv884-query " + shellQuote(set.folder) + " ";
+  CommandResult r = runCommand(program + "--export o.csv", {}, 60, temp);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "MSG_1_08:資料讀取錯誤 !\n63\n錯誤的記錄編號\nkv884-query: 匯出中止：暫存檔寫入 0 "
+            "位持有人後已刪除，o.csv 保持原狀\n");
+  EXPECT_EQ(readFile(temp / "o.csv"), "old");
+
+  r = runCommand(program + "--by id B12 --print p.pdf", {}, 60, temp);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(std::regex_search(
+      r.err, std::regex("^MSG_1_09:列印失敗 !\n無法載入 PDF 列印模組 \\(.*kv884-pdf\\.so")))
+      << r.err;
+  EXPECT_FALSE(fs::exists(temp / "p.pdf"));
+}
+
+// The first pattern that does not follow the ones before it in text ("": none).
+std::string firstOutOfOrder(const std::string& text, const std::vector<std::string>& patterns) {
+  auto from = text.cbegin();
+  for (const std::string& pattern : patterns) {
+    std::smatch found;
+    if (!std::regex_search(from, text.cend(), found, std::regex(pattern))) return pattern;
+    from = found[0].second;
+  }
+  return "";
+}
+
+TEST(QueryProgram, PrintsPagesWithEveryLineInOrderInAnEmbeddedTwSung) {
+#ifndef KV884_PDF_MODULE
+  GTEST_SKIP() << "this build has no PDF module (no Qt)";
+#endif
+  FixtureSet set;
+  std::string report;
+  std::vector<std::string> reportLines{"鴻澤證券登錄託存處-帳簿劃撥配發筆數"};
+  for (int i = 100; i < 400; ++i) {  // 300 lines of 12 points do not fit on three A4 pages
+    report += "\r\nline " + std::to_string(i);
+    reportLines.push_back("line " + std::to_string(i));
+  }
+  writeFile(set.countReport(), report);
+  struct Case {
+    std::string mode;
+    std::string pages;  // what pdfinfo says
+    std::vector<std::string> lines;
+  };
+  const Case kCases[] = {
+      {"--by id B1200003",
+       "Pages: +3\n",
+       {"配發有價證券劃撥轉帳清冊 +KQD05", "證券代號 +: +2330 +群星水泥 +D",
+        "身分證/營利事業統一編號 +: +B120000301＊",
+        "資料類別：１：無償配股 +２：有償配股 +空白：其他", "辦 +管 +製表：鴻澤證券登錄託存處",
+        "戶號 +: +0000100302", "戶號 +: +0000100303"}},
+      {"--report", "Pages: +([4-9]|\\d\\d)\n", reportLines},
+  };
+  const std::string pdf = shellQuote((set.temp.path() / "p.pdf").string());
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.mode);
+    CommandResult r = runCommand(shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " " +
+                                 c.mode + " --print " + pdf);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");  // standard error is for messages only, not for the toolkit's notes
+    EXPECT_TRUE(std::regex_search(runCommand("pdfinfo " + pdf).out, std::regex(c.pages)));
+    EXPECT_EQ(firstOutOfOrder(runCommand("pdftotext -layout " + pdf + " -").out, c.lines), "");
+    // Columns: name, type, encoding, emb, sub, uni, object, ID.
+    EXPECT_TRUE(std::regex_search(runCommand("pdffonts " + pdf).out,
+                                  std::regex("TW-Sung.* yes +(yes|no) +(yes|no) +\\d+ +\\d+\n")));
+  }
+}
+
+}  // namespace
+}  // namespace kv884::test
