@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       w->tx_i_01.text = decodeBig5(in.take(in.byte() % 25)).substr(0, 12);
     }
     if (action == 9) w->comb_1.text = u"依統一編號";
-    const std::string before = test::describe(*w);
+    const test::WindowSnapshot before = test::snapshot(*w);
     if (action <= 3 || action == 9) w->cmd_1_Click();
     if (action == 4) w->cmd_2_Click();
     if (action == 5) w->cmd_5_Click();
@@ -138,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (messages.size() > 1) fail("one click showed more than one message");
     for (const std::u16string& m : messages) {
       if (!isQueryMessage(m)) fail("a message the query window does not have");
-      if (m.starts_with(u"MSG_1_08") && test::describe(*w) != before)
+      if (m.starts_with(u"MSG_1_08") && test::snapshot(*w) != before)
         fail("MSG_1_08 left the window changed");
     }
     if (program.files.openNumbers() != std::vector<int>{1, 2, 3})

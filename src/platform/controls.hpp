@@ -8,6 +8,7 @@ namespace kv884 {
 
 struct Label {
   std::u16string caption;
+  bool operator==(const Label&) const = default;
 };
 
 struct Button {
@@ -16,6 +17,7 @@ struct Button {
   std::u16string caption;
   bool enabled;
   std::u16string tooltip;
+  bool operator==(const Button&) const = default;
 };
 
 struct TextBox {
@@ -26,6 +28,7 @@ struct TextBox {
   bool enabled;
   bool readOnly;
   int maxLength;  // 0: no limit
+  bool operator==(const TextBox&) const = default;
 };
 
 struct ComboBox {
@@ -34,6 +37,7 @@ struct ComboBox {
   std::u16string text;
   std::vector<std::u16string> items;
   bool enabled;
+  bool operator==(const ComboBox&) const = default;
 };
 
 }  // namespace kv884

@@ -52,6 +52,8 @@ struct QueryControls {
   Label lab_24{u"逐戶配發"};
   TextBox tx_o_24{u"", false, true};
   TextBox tx_o_pnt{u"", true, true};  // position in the ring of shown screens
+
+  bool operator==(const QueryControls&) const = default;
 };
 
 }  // namespace kv884

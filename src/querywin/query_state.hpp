@@ -25,6 +25,8 @@ struct QueryState {
   int16_t m_HistFirst{0};  // oldest screen; 0 while the ring is empty
   int16_t m_HistPos{0};    // screen on display
   int16_t m_HistLast{0};   // newest screen
+
+  bool operator==(const QueryState&) const = default;
 };
 
 }  // namespace kv884

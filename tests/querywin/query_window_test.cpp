@@ -115,14 +115,14 @@ TEST_F(QueryWindowTest, NextPutsTheRunningQueryBackIntoTheKeyAndKindBoxes) {
 // keeps the screen but withdraws 次筆, which would otherwise mix the new kind with the old record.
 TEST_F(QueryWindowTest, FailedSearchesLeaveTheScreenOnDisplay) {
   set.search(3, u"");
-  const std::string before = describe(w());
+  const WindowSnapshot before = snapshot(w());
   set.search(u"依 戶號 ", u"123");
   EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_01:查詢條件 不在範圍內 !"});
   EXPECT_EQ(w().m_SearchKeyLen, 3);
   w().m_SearchKeyLen = 0;
   w().tx_i_01.text = u"";
   w().comb_1.text = u"依 戶號";
-  EXPECT_EQ(describe(w()), before);
+  EXPECT_TRUE(snapshot(w()) == before);
 
   const std::u16string shown = w().tx_o_02.text;
   set.search(2, u"Z");
@@ -233,13 +233,13 @@ TEST_F(QueryWindowTest, PrintsTheShownRecordAsOnePage) {
 
 TEST_F(QueryWindowTest, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
   set.search(1, u"B1200003");
-  const std::string before = describe(w());
+  const WindowSnapshot before = snapshot(w());
   RecordingPrintSurface printer;
   printer.failAtCall = 12;
   set.program.printer = &printer;
   w().cmd_4_Click();
   EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_09:列印失敗 !\r\n印表機離線"});
-  EXPECT_EQ(describe(w()), before);
+  EXPECT_TRUE(snapshot(w()) == before);
   set.program.printer = nullptr;  // no printer at all
   w().cmd_4_Click();
   EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_09:列印失敗 !\r\n找不到預設印表機"});

@@ -22,6 +22,7 @@
 
 #include "dataset/key_kind.hpp"
 #include "platform/big5.hpp"
+#include "querywin/query_boxes.hpp"
 #include "support/fixture_set.hpp"
 #include "support/window_snapshot.hpp"
 
@@ -358,11 +359,11 @@ TEST_P(DamagedSet, EndsWithItsOneOutcome) {
     int64_t detailReads = 0;
     p.files.setReadObserver(
         [&](int fileNo, int64_t) { detailReads += fileNo == kDetailIndexFile; });
-    const std::string before = describe(set.window());
+    const WindowSnapshot before = snapshot(set.window());
     const std::string boxesBefore = boxTexts(set.window());
     c.act(set);
     Texts after = set.ui.takeMessages();
-    EXPECT_TRUE(after != Texts{kReadError} || describe(set.window()) == before);
+    EXPECT_TRUE(after != Texts{kReadError} || snapshot(set.window()) == before);
     EXPECT_TRUE(after.empty() || boxTexts(set.window()) == boxesBefore);
     // A walk reads each record at most once, and 40 presses of 次筆 read 40 records.
     EXPECT_LE(detailReads, p.files.recordCount(kDetailIndexFile) + 41);
