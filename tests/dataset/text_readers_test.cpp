@@ -39,6 +39,7 @@ TEST(DescriptorItems, EveryLayoutGivesTheFourItemsAndAnEarlyEndError62) {
            // A quoted item keeps commas and blanks; text after its closing quote is skipped.
            {"\"77,01\",\"A, B \"junk,\" 2015\"xx\r\n\" Y\"", {u"77,01", u"A, B ", u" 2015", u" Y"}},
            {"7701,,20150115,Y", {u"7701", u"", u"20150115", u"Y"}},
+           {"7701,N,D,\"Y", {u"7701", u"N", u"D", u"Y"}},  // the last quote left open
            {"\"7701\",\"N\",\"20150115\"\r\n", {u"7701", u"N", u"20150115", u"error 62"}}}) {
     SCOPED_TRACE(bytes);
     InputFile file(bytes);

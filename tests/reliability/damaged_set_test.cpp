@@ -122,15 +122,10 @@ std::vector<Case> openingCases() {
 }
 
 // The descriptor's values are stored as they are read: a descriptor that fails keeps those read
-// before the failure; one that opens shows its name, date and decimal flag on the screen.
+// before the failure.
 std::vector<Case> descriptorCases() {
   auto write = [](std::string bytes) {
     return [=](FixtureSet& s) { writeFile(s.descriptor(), bytes); };
-  };
-  auto shown = [](std::u16string name, std::u16string date, std::u16string shares) {
-    return std::vector<Box>{{&QueryControls::tx_o_01, u"2330    " + name},
-                            {&QueryControls::tx_o_23, date},
-                            {&QueryControls::tx_o_18, shares}};
   };
   return {
       {.name = "descriptor_three_items",
@@ -142,14 +137,6 @@ std::vector<Case> descriptorCases() {
        .damage = write("\"\xB8\x73\",\"N\",\"D\",\"Y\""),
        .messages = {u"MSG_0_03 {folder}\\ntr\\群.sin 開檔錯誤 !\r\n53\r\n找不到檔案"},
        .values = u"群|N|D|Y"},
-      {.name = "descriptor_last_quote_left_open",
-       .damage = write("\"7701\",\"\xB8\x73\xAC\x50\",\"20150115\",\"Y"),
-       .act = find(1, kB12),
-       .boxes = shown(u"群星", u"20150115", u"15,000.00")},
-      {.name = "descriptor_unquoted_name_with_comma",
-       .damage = write("7701,\xB8\x73\xAC\x50,\xA4\xF4\xAA\x64,20150115,Y\r\n"),
-       .act = find(1, kB12),
-       .boxes = shown(u"群星", u"水泥", u"1,500,000")},
   };
 }
 
