@@ -57,7 +57,7 @@ TEST_F(DesktopTest, UserDefinedCharactersAreDrawnAndPrintedFromTheirFontOrAsTheM
     ASSERT_TRUE(installUserDefinedCharacters(fontFile));
     std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(pdfFile));
     desktop.program.printer = pdf.get();
-    openFixture("wide");
+    ASSERT_NO_FATAL_FAILURE(openFixture("wide"));
     search(u"依 中文戶名"_s, u"周\uE000"_s);
     auto* name = control<QLineEdit>(query(), "tx_o_03");
     ASSERT_TRUE(name->text().startsWith(u"周\uE000倫"_s));

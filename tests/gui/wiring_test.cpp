@@ -63,7 +63,7 @@ TEST_F(FixtureReplay, EveryScriptThroughTheWidgetsGivesTheExpectedWindowAfterEac
     for (const auto& entry : std::filesystem::directory_iterator(fixturePath(set))) {
       std::filesystem::path script = entry.path();
       if (script.extension() != ".replay") continue;
-      openFixture(set);
+      ASSERT_NO_FATAL_FAILURE(openFixture(set));
       const QStringList actions = linesOf(script);
       const QStringList expected = linesOf(script.replace_extension(".expected.jsonl"));
       int line = 0;
