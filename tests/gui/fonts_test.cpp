@@ -50,7 +50,7 @@ TEST(Fonts, FaceNamesDrawWithTheChosenFamiliesAlone) {
 TEST_F(DesktopTest, UserDefinedCharactersAreDrawnAndPrintedFromTheirFontOrAsTheMark) {
   const std::tuple<QString, const char*, const char*> cases[] = {
       {QStringLiteral(KV884_SAMPLE_EUDC_FONT), "kv884 sample eudc", "KV884SampleEUDC"},
-      {QString(), "kv884 geta mark", "KV884GetaMark"},  // as the other tests have it
+      {QString(), "kv884 geta mark", "KV884GetaMark"},  // last: as the other tests expect it
   };
   const std::string pdfFile = (temp.path() / "page.pdf").string();
   for (const auto& [fontFile, family, pdfFont] : cases) {
