@@ -75,13 +75,18 @@ TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFold
   std::filesystem::create_directories(home.path() / "kv884");
   std::filesystem::copy_file(KV884_SAMPLE_EUDC_FONT, home.path() / "kv884" / "eudc.tte");
   const std::string pdf = shellQuote((home.path() / "page.pdf").string());
-  for (const std::string& environment : {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT),
-                                         "XDG_DATA_HOME=" + shellQuote(home.path().string())}) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"", "KV884GetaMark"},
+      {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT), "KV884SampleEUDC"},
+      {"XDG_DATA_HOME=" + shellQuote(home.path().string()), "KV884SampleEUDC"},
+  };
+  for (const auto& [environment, pdfFont] : cases) {
     const CommandResult r = runCommand(
-        "env -u KV884_EUDC_FONT -u XDG_DATA_HOME " + environment + " " + shellQuote(queryBinary()) +
-        " " + shellQuote(fixturePath("wide").string()) + " --by name " + shellQuote("周\uE000") +
-        " --limit 1 --print " + pdf + " && pdffonts " + pdf);
-    EXPECT_NE(r.out.find("KV884SampleEUDC"), std::string::npos) << environment << r.out << r.err;
+        "env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" + shellQuote(home.path() / "nobody") + " " +
+        environment + " " + shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide")) +
+        " --by name " + shellQuote("周\uE000") + " --limit 1 --print " + pdf + " && pdffonts " +
+        pdf);
+    EXPECT_NE(r.out.find(pdfFont), std::string::npos) << environment << r.out << r.err;
   }
 }
 

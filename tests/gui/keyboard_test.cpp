@@ -13,7 +13,8 @@ using Keyboard = OpenWindows;
 
 // Disabled controls (次筆 and the paging buttons at load, the report's query row) are skipped, as
 // are the boxes that only show. A read-only stop looks different with the focus than without
-// (empty as the windows open; a filled one shows its text selected), and takes no typing.
+// (empty as the windows open; a filled one shows its text selected), and takes no typing. No
+// button is a default one.
 TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocus) {
   const std::pair<QWidget*, QStringList> windows[] = {
       {query(),
@@ -43,12 +44,15 @@ TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocu
       previous = w;
     }
     EXPECT_EQ(stops, order);
+    for (QPushButton* button : view->findChildren<QPushButton*>())
+      EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "Enter would press it";
   }
 }
 
 // basic's 統一編號 B1200003 has three holders. Enter in the key box or the kind's text field
-// presses nothing; on a button it presses that button, here until its handler disables it: the
-// focus then goes on to a control where the next Enter changes nothing unexpectedly, never to 結束.
+// presses nothing; on a button it presses that button, as Space does. Space pressed on a button
+// until its handler disables it: the focus goes on to a control where the next key changes
+// nothing unexpectedly, never to 結束.
 TEST_F(Keyboard, EnterPressesTheFocusedButtonOnlyAndADisabledOneHandsTheFocusOn) {
   QWidget* key = control(query(), "tx_i_01");
   typeInto(key, u"B1200003"_s);
@@ -65,7 +69,7 @@ TEST_F(Keyboard, EnterPressesTheFocusedButtonOnlyAndADisabledOneHandsTheFocusOn)
     QWidget* pressed = control(query(), button);
     pressed->setFocus();
     for (int presses = 0; pressed->isEnabled() && presses < 5; ++presses)
-      QTest::keyClick(pressed, Qt::Key_Return);
+      QTest::keyClick(pressed, Qt::Key_Space);
     EXPECT_FALSE(pressed->isEnabled()) << button;
     EXPECT_EQ(query()->focusWidget()->objectName(), QString::fromLatin1(heir)) << button;
   }
