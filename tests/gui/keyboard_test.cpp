@@ -29,7 +29,8 @@ TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocu
     QStringList stops;
     QWidget* first = control(view, order.front().toLatin1());
     QWidget* previous = nullptr;
-    for (QWidget* w = first; stops.isEmpty() || w != first; w = w->nextInFocusChain()) {
+    QWidget* w = first;
+    do {
       if (!w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty())
         continue;
       stops << w->objectName();
@@ -42,7 +43,7 @@ TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocu
         EXPECT_EQ(w->property("text").toString(), QString()) << stops.last().toStdString();
       }
       previous = w;
-    }
+    } while ((w = w->nextInFocusChain()) != first);
     EXPECT_EQ(stops, order);
     for (QPushButton* button : view->findChildren<QPushButton*>())
       EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "Enter would press it";
