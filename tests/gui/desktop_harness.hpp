@@ -16,10 +16,11 @@
 
 #include "gui/desktop_setup.hpp"
 #include "gui/qt_ui.hpp"
-#include "querywin/query_window.hpp"
 #include "support/temp_folder.hpp"
 
 namespace kv884::test {
+
+using namespace Qt::StringLiterals;
 
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
@@ -61,8 +62,7 @@ Widget* control(QWidget* view, const char* name) {
   return found;
 }
 
-// Replaces the text of a field by keyboard, Chinese characters included, after reaching it
-// without the mouse.
+// Replaces the text of a field by keyboard, Chinese characters included.
 inline void typeInto(QWidget* field, const QString& text) {
   field->setFocus(Qt::TabFocusReason);
   QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
@@ -89,13 +89,12 @@ class DesktopTest : public ::testing::Test {
   bool enabled(QWidget* view, const char* name) { return control(view, name)->isEnabled(); }
   QString text(QWidget* view, const char* box) { return control<QLineEdit>(view, box)->text(); }
 
-  // Types the folder into the start window's box and presses the open button.
-  void openFolder(const std::filesystem::path& folder) {
+  // Types a copy of the fixture set's folder into the start window's box and presses the open
+  // button.
+  void openFixture(const std::string& name = "basic") {
+    const std::filesystem::path folder = copyFixture(name, temp.path());
     typeInto(control(start(), "tx_i_01"), QString::fromStdString(folder.string()));
     click(start(), "cmd_1");
-  }
-  void openFixture(const std::string& name = "basic") {
-    openFolder(copyFixture(name, temp.path()));
     ASSERT_NE(query(), nullptr);
   }
 
@@ -118,6 +117,17 @@ class DesktopTest : public ::testing::Test {
   TempFolder temp;
   Desktop desktop;
   RecordingDialogs* dialogs{nullptr};
+};
+
+// The query window with the basic set, and the count report window beside it.
+class OpenWindows : public DesktopTest {
+ protected:
+  void SetUp() override {
+    openFixture();
+    click(start(), "cmd_5");
+    ASSERT_NE(report(), nullptr);
+    QApplication::processEvents();
+  }
 };
 
 }  // namespace kv884::test

@@ -3,7 +3,6 @@
 // kv884-query's PDF module finds where the desktop program does; the printer's failures.
 
 #include <QGlyphRun>
-#include <QLabel>
 #include <QPrinterInfo>
 #include <QRawFont>
 #include <QTextLayout>
@@ -13,6 +12,7 @@
 #include "gui/qt_print_surface.hpp"
 #include "gui/user_defined_characters.hpp"
 #include "gui/view_widgets.hpp"
+#include "platform/utf.hpp"
 #include "support/command.hpp"
 
 namespace kv884::test {
@@ -45,40 +45,30 @@ TEST(Fonts, FaceNamesDrawWithTheChosenFamiliesAlone) {
         << QString::fromUtf16(face).toStdString();
 }
 
-// The test's name, the font file given, the family drawing U+E000, the font the PDF embeds.
-using UserDefinedCase = std::tuple<const char*, QString, const char*, const char*>;
-
-class UserDefinedCharacters : public DesktopTest,
-                              public ::testing::WithParamInterface<UserDefinedCase> {
- protected:
-  UserDefinedCharacters() { EXPECT_TRUE(installUserDefinedCharacters(std::get<1>(GetParam()))); }
-  ~UserDefinedCharacters() override { installUserDefinedCharacters({}); }
-};
-
 // The wide set's holder 周 + Big5 FA40 + 倫: the box holds U+E000 as read, drawn from the font
 // given or as the mark; the printed page embeds the same.
-TEST_P(UserDefinedCharacters, AreDrawnAndPrintedFromTheirFontOrAsTheMark) {
+TEST_F(DesktopTest, UserDefinedCharactersAreDrawnAndPrintedFromTheirFontOrAsTheMark) {
+  const std::tuple<QString, const char*, const char*> cases[] = {
+      {QStringLiteral(KV884_SAMPLE_EUDC_FONT), "kv884 sample eudc", "KV884SampleEUDC"},
+      {QString(), "kv884 geta mark", "KV884GetaMark"},  // last: as the other tests expect it
+  };
   const std::string pdfFile = (temp.path() / "page.pdf").string();
-  std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(pdfFile));
-  desktop.program.printer = pdf.get();
-  openFixture("wide");
-  search(QString::fromUtf16(u"依 中文戶名"), QString::fromUtf16(u"周\uE000"));
-  auto* name = control<QLineEdit>(query(), "tx_o_03");
-  ASSERT_TRUE(name->text().startsWith(QString::fromUtf16(u"周\uE000倫")));
-  EXPECT_EQ(drawingFamilies(QString(QChar(0xE000)), name->font()),
-            std::set<QString>{QString::fromLatin1(std::get<2>(GetParam())).toLower()});
-  click(query(), "cmd_4");
-  ASSERT_TRUE(pdf->finish());
-  const std::string fonts = runCommand("pdffonts " + shellQuote(pdfFile)).out;
-  EXPECT_NE(fonts.find(std::get<3>(GetParam())), std::string::npos) << fonts;
+  for (const auto& [fontFile, family, pdfFont] : cases) {
+    ASSERT_TRUE(installUserDefinedCharacters(fontFile));
+    std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(pdfFile));
+    desktop.program.printer = pdf.get();
+    ASSERT_NO_FATAL_FAILURE(openFixture("wide"));
+    search(u"依 中文戶名"_s, u"周\uE000"_s);
+    auto* name = control<QLineEdit>(query(), "tx_o_03");
+    ASSERT_TRUE(name->text().startsWith(u"周\uE000倫"_s));
+    EXPECT_EQ(drawingFamilies(QString(QChar(0xE000)), name->font()),
+              std::set<QString>{QString::fromLatin1(family)});
+    click(query(), "cmd_4");
+    ASSERT_TRUE(pdf->finish());
+    EXPECT_NE(runCommand("pdffonts " + shellQuote(pdfFile)).out.find(pdfFont), std::string::npos);
+    click(query(), "cmd_3");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    WithAndWithoutAFont, UserDefinedCharacters,
-    ::testing::Values(UserDefinedCase{"NoFont", {}, "KV884 Geta Mark", "KV884GetaMark"},
-                      UserDefinedCase{"OfficeFont", QStringLiteral(KV884_SAMPLE_EUDC_FONT),
-                                      "KV884 Sample EUDC", "KV884SampleEUDC"}),
-    [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFolder) {
   TempFolder home;
@@ -90,34 +80,37 @@ TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFold
       {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT), "KV884SampleEUDC"},
       {"XDG_DATA_HOME=" + shellQuote(home.path().string()), "KV884SampleEUDC"},
   };
-  for (const auto& [environment, pdfFontName] : cases) {
+  for (const auto& [environment, pdfFont] : cases) {
     const CommandResult r = runCommand(
-        "env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" +
-        shellQuote((home.path() / "nobody").string()) + " " + environment + " " +
-        shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide").string()) + " --by name " +
-        shellQuote("周\uE000") + " --limit 1 --print " + pdf + " && pdffonts " + pdf);
-    EXPECT_NE(r.out.find(pdfFontName), std::string::npos) << environment << "\n" << r.out << r.err;
+        "env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" + shellQuote(home.path() / "nobody") + " " +
+        environment + " " + shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide")) +
+        " --by name " + shellQuote("周\uE000") + " --limit 1 --print " + pdf + " && pdffonts " +
+        pdf);
+    EXPECT_NE(r.out.find(pdfFont), std::string::npos) << environment << r.out << r.err;
   }
+}
+
+// The reason a document fails with; font settings need no printer.
+std::u16string failure(QtPrintSurface& surface) {
+  surface.setFontName(u"細明體");
+  try {
+    surface.printLine({u" "});
+  } catch (const PrintError& e) {
+    return e.reason();
+  }
+  return u"no PrintError";
 }
 
 // Without a default printer, and into a PDF file that cannot be written, a document fails with
 // the reason; a PDF file is written when the surface ends it, a new line at each line break.
 TEST(QtPrintSurface, FailuresGiveTheirReasonAndAPdfIsWrittenWhenEnded) {
   TempFolder folder;
-  std::unique_ptr<QtPrintSurface> printer = QtPrintSurface::defaultPrinter();
-  std::unique_ptr<QtPrintSurface> bad = QtPrintSurface::pdfFile(
-      QString::fromStdString((folder.path() / "missing" / "page.pdf").string()));
-  for (auto [surface, reason] :
-       {std::pair{printer.get(), u"沒有設定預設的印表機"}, {bad.get(), u"無法寫入檔案 "}}) {
-    if (surface == printer.get() && !QPrinterInfo::defaultPrinter().isNull()) continue;
-    surface->setFontName(u"細明體");  // font settings need no printer
-    try {
-      surface->printLine({u" "});
-      ADD_FAILURE() << "no PrintError";
-    } catch (const PrintError& e) {
-      EXPECT_EQ(e.reason().rfind(reason, 0), 0u);
-    }
+  if (QPrinterInfo::defaultPrinter().isNull()) {
+    EXPECT_EQ(failure(*QtPrintSurface::defaultPrinter()), u"沒有設定預設的印表機");
   }
+  const std::string missing = (folder.path() / "missing" / "page.pdf").string();
+  EXPECT_EQ(failure(*QtPrintSurface::pdfFile(QString::fromStdString(missing))),
+            u"無法寫入檔案 " + fromUtf8(missing));
   const std::string file = (folder.path() / "page.pdf").string();
   std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(file));
   pdf->printLine({u"證券代號", Tab{25}, u" : ", u"2330\r\n第二行\r第三行"});

@@ -1,6 +1,6 @@
-// The windows by keyboard alone: where the focus goes when a handler disables the button that
-// has it, Enter as a key that presses, a focus that shows on every read-only tab stop, and the
-// ends of the count report.
+// The windows by keyboard alone: the order of Tab, a focus that shows on every read-only tab stop,
+// Enter as a key that presses the focused button, where the focus goes when a handler disables
+// that button, and the ends of the count report.
 
 #include <QPlainTextEdit>
 
@@ -9,17 +9,62 @@
 namespace kv884::test {
 namespace {
 
-class KeyboardTest : public DesktopTest {
- protected:
-  void SetUp() override { openFixture(); }
-  QString focused() { return query()->focusWidget()->objectName(); }
-};
+using Keyboard = OpenWindows;
 
-// basic's 統一編號 B1200003 has three holders. Space is pressed on each button until its handler
-// disables it: the focus goes on to a control where the next Space changes nothing unexpectedly,
-// never to 結束.
-TEST_F(KeyboardTest, AButtonThatDisablesItselfHandsTheFocusToASafeControl) {
-  search(QString::fromUtf16(u"依 統一編號"), QStringLiteral("B1200003"));
+// Disabled controls (次筆 and the paging buttons at load, the report's query row) are skipped, as
+// are the boxes that only show. A read-only stop looks different with the focus than without
+// (empty as the windows open; a filled one shows its text selected), and takes no typing. No
+// button is a default one.
+TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocus) {
+  const std::pair<QWidget*, QStringList> windows[] = {
+      {query(),
+       {"tx_i_01", "cmd_1", "comb_1", "cmd_3", "tx_o_05", "tx_o_04", "tx_o_03", "cmd_4",
+        "tx_o_04_x"}},
+      {report(), {"cmd_2", "tx_o_01", "cmd_1"}},
+      {start(), {"tx_i_01", "cmd_6", "cmd_1", "cmd_5", "lab_01"}},
+  };
+  for (const auto& [view, order] : windows) {
+    if (view == start()) click(query(), "cmd_3");  // which enables the open button again
+    QApplication::setActiveWindow(view);
+    QStringList stops;
+    QWidget* first = control(view, order.front().toLatin1());
+    QWidget* previous = nullptr;
+    QWidget* w = first;
+    do {
+      if (!w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty())
+        continue;
+      stops << w->objectName();
+      if (w->objectName().startsWith(u"tx_o"_s)) {
+        previous->setFocus();
+        const QImage without = w->grab().toImage();
+        w->setFocus(Qt::TabFocusReason);
+        EXPECT_NE(w->grab().toImage(), without) << stops.last().toStdString();
+        QTest::keyClick(w, Qt::Key_X);
+        EXPECT_EQ(w->property("text").toString(), QString()) << stops.last().toStdString();
+      }
+      previous = w;
+    } while ((w = w->nextInFocusChain()) != first);
+    EXPECT_EQ(stops, order);
+    for (QPushButton* button : view->findChildren<QPushButton*>())
+      EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "Enter would press it";
+  }
+}
+
+// basic's 統一編號 B1200003 has three holders. Enter in the key box or the kind's text field
+// presses nothing; on a button it presses that button, as Space does. Space pressed on a button
+// until its handler disables it: the focus goes on to a control where the next key changes
+// nothing unexpectedly, never to 結束.
+TEST_F(Keyboard, EnterPressesTheFocusedButtonOnlyAndADisabledOneHandsTheFocusOn) {
+  QWidget* key = control(query(), "tx_i_01");
+  typeInto(key, u"B1200003"_s);
+  QTest::keyClick(key, Qt::Key_Return);
+  EXPECT_EQ(text(query(), "tx_o_pnt"), QString()) << "Enter in the key box searched";
+  QTest::keyClick(control(query(), "cmd_1"), Qt::Key_Return);
+  EXPECT_EQ(text(query(), "tx_o_pnt"), u"0001 0001 0001 "_s);
+  QLineEdit* kind = control<QComboBox>(query(), "comb_1")->lineEdit();
+  typeInto(kind, u"依 帳號"_s);
+  QTest::keyClick(kind, Qt::Key_Return);
+  EXPECT_TRUE(enabled(query(), "cmd_2")) << "Enter in the kind's field picked from the list";
   for (auto [button, heir] :
        {std::pair{"cmd_2", "tx_i_01"}, {"cmd_5", "cmd_6"}, {"cmd_6", "cmd_5"}}) {
     QWidget* pressed = control(query(), button);
@@ -27,58 +72,16 @@ TEST_F(KeyboardTest, AButtonThatDisablesItselfHandsTheFocusToASafeControl) {
     for (int presses = 0; pressed->isEnabled() && presses < 5; ++presses)
       QTest::keyClick(pressed, Qt::Key_Space);
     EXPECT_FALSE(pressed->isEnabled()) << button;
-    EXPECT_EQ(focused(), QString::fromLatin1(heir)) << button;
+    EXPECT_EQ(query()->focusWidget()->objectName(), QString::fromLatin1(heir)) << button;
   }
 }
 
-// Enter on a focused button presses it; in the key box or the kind's text field it does nothing,
-// as no button reacts to Enter by itself.
-TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOnly) {
-  typeInto(control(query(), "tx_i_01"), QStringLiteral("B1200003"));
-  const std::pair<QWidget*, const char*> cases[] = {
-      {control(query(), "tx_i_01"), ""},
-      {control(query(), "cmd_1"), "0001 0001 0001 "},
-      {control(query(), "cmd_2"), "0001 0002 0002 "},
-  };
-  for (auto [widget, ring] : cases) {
-    widget->setFocus();
-    QTest::keyClick(widget, Qt::Key_Return);
-    EXPECT_EQ(text(query(), "tx_o_pnt"), QString::fromLatin1(ring))
-        << widget->objectName().toStdString();
-  }
-  QLineEdit* kind = control<QComboBox>(query(), "comb_1")->lineEdit();
-  typeInto(kind, QString::fromUtf16(u"依 帳號"));
-  QTest::keyClick(kind, Qt::Key_Return);
-  EXPECT_TRUE(enabled(query(), "cmd_2")) << "Enter in the kind's field picked from the list";
-}
-
-// A read-only box looks different with the focus than without, empty as the windows open (a
-// filled one shows its text selected); Ctrl+Home and Ctrl+End go to either end of the report.
-TEST_F(KeyboardTest, ReadOnlyTabStopsShowTheFocusAndTheReportIsReadByKeyboard) {
-  click(start(), "cmd_5");
-  const std::tuple<QWidget*, const char*, const char*> boxes[] = {// with a button beside it
-                                                                  {query(), "tx_o_05", "cmd_4"},
-                                                                  {query(), "tx_o_04", "cmd_4"},
-                                                                  {query(), "tx_o_03", "cmd_4"},
-                                                                  {query(), "tx_o_04_x", "cmd_4"},
-                                                                  {report(), "tx_o_01", "cmd_1"}};
-  for (auto [view, name, button] : boxes) {
-    QWidget* box = control(view, name);
-    QApplication::setActiveWindow(view);
-    control(view, button)->setFocus();
-    const QImage without = box->grab().toImage();
-    box->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(box->hasFocus()) << name;
-    EXPECT_NE(box->grab().toImage(), without) << name;
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-      QTest::keyClick(line, Qt::Key_X);
-      EXPECT_EQ(line->text(), QString()) << name << " took a key";
-    }
-  }
+// Ctrl+Home and Ctrl+End go to either end of the report, which stays where it was read.
+TEST_F(Keyboard, CountReportIsReadByKeyboard) {
   auto* text = control<QPlainTextEdit>(report(), "tx_o_01");
   for (const bool toEnd : {true, false}) {
     QTest::keyClick(text, toEnd ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
-    desktop.ui.refreshAll();  // as after any handler: the report stays where it was read
+    desktop.ui.refreshAll();  // as after any handler
     EXPECT_EQ(text->textCursor().atEnd(), toEnd);
     EXPECT_EQ(text->textCursor().atStart(), !toEnd);
   }

@@ -1,216 +1,157 @@
 // The windows driven through their widgets: every replay script of the fixture sets, the ways of
 // closing a window and of ending the program, the dialogs with their captions, icons and lines,
-// Qt's own dialogs in Chinese, and boxes that show the beginning of what the program puts in them.
+// and Qt's own dialogs in Chinese.
 
 #include <QDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
 #include <functional>
 
 #include "dataset/data_paths.hpp"
 #include "desktop_harness.hpp"
-#include "querywin/query_boxes.hpp"
 
 namespace kv884::test {
 namespace {
 
 QStringList linesOf(const std::filesystem::path& file) {
-  return QString::fromUtf8(readFile(file)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  return QString::fromUtf8(readFile(file)).split('\n', Qt::SkipEmptyParts);
 }
 
-// A replay script ("set/script") action by action through mouse and keyboard: after each, every
-// box, the key controls, 次筆, the paging buttons and the messages as the script expects.
-class FixtureReplay : public DesktopTest, public ::testing::WithParamInterface<std::string> {
+class FixtureReplay : public DesktopTest {
  protected:
+  // One action of a replay script, by mouse and keyboard.
   void perform(const QString& action) {
-    const QString verb = action.section(QLatin1Char(' '), 0, 0);
+    const QString verb = action.section(' ', 0, 0);
     const QString rest = action.mid(verb.size() + 1);
-    const std::map<QString, const char*> buttons{
-        {"search", "cmd_1"}, {"next", "cmd_2"}, {"prev", "cmd_5"}, {"fwd", "cmd_6"}};
-    if (buttons.contains(verb))
-      click(query(), buttons.at(verb));
-    else if (verb == QLatin1String("pick"))
-      pick(rest);
-    else if (verb == QLatin1String("key"))
-      typeInto(control(query(), "tx_i_01"), rest);
-    else if (verb == QLatin1String("kind"))
-      typeInto(control<QComboBox>(query(), "comb_1")->lineEdit(), rest);
-    else if (verb == QLatin1String("clickkey"))
-      QTest::mouseClick(control(query(), "tx_i_01"), Qt::LeftButton);
-    else
-      FAIL() << "unknown action " << action.toStdString();
+    const std::map<QString, std::function<void()>> verbs{
+        {"search", [&] { click(query(), "cmd_1"); }},
+        {"next", [&] { click(query(), "cmd_2"); }},
+        {"prev", [&] { click(query(), "cmd_5"); }},
+        {"fwd", [&] { click(query(), "cmd_6"); }},
+        {"pick", [&] { pick(rest); }},
+        {"key", [&] { typeInto(control(query(), "tx_i_01"), rest); }},
+        {"kind", [&] { typeInto(control<QComboBox>(query(), "comb_1")->lineEdit(), rest); }},
+        {"clickkey", [&] { QTest::mouseClick(control(query(), "tx_i_01"), Qt::LeftButton); }},
+    };
+    ASSERT_TRUE(verbs.contains(verb)) << action.toStdString();
+    verbs.at(verb)();
   }
 
+  // The kind, the key, every box, 次筆, the paging buttons and the messages of an expected line.
   void expectState(const QJsonObject& expected) {
     EXPECT_EQ(control<QComboBox>(query(), "comb_1")->currentText(), expected["comb_1"].toString());
     EXPECT_EQ(text(query(), "tx_i_01"), expected["tx_i_01"].toString());
-    for (const QueryBox& box : kQueryBoxes) {
-      if (box.field.empty()) continue;
-      EXPECT_EQ(text(query(), box.name.data()),
-                expected["boxes"][QLatin1String(box.name.data())].toString())
-          << box.name;
-    }
-    for (const char* button : {"cmd_2", "cmd_5", "cmd_6"})
-      EXPECT_EQ(enabled(query(), button), expected["enabled"][QLatin1String(button)].toBool())
-          << button;
+    const QJsonObject boxes = expected["boxes"].toObject();
+    for (const QString& box : boxes.keys())
+      EXPECT_EQ(text(query(), box.toLatin1()), boxes[box].toString()) << box.toStdString();
+    const QJsonObject buttons = expected["enabled"].toObject();
+    for (const QString& button : buttons.keys())
+      EXPECT_EQ(enabled(query(), button.toLatin1()), buttons[button].toBool())
+          << button.toStdString();
     QStringList messages;
-    for (const QJsonValue& m : expected["messages"].toArray())
-      messages << "KV884||" + m.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    EXPECT_EQ(dialogs->messages, messages);
-    dialogs->messages.clear();
+    for (const QJsonValue& m : expected["messages"].toArray()) messages << "KV884||" + m.toString();
+    EXPECT_EQ(std::exchange(dialogs->messages, {}), messages);
   }
 };
 
-TEST_P(FixtureReplay, ThroughTheWidgetsGivesTheExpectedWindowAfterEachAction) {
-  const std::string set = GetParam().substr(0, GetParam().find('/'));
-  const std::filesystem::path script = fixturePath(GetParam());
-  openFixture(set);
-  const QStringList expected = linesOf(script.string() + ".expected.jsonl");
-  int line = 0;
-  for (const QString& action : QStringList{QString()} + linesOf(script.string() + ".replay")) {
-    if (action.startsWith(QLatin1Char('#'))) continue;
-    if (!action.isEmpty()) perform(action);
-    SCOPED_TRACE(GetParam() + ": " + action.toStdString());
-    expectState(QJsonDocument::fromJson(expected.value(line++).toUtf8()).object());
-  }
-  EXPECT_EQ(line, expected.size());
-}
-
-std::vector<std::string> replayScripts() {
-  std::vector<std::string> scripts;
+// Each script in a fresh query window, action by action: the window as the script expects.
+TEST_F(FixtureReplay, EveryScriptThroughTheWidgetsGivesTheExpectedWindowAfterEachAction) {
   for (const char* set : {"basic", "wide"})
-    for (const auto& entry : std::filesystem::directory_iterator(fixturePath(set)))
-      if (entry.path().extension() == ".replay")
-        scripts.push_back(std::string(set) + "/" + entry.path().stem().string());
-  std::sort(scripts.begin(), scripts.end());
-  return scripts;
+    for (const auto& entry : std::filesystem::directory_iterator(fixturePath(set))) {
+      std::filesystem::path script = entry.path();
+      if (script.extension() != ".replay") continue;
+      ASSERT_NO_FATAL_FAILURE(openFixture(set));
+      const QStringList actions = linesOf(script);
+      const QStringList expected = linesOf(script.replace_extension(".expected.jsonl"));
+      int line = 0;
+      for (const QString& action : QStringList{QString()} + actions) {
+        if (action.startsWith('#')) continue;
+        SCOPED_TRACE(script.filename().string() + ": " + action.toStdString());
+        if (!action.isEmpty()) perform(action);
+        expectState(QJsonDocument::fromJson(expected.value(line++).toUtf8()).object());
+      }
+      EXPECT_EQ(line, expected.size()) << script;
+      click(query(), "cmd_3");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryScript, FixtureReplay, ::testing::ValuesIn(replayScripts()),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           name[name.find('/')] = '_';
-                           return name;
-                         });
-
-using WindowTest = DesktopTest;
-
-TEST_F(WindowTest, EndButtonAndCloseBoxOfTheQueryWindowBothHandTheDataSetBack) {
-  const std::filesystem::path folder = copyFixture("basic", temp.path());
-  for (const bool byCloseBox : {false, true}) {
-    openFolder(folder);
-    ASSERT_NE(query(), nullptr);
-    EXPECT_FALSE(enabled(start(), "cmd_1"));
-    typeInto(control(query(), "tx_i_01"), QStringLiteral("B12"));
-    QWidget* shown = query();
-    if (byCloseBox)
-      EXPECT_FALSE(shown->close()) << "the window is unloaded by the handler, not by Qt";
+// Each window's 結束 and close box unload it alone, through its handler rather than by Qt; the
+// query window's hand the data set back and enable the open button again. The start window's
+// close box ends the program.
+TEST_F(OpenWindows, EndButtonsAndCloseBoxesUnloadTheirWindowAlone) {
+  const std::tuple<WindowId, const char*, const char*> closings[] = {
+      {WindowId::Report, "cmd_5", "cmd_2"},
+      {WindowId::Report, "cmd_5", nullptr},
+      {WindowId::Query, "cmd_1", "cmd_3"},
+      {WindowId::Query, "cmd_1", nullptr},
+  };
+  for (auto [window, opener, endButton] : closings) {
+    if (!desktop.ui.view(window)) click(start(), opener);
+    QWidget* shown = desktop.ui.view(window);
+    ASSERT_NE(shown, nullptr) << opener;
+    if (endButton)
+      click(shown, endButton);
     else
-      click(shown, "cmd_3");
-    EXPECT_EQ(query(), nullptr);
+      EXPECT_FALSE(shown->close());
+    EXPECT_EQ(desktop.ui.view(window), nullptr);
     EXPECT_FALSE(shown->isVisible());
-    EXPECT_FALSE(desktop.program.files.isOpen(kHolderDataFile));
-    EXPECT_TRUE(enabled(start(), "cmd_1"));
+    EXPECT_EQ(desktop.program.files.isOpen(kHolderDataFile), window == WindowId::Report);
+    EXPECT_EQ(enabled(start(), "cmd_1"), window == WindowId::Query);
   }
-  click(start(), "cmd_1");
-  EXPECT_EQ(text(query(), "tx_i_01"), QString()) << "a fresh window";
-}
-
-// The report with each CR LF a line break; its close box closes it alone.
-TEST_F(WindowTest, CountReportWindowShowsTheReportAndItsCloseBoxClosesItAlone) {
-  openFixture();
-  click(start(), "cmd_5");
-  QString report = QString::fromUtf8(readFile(fixturePath("basic") / "report.expected.txt"));
-  EXPECT_EQ(control<QPlainTextEdit>(this->report(), "tx_o_01")->toPlainText(),
-            report.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-  for (const char* inert : {"Command1", "Command2", "comb_1"})
-    EXPECT_FALSE(enabled(this->report(), inert)) << inert;
-  QWidget* shown = this->report();
-  EXPECT_FALSE(shown->close());
-  EXPECT_EQ(this->report(), nullptr);
-  EXPECT_FALSE(shown->isVisible());
-  EXPECT_NE(query(), nullptr);
-}
-
-// 結束作業 ends the program, the event loop included, with the query window open.
-TEST_F(WindowTest, ExitButtonEndsTheProgram) {
-  openFixture();
-  QTimer::singleShot(0, start(), [this] { click(start(), "cmd_6"); });
-  QTimer::singleShot(30000, qApp, [] { QCoreApplication::exit(3); });  // should it not end
-  EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_FALSE(start()->isVisible());
-  EXPECT_FALSE(query()->isVisible());
-  EXPECT_FALSE(desktop.program.files.isOpen(kHolderDataFile));
-}
-
-TEST_F(WindowTest, CloseBoxOfTheStartWindowEndsTheProgram) {
   EXPECT_TRUE(start()->close());
   EXPECT_TRUE(desktop.program.ended());
 }
 
-// The folder dialog's title and answer, and each message box with its caption, icon and lines.
-TEST_F(WindowTest, StartWindowDialogsShowTheirTitleCaptionIconAndLines) {
-  const QString folder = QString::fromStdString(temp.path().string());
-  typeInto(control(start(), "tx_i_01"), QStringLiteral("/data/old"));
-  click(start(), "lab_01");
-  EXPECT_EQ(text(start(), "tx_i_01"), QStringLiteral("/data/old")) << "cancelled";
-  dialogs->folderAnswer = folder + "/a-folder-name-long-enough-to-pass-the-end-of-the-box";
-  click(start(), "lab_01");
-  EXPECT_EQ(text(start(), "tx_i_01"), dialogs->folderAnswer);
-  EXPECT_EQ(control(start(), "tx_i_01")->toolTip(), dialogs->folderAnswer) << "the whole folder";
-  EXPECT_EQ(control<QLineEdit>(start(), "tx_i_01")->cursorPosition(), 0) << "its beginning shown";
-  openFolder(temp.path() / "missing");
-  ASSERT_EQ(dialogs->messages.size(), 5);
-  EXPECT_EQ(dialogs->messages.mid(0, 4),
-            (QStringList{"folder dialog|" + QString::fromUtf16(u"選擇檔案所在資料夾"),
-                         "KV884||" + QString::fromUtf16(u"未選擇資料夾或取消選擇資料夾！"),
-                         "folder dialog|" + QString::fromUtf16(u"選擇檔案所在資料夾"),
-                         QString::fromUtf16(u"警告訊息|i|") + dialogs->folderAnswer +
-                             QString::fromUtf16(u"資料夾內需存在ntridx次目錄")}));
-  EXPECT_TRUE(dialogs->messages[4].startsWith(QStringLiteral("KV884||MSG_0_17 ")));
-  EXPECT_EQ(dialogs->messages[4].count(QLatin1Char('\n')), 2);
-  EXPECT_FALSE(dialogs->messages[4].contains(QLatin1Char('\r'))) << "CR LF shown as line breaks";
+// 結束作業 ends the program, the event loop included, with the other windows open.
+TEST_F(OpenWindows, ExitButtonEndsTheProgram) {
+  QTimer::singleShot(0, start(), [this] { click(start(), "cmd_6"); });
+  QTimer::singleShot(30000, qApp, [] { QCoreApplication::exit(3); });  // should it not end
+  EXPECT_EQ(QApplication::exec(), 0);
+  for (QWidget* view : {start(), query(), report()}) EXPECT_FALSE(view->isVisible());
+  EXPECT_FALSE(desktop.program.files.isOpen(kHolderDataFile));
 }
 
-// A long security name put into a box by the program shows its beginning.
-TEST_F(WindowTest, BoxFilledByTheProgramShowsTheBeginningOfItsText) {
-  const std::filesystem::path folder = copyFixture("basic", temp.path());
-  writeFile(
-      folder / "ntridx" / "security.txt",
-      "\"7701\",\"LONG SECURITY NAME THAT PASSES THE END OF THE BOX\",\"20150115\",\"Y\"\r\n");
-  openFolder(folder);
-  search(QString::fromUtf16(u"依 統一編號"), QStringLiteral("B1200003"));
-  auto* security = control<QLineEdit>(query(), "tx_o_01");
-  ASSERT_TRUE(security->text().contains(QStringLiteral("LONG SECURITY NAME")));
-  EXPECT_EQ(security->cursorPosition(), 0);
+// The folder dialog's title and answer, whole in the box's tool tip and from its beginning in the
+// box; each message box with its caption, icon and lines.
+TEST_F(DesktopTest, StartWindowDialogsShowTheirTitleCaptionIconAndLines) {
+  const QString folder = QString::fromStdString(temp.path().string()) +
+                         "/a-folder-name-long-enough-to-pass-the-end-of-the-box";
+  dialogs->folderAnswer = folder;
+  click(start(), "lab_01");
+  auto* box = control<QLineEdit>(start(), "tx_i_01");
+  EXPECT_EQ(box->text(), folder);
+  EXPECT_EQ(box->toolTip(), folder);
+  EXPECT_EQ(box->cursorPosition(), 0);
+  click(start(), "cmd_1");
+  ASSERT_EQ(dialogs->messages.size(), 3);
+  EXPECT_EQ(dialogs->messages[0], u"folder dialog|選擇檔案所在資料夾"_s);
+  EXPECT_EQ(dialogs->messages[1], u"警告訊息|i|"_s + folder + u"資料夾內需存在ntridx次目錄"_s);
+  EXPECT_TRUE(dialogs->messages[2].startsWith(u"KV884||MSG_0_17 "_s));
+  EXPECT_FALSE(dialogs->messages[2].contains('\r')) << "CR LF shown as line breaks";
 }
 
 // Qt's message box and folder dialog: Chinese buttons without icons.
-TEST_F(WindowTest, DialogsOfQtSpeakChineseAndTheirButtonsHaveNoIcons) {
+TEST_F(DesktopTest, DialogsOfQtSpeakChineseAndTheirButtonsHaveNoIcons) {
   QtDialogs qt;
-  const std::pair<std::function<void()>, QStringList> cases[] = {
-      {[&] { qt.message(start(), QStringLiteral("x"), QStringLiteral("KV884"), false); },
-       {QString::fromUtf16(u"確定")}},
-      {[&] { qt.chooseFolder(start(), QString::fromUtf16(u"選擇檔案所在資料夾")); },
-       {QString::fromUtf16(u"取消"), QString::fromUtf16(u"選擇")}},
-  };
-  for (const auto& [open, expected] : cases) {
+  for (const bool folder : {false, true}) {
     QStringList buttons;
     QTimer::singleShot(0, [&buttons] {
       QWidget* dialog = QApplication::activeModalWidget();
       for (QPushButton* button : dialog->findChildren<QPushButton*>())
         if (button->isVisible())
-          buttons << button->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|&"))) +
-                         (button->icon().isNull() ? QString() : QStringLiteral("+icon"));
+          buttons << button->text().remove(QRegularExpression(u"\\(&.\\)|&"_s)) +
+                         (button->icon().isNull() ? u""_s : u"+icon"_s);
       static_cast<QDialog*>(dialog)->reject();
     });
-    open();
+    if (folder)
+      qt.chooseFolder(start(), u"選擇檔案所在資料夾"_s);
+    else
+      qt.message(start(), u"x"_s, u"KV884"_s, false);
     buttons.sort();
-    EXPECT_EQ(buttons, expected);
+    EXPECT_EQ(buttons.join(' '), folder ? u"取消 選擇"_s : u"確定"_s);
   }
 }
 
