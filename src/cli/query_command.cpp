@@ -182,6 +182,10 @@ int exportInto(Session& s, const Options& o, ExportFormat format, ProgressMeter&
           << toUtf8(e.description()) << "\n";
     reportNotExported(s.err, *o.exportFile, written);
     return kExitFailure;
+  } catch (const std::runtime_error& e) {  // libxlsxwriter could not be loaded
+    s.err << "kv884-query: 無法載入 Excel 活頁簿程式庫：" << e.what() << "\n";
+    reportNotExported(s.err, *o.exportFile, written);
+    return kExitFailure;
   }
 }
 
