@@ -36,21 +36,17 @@ fs::path fixturePath(const std::string& name) {
 }
 
 fs::path copyFixture(const std::string& name, const fs::path& folder) {
-  fs::path target = folder / name;
-  fs::create_directories(target);
-  for (const auto& entry : fs::recursive_directory_iterator(fixturePath(name))) {
-    fs::path relative = fs::relative(entry.path(), fixturePath(name));
-    if (entry.is_directory()) {
-      fs::create_directories(target / relative);
-    } else {
-      fs::copy_file(entry.path(), target / relative, fs::copy_options::overwrite_existing);
-      fs::permissions(target / relative, fs::perms::owner_read | fs::perms::owner_write,
-                      fs::perm_options::add);
-    }
-  }
+  const fs::path target = folder / name;
+  fs::create_directories(folder);
+  fs::copy(fixturePath(name), target,
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  // Writable copies, whatever the permissions of the checkout.
+  fs::permissions(target, fs::perms::owner_all, fs::perm_options::add);
   for (const auto& entry : fs::recursive_directory_iterator(target))
-    if (entry.is_directory())
-      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(entry.path(),
+                    entry.is_directory() ? fs::perms::owner_all
+                                         : fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::add);
   return target;
 }
 
