@@ -150,6 +150,11 @@ std::vector<Case> indexCases() {
   };
   const Step unmappedRootKey = [](FixtureSet& s) { s.setEntryKey(1, 1, 1, "\xA3\xC0          "); };
   const Step loneLeadInNameKey = [](FixtureSet& s) { s.dropTrailByte(1, DetailRecord::kNameKey); };
+  const Step emptyFirstRootEntry = [](FixtureSet& s) {
+    s.setEntryNumber(1, 1, 1, "000000");
+    s.setEntryKey(1, 1, 2, "ZZZZZZZZZZZZ");
+    s.setEntryNumber(1, 1, 2, "000018");
+  };
   const auto byId = DetailRecord::kNextById;
   const auto byAccount = DetailRecord::kNextByAccount;
   const Step findJ24 = find(2, u"980000");  // J240326344's 帳號, then 27 in its order
@@ -163,6 +168,8 @@ std::vector<Case> indexCases() {
       {"root_entry_letters", entry(4, 3, 1, "A00015"), find(4, u""), {miss(3)}},
       {"root_entry_blanks_in_digits", entry(1, 1, 1, "  0 18"), find(1, u"1"), {}, {id(k134)}},
       {"root_without_used_entry", blankRoot(1), find(1, u""), {miss(2)}},
+      // An empty entry ends the root page's scan, even with a used entry after it.
+      {"root_entry_empty_before_a_used_one", emptyFirstRootEntry, find(1, u"Z2"), {miss(2)}},
       {"name_root_without_used_entry", blankRoot(4), find(4, u""), {miss(3)}},
       // An unmapped pair in a root key compares above every key.
       {"unmapped_pair_in_root_key", unmappedRootKey, find(1, u"1"), {}, {id(k134)}},
