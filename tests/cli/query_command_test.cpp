@@ -64,6 +64,7 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
   const Case kCases[] = {
       {0, 3, "", "%t/basic --by account --limit 3 --json"},
       {0, 30, "", "%t/basic --by holder"},  // to where 次筆 is withdrawn
+      {0, 1, "", "--version"},
       {1, 0, "MSG_1_02:無符合資料 !\n", "%t/basic --by id ~~"},
       {2, 0, "MSG_0_17 ", "%t --replay -", "search\n"},
       {2, 1, "MSG_1_09:列印失敗 !\n", "%t/basic --by id B12 --print %t/no/p"},
@@ -151,14 +152,15 @@ TEST(Replay, PrintsIntoItsFileAndReportsWhatIsDisabled) {
   const fs::path& temp = set.temp.path();
   const std::string script =
       "key B1200003\nsearch\nprint %t/a b\nnext\nprint %t/a b\nclose\nsearch\nprint "
-      "%t/d\nopen\nopen\n";
+      "%t/d\nopen\nopen\nkey 1234567890123\n";
   CommandResult r = query(temp, "%t/basic --replay -", within(temp, script));
   std::vector<Json> lines = jsonLines(r.out);
-  ASSERT_EQ(lines.size(), 11u);
+  ASSERT_EQ(lines.size(), 12u);
   for (size_t i = 0; i < lines.size(); ++i)
     EXPECT_EQ(lines[i]["disabled"], i == 7 || i == 8 || i == 10) << "line " << i + 1;
   EXPECT_TRUE(lines[6]["boxes"].is_null());
   EXPECT_EQ(lines[9]["boxes"]["tx_o_23"], "20150115");
+  EXPECT_EQ(lines[11]["tx_i_01"], "123456789012");  // the key box takes 12 characters
   EXPECT_FALSE(fs::exists(temp / "d"));
   std::vector<std::string> printed = linesOf(readFile(temp / "a b"));
   ASSERT_EQ(printed.size(), 2 * 23u + 1);
