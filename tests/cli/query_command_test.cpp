@@ -74,7 +74,7 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
       {64, 0, "nobody not in", "%t/basic --by nobody A"},
       {64, 0, "not expected: --bogus", "%t/basic --by id A --bogus"},
       {64, 0, "give one of", "%t/basic"},
-      {64, 0, "line 4 of", "%t/basic --replay -", "# comment\nsearch\n\njump\n"},
+      {64, 0, "line 4 of", "%t/basic --replay -", "# comment\nsearch\n\npick 依 無\n"},
       {64, 0, "--keys needs --by", "%t/basic --keys -"},
       {64, 0, "KEY and --limit go", "%t/basic --by id A --keys -"},
       {64, 0, "cannot read %t/none", "%t/basic --by id --keys %t/none"},
