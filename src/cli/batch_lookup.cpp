@@ -9,7 +9,7 @@
 #include "cli/key_lines.hpp"
 #include "cli/progress_meter.hpp"
 #include "dataset/key_kind.hpp"
-#include "headless/command_line.hpp"
+#include "headless/exit_usage.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/key_compare.hpp"
 #include "platform/utf.hpp"

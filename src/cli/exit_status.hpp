@@ -1,5 +1,5 @@
 #pragma once
-// The exit statuses of kv884-query beyond 0 (success) and 64 (bad usage, command_line.hpp).
+// The exit statuses of kv884-query beyond 0 (success) and 64 (bad usage, exit_usage.hpp).
 
 #include <string_view>
 

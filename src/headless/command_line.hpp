@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace kv884 {
+#include "headless/exit_usage.hpp"
 
-inline constexpr int kExitUsage = 64;
+namespace kv884 {
 
 // Gives a program's CLI11 application its --version flag ("NAME VERSION").
 void addVersionFlag(CLI::App& app);
