@@ -13,15 +13,35 @@
 
 namespace kv884 {
 
+// A usage error found after parsing: one line on err; returns kExitUsage.
+inline int usageError(const CLI::App& app, std::ostream& err, const std::string& problem) {
+  err << app.get_name() << ": " << problem << " (--help shows the usage)\n";
+  return kExitUsage;
+}
+
 // Gives a program's CLI11 application its --version flag ("NAME VERSION").
-void addVersionFlag(CLI::App& app);
+inline void addVersionFlag(CLI::App& app) {
+  app.set_version_flag("--version", app.get_name() + " " + KV884_VERSION);
+}
 
 // Parses args (without the program name). Nothing when the program goes on; else the status to
-// end with, after printing what --help, --version or the usage error asks for.
-std::optional<int> parseCommandLine(CLI::App& app, const std::vector<std::string>& args,
-                                    std::ostream& out, std::ostream& err);
-
-// A usage error found after parsing: one line on err; returns kExitUsage.
-int usageError(const CLI::App& app, std::ostream& err, const std::string& problem);
+// end with, after printing what --help, --version or the usage error asks for. Inline, as every
+// caller compiles the parser's header anyway and it is slow to compile a second time.
+inline std::optional<int> parseCommandLine(CLI::App& app, const std::vector<std::string>& args,
+                                           std::ostream& out, std::ostream& err) {
+  std::vector<std::string> reversed(args.rbegin(), args.rend());  // as CLI11 takes them
+  try {
+    app.parse(reversed);
+    return std::nullopt;
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    return usageError(app, err, e.what());
+  }
+}
 
 }  // namespace kv884
