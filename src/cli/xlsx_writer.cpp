@@ -33,30 +33,29 @@ std::string folderOf(const std::string& path) {
   return folder.empty() ? std::string(".") : folder.string();
 }
 
-lxw_format* numberFormat(lxw_workbook* workbook, std::string_view format) {
-  lxw_format* f = xlsxLibrary().workbook_add_format(workbook);
-  xlsxLibrary().format_set_num_format(f, std::string(format).c_str());
+lxw_format* numberFormat(const XlsxLibrary& xlsx, lxw_workbook* workbook, std::string_view format) {
+  lxw_format* f = xlsx.workbook_add_format(workbook);
+  xlsx.format_set_num_format(f, std::string(format).c_str());
   return f;
 }
 
 }  // namespace
 
 XlsxWriter::XlsxWriter(const std::string& path, const std::u16string& decimalFlag)
-    : folder_(folderOf(path)) {
+    : xlsx_(xlsxLibrary()), folder_(folderOf(path)) {
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = folder_.data();
-  workbook_.reset(xlsxLibrary().workbook_new_opt(path.c_str(), &options));
+  workbook_.reset(xlsx_.workbook_new_opt(path.c_str(), &options));
   if (!workbook_) throw writeError(errno);
-  sheet_ = xlsxLibrary().workbook_add_worksheet(workbook_.get(),
-                                                toUtf8(QueryControls::kCaption).c_str());
+  sheet_ = xlsx_.workbook_add_worksheet(workbook_.get(), toUtf8(QueryControls::kCaption).c_str());
   if (!sheet_) throw writeError(errno);  // its temporary file could not be made
-  header_ = xlsxLibrary().workbook_add_format(workbook_.get());
-  xlsxLibrary().format_set_bold(header_);
-  text_ = numberFormat(workbook_.get(), "@");
-  quantity_ = numberFormat(workbook_.get(), quantityFormat(decimalFlag));
-  count_ = numberFormat(workbook_.get(), kCountFormat);
-  xlsxLibrary().worksheet_freeze_panes(sheet_, 1, 0);
+  header_ = xlsx_.workbook_add_format(workbook_.get());
+  xlsx_.format_set_bold(header_);
+  text_ = numberFormat(xlsx_, workbook_.get(), "@");
+  quantity_ = numberFormat(xlsx_, workbook_.get(), quantityFormat(decimalFlag));
+  count_ = numberFormat(xlsx_, workbook_.get(), kCountFormat);
+  xlsx_.worksheet_freeze_panes(sheet_, 1, 0);
 }
 
 void XlsxWriter::Drop::operator()(lxw_workbook* workbook) const {
@@ -78,8 +77,8 @@ void XlsxWriter::writeRow(const ExportRow& row) {
     std::optional<double> value =
         columns[c].kind == CellKind::Text ? std::nullopt : shownValue(row[c]);
     if (value)
-      check(xlsxLibrary().worksheet_write_number(
-          sheet_, row_, col, *value, columns[c].kind == CellKind::Count ? count_ : quantity_));
+      check(xlsx_.worksheet_write_number(sheet_, row_, col, *value,
+                                         columns[c].kind == CellKind::Count ? count_ : quantity_));
     else
       text(static_cast<int>(c), row[c], text_);
   }
@@ -87,25 +86,25 @@ void XlsxWriter::writeRow(const ExportRow& row) {
 }
 
 void XlsxWriter::finish() {
-  check(xlsxLibrary().worksheet_autofilter(sheet_, 0, 0, row_ - 1, kExportColumnCount - 1));
+  check(xlsx_.worksheet_autofilter(sheet_, 0, 0, row_ - 1, kExportColumnCount - 1));
   errno = 0;
   // Closing writes the file and frees the workbook, whatever the outcome.
-  if (xlsxLibrary().workbook_close(workbook_.release()) != LXW_NO_ERROR) throw writeError(errno);
+  if (xlsx_.workbook_close(workbook_.release()) != LXW_NO_ERROR) throw writeError(errno);
 }
 
 void XlsxWriter::setColumnWidths(const ExportRow& firstRow) {
   const auto& columns = exportColumns();
   for (size_t c = 0; c < columns.size(); ++c) {
     const double width = std::max(displayWidth(columns[c].caption), displayWidth(firstRow[c]));
-    check(xlsxLibrary().worksheet_set_column(sheet_, static_cast<lxw_col_t>(c),
-                                             static_cast<lxw_col_t>(c), width + 2, nullptr));
+    check(xlsx_.worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                     width + 2, nullptr));
   }
 }
 
 void XlsxWriter::text(int column, std::u16string_view value, lxw_format* format) {
   utf8_ = toUtf8(value);
-  check(xlsxLibrary().worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column),
-                                             utf8_.c_str(), format));
+  check(xlsx_.worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), utf8_.c_str(),
+                                     format));
 }
 
 void XlsxWriter::check(int result) {

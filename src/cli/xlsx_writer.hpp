@@ -16,6 +16,10 @@ struct lxw_worksheet;
 struct lxw_format;
 
 namespace kv884 {
+struct XlsxLibrary;
+}
+
+namespace kv884 {
 
 class XlsxWriter : public RegisterWriter {
  public:
@@ -37,6 +41,7 @@ class XlsxWriter : public RegisterWriter {
     void operator()(lxw_workbook* workbook) const;
   };
 
+  const XlsxLibrary& xlsx_;  // loaded by the first workbook
   std::string folder_;
   std::unique_ptr<lxw_workbook, Drop> workbook_;
   lxw_worksheet* sheet_;
