@@ -359,13 +359,13 @@ namespace kv884::bench {
 namespace {
 
 // A set named LABEL=FOLDER on the command line; peers: also imported into SQLite and scanned.
-void addSets(std::vector<std::unique_ptr<BenchSet>>& sets, const std::vector<std::string>& specs,
-             bool peers) {
-  for (const std::string& spec : specs) {
-    const size_t eq = spec.find('=');
+void addSets(std::vector<std::unique_ptr<BenchSet>>& sets,
+             const std::vector<std::string>& namedFolders, bool peers) {
+  for (const std::string& named : namedFolders) {
+    const size_t eq = named.find('=');
     auto set = std::make_unique<BenchSet>();
-    set->label = spec.substr(0, eq);
-    set->folder = fromUtf8(spec.substr(eq + 1));
+    set->label = named.substr(0, eq);
+    set->folder = fromUtf8(named.substr(eq + 1));
     set->peers = peers;
     sets.push_back(std::move(set));
   }
@@ -381,8 +381,8 @@ int main(int argc, char** argv) {
   Settings settings;
   std::vector<std::string> withPeers, windowOnly;
   const auto labelled = CLI::Validator(
-      [](std::string& spec) {
-        return spec.find('=') == std::string::npos ? "not LABEL=FOLDER" : "";
+      [](std::string& named) {
+        return named.find('=') == std::string::npos ? "not LABEL=FOLDER" : "";
       },
       "LABEL=FOLDER");
   app.add_option("--set", withPeers, "a data set, timed beside its peers")->check(labelled);
