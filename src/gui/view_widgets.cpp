@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "gui/user_defined_characters.hpp"
+#include "gui/window_placement.hpp"
 
 namespace kv884 {
 
@@ -50,10 +51,12 @@ class MaximisedSizeKeeper : public QObject {
 }  // namespace
 
 void showMaximisedFixed(QWidget* window) {
-  // Without a window manager to maximise it, the window shows its whole layout where it can.
+  // Without a window manager to maximise it, the window shows as much of its layout as it can
+  // beside the buttons of the windows already shown.
   const auto* layoutArea = window->findChild<QScrollArea*>();
-  if (layoutArea && window->screen())
-    window->resize(layoutArea->widget()->size().boundedTo(window->screen()->availableSize()));
+  if (layoutArea && window->screen() && !window->isVisible())
+    window->setGeometry(placeClearOf(window->screen()->availableGeometry(),
+                                     layoutArea->widget()->size(), buttonsOfOtherWindows(window)));
   window->showMaximized();
   if (!window->findChild<QObject*>(QLatin1String(MaximisedSizeKeeper::kName)))
     window->windowHandle()->installEventFilter(new MaximisedSizeKeeper(window));
