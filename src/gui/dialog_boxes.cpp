@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QTreeView>
 
 #include "gui/view_widgets.hpp"
 
@@ -14,6 +16,10 @@ namespace {
 QFont dialogFont() {
   return windowFont(kNewMingFace, 10.5);
 }
+
+// The columns of the folder list that the program writes.
+constexpr int kType = 2;
+constexpr int kDate = 3;
 
 // The type and date columns of the folder list, which Qt's file model writes in the system's
 // language whatever the program's.
@@ -32,10 +38,6 @@ class ChineseFileColumns : public QIdentityProxyModel {
     if (file.isRoot()) return QStringLiteral("磁碟機");
     return file.isDir() ? QStringLiteral("資料夾") : QStringLiteral("檔案");
   }
-
- private:
-  static constexpr int kType = 2;
-  static constexpr int kDate = 3;
 };
 
 }  // namespace
@@ -62,6 +64,10 @@ std::unique_ptr<QFileDialog> makeFolderDialog(QWidget* owner, const QString& tit
   if (auto* newFolder = dialog->findChild<QWidget*>(QStringLiteral("newFolderButton")))
     newFolder->hide();
   dialog->setFont(dialogFont());
+  // The dates with their 上午 or 下午 in full, not cut to "2026/1… 10:43", beside the names.
+  if (auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView")))
+    list->header()->setSectionResizeMode(kDate, QHeaderView::ResizeToContents);
+  dialog->resize(dialog->sizeHint().expandedTo(QSize(720, 440)));
   return dialog;
 }
 
