@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QMessageBox>
 
+#include "gui/dialog_boxes.hpp"
 #include "gui/query_view.hpp"
 #include "gui/report_view.hpp"
 #include "gui/start_view.hpp"
@@ -14,16 +13,12 @@ namespace kv884 {
 
 void QtDialogs::message(QWidget* owner, const QString& text, const QString& caption,
                         bool informationIcon) {
-  QMessageBox box(informationIcon ? QMessageBox::Information : QMessageBox::NoIcon, caption, text,
-                  QMessageBox::Ok, owner);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  makeMessageBox(owner, text, caption, informationIcon)->exec();
 }
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title) {
-  // Qt's own dialog, whose texts are Chinese whatever the desktop's language.
-  return QFileDialog::getExistingDirectory(
-      owner, title, QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  const std::unique_ptr<QFileDialog> dialog = makeFolderDialog(owner, title);
+  return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
 QtUi::QtUi() : dialogs_(std::make_unique<QtDialogs>()) {}

@@ -1,7 +1,5 @@
 #include "gui/query_view.hpp"
 
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "gui/picture_art.hpp"
@@ -28,18 +26,6 @@ constexpr ButtonBinding kButtons[] = {
     {"cmd_3", &QueryControls::cmd_3, &QueryWindow::cmd_3_Click},
 };
 
-// Where the focus goes when a handler disables the button that has it, instead of the next
-// control of the keyboard order (結束 after 次筆, whose Space would close the window): a control
-// where Space or Enter ends or changes nothing unexpectedly. An heir that is disabled itself
-// passes the focus to the key box.
-struct FocusHeir {
-  const char* button;
-  const char* heir;
-};
-
-constexpr FocusHeir kFocusHeirs[] = {
-    {"cmd_1", "tx_i_01"}, {"cmd_2", "tx_i_01"}, {"cmd_5", "cmd_6"}, {"cmd_6", "cmd_5"}};
-
 const QString kBlueText = QStringLiteral("QLabel { color: #0000ff; }");
 
 }  // namespace
@@ -56,22 +42,14 @@ QueryView::QueryView(Program& program, QtUi& ui)
   const QFont captionFont = windowFont(kKaiFace, 11.25);
   label("Label2_0", frm_1.Label2_0, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
   label("Label2_1", frm_1.Label2_1, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
-  QComboBox* kinds =
-      comboBox("comb_1", &QueryWindow::comb_1, windowFont(kKaiFace, 14.25, true),
-               QStringLiteral(
-                   "QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"
-                   " QComboBox QAbstractItemView { color: #000000; background-color: #ffffff; }"));
-  connect(kinds, &QComboBox::activated, this, [this, kinds, &program](int index) {
-    program.queryWindow()->comb_1.text = kinds->itemText(index).toStdU16String();
-    run(&QueryWindow::comb_1_Click);
-  });
-  kinds->lineEdit()->installEventFilter(this);
+  comboBox(
+      "comb_1", &QueryWindow::comb_1, windowFont(kKaiFace, 14.25, true),
+      QStringLiteral("QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"
+                     " QComboBox QAbstractItemView { color: #000000; background-color: #ffffff; }"),
+      &QueryWindow::comb_1_Click);
   textBox("tx_i_01", &QueryWindow::tx_i_01, windowFont(kKaiFace, 14.25, true),
           boxStyle("#ffffff", "#808000", true))
       ->onMousePress = [this] { run(&QueryWindow::tx_i_01_Click); };
-  // Before the buttons' states are copied: a focused button that is disabled would pass the
-  // focus on by itself.
-  onRefresh([this](const QueryWindow& window) { handOnFocus(window); });
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
   for (const ButtonBinding& b : kButtons) button(b.name, b.control, buttonFont, b.handler);
   for (auto [name, direction] :
@@ -117,30 +95,6 @@ void QueryView::makeOutputBoxes() {
   pointer->setFont(font());
   pointer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   pointer->setStyleSheet(boxStyle("palette(text)", "palette(window)", false));
-}
-
-void QueryView::handOnFocus(const QueryWindow& frm_1) {
-  auto willBeEnabled = [&](std::string_view name) {
-    for (const ButtonBinding& b : kButtons)
-      if (name == b.name) return (frm_1.*(b.control)).enabled;
-    return true;  // the key box
-  };
-  for (const FocusHeir& f : kFocusHeirs) {
-    if (focusWidget() != control(f.button) || willBeEnabled(f.button)) continue;
-    QWidget* heir = control(willBeEnabled(f.heir) ? f.heir : "tx_i_01");
-    heir->setEnabled(true);
-    heir->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-}
-
-// Enter in the kind's text field is no pick from the list.
-bool QueryView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kv884

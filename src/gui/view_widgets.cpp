@@ -1,14 +1,15 @@
 #include "gui/view_widgets.hpp"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QWindow>
 
 #include "gui/user_defined_characters.hpp"
+#include "gui/window_placement.hpp"
 
 namespace kv884 {
 
@@ -50,10 +51,12 @@ class MaximisedSizeKeeper : public QObject {
 }  // namespace
 
 void showMaximisedFixed(QWidget* window) {
-  // Without a window manager to maximise it, the window shows its whole layout where it can.
+  // Without a window manager to maximise it, the window shows as much of its layout as it can
+  // beside the buttons of the windows already shown.
   const auto* layoutArea = window->findChild<QScrollArea*>();
-  if (layoutArea && window->screen())
-    window->resize(layoutArea->widget()->size().boundedTo(window->screen()->availableSize()));
+  if (layoutArea && window->screen() && !window->isVisible())
+    window->setGeometry(placeClearOf(window->screen()->availableGeometry(),
+                                     layoutArea->widget()->size(), buttonsOfOtherWindows(window)));
   window->showMaximized();
   if (!window->findChild<QObject*>(QLatin1String(MaximisedSizeKeeper::kName)))
     window->windowHandle()->installEventFilter(new MaximisedSizeKeeper(window));
@@ -91,6 +94,39 @@ void CaptionButton::keyPressEvent(QKeyEvent* event) {
 void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
   if (onMousePress && event->button() == Qt::LeftButton) onMousePress();
+}
+
+void ComboField::focusOutEvent(QFocusEvent* event) {
+  typingEnds_ = true;
+  QLineEdit::focusOutEvent(event);
+  typingEnds_ = false;
+}
+
+void ComboField::keyPressEvent(QKeyEvent* event) {
+  typingEnds_ = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  QLineEdit::keyPressEvent(event);
+  typingEnds_ = false;
+}
+
+FocusFollowingScrollArea::FocusFollowingScrollArea(QWidget* parent) : QScrollArea(parent) {
+  setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::NoFocus);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { showControlOf(now); });
+}
+
+bool FocusFollowingScrollArea::focusNextPrevChild(bool next) {
+  return QWidget::focusNextPrevChild(next);  // the focus change itself scrolls
+}
+
+void FocusFollowingScrollArea::showControlOf(QWidget* focused) {
+  QWidget* area = widget();
+  if (!focused || !area || !area->isAncestorOf(focused)) return;
+  QWidget* control = focused;
+  while (control->parentWidget() != area) control = control->parentWidget();
+  const QRect place = control->geometry();
+  ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + 1,
+                place.height() / 2 + 1);
 }
 
 }  // namespace kv884

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <functional>
 #include <string_view>
 
@@ -49,6 +50,35 @@ class ClickableLineEdit : public QLineEdit {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The text field of a combo box. When typing into it ends (Enter, the focus leaving), the combo
+// box takes a text that matches an item as a pick of that item; typingEnds tells such a pick from
+// one made in the list.
+class ComboField : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  bool typingEnds() const { return typingEnds_; }
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool typingEnds_{false};
+};
+
+// A frameless scrolling area that takes no focus itself and brings into sight the whole of the
+// control that gets the focus, however it gets it (Qt's own area shows only a text box's cursor).
+class FocusFollowingScrollArea : public QScrollArea {
+ public:
+  explicit FocusFollowingScrollArea(QWidget* parent);
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void showControlOf(QWidget* focused);
 };
 
 }  // namespace kv884

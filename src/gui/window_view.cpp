@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "gui/picture_art.hpp"
@@ -41,11 +40,9 @@ WindowView<Window>::WindowView(QtUi& ui, std::function<Window*()> window, std::u
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(font);
-  // A frameless scrolling area that fills the window: where the window is smaller than the
-  // layout (a small screen, a large scale factor), the layout scrolls and every control stays
-  // within reach.
-  auto* scroller = new QScrollArea(this);
-  scroller->setFrameShape(QFrame::NoFrame);
+  // A scrolling area that fills the window: where the window is smaller than the layout (a small
+  // screen, a large scale factor), the layout scrolls and the control with the focus is in sight.
+  auto* scroller = new FocusFollowingScrollArea(this);
   area_->setFixedSize(layout.pixelSize());
   scroller->setWidget(area_);
   auto* fill = new QVBoxLayout(this);
@@ -55,8 +52,27 @@ WindowView<Window>::WindowView(QtUi& ui, std::function<Window*()> window, std::u
 
 template <typename Window>
 void WindowView<Window>::refresh() {
-  if (const Window* window = window_())
-    for (const auto& copy : copies_) copy(*window);
+  const Window* window = window_();
+  if (!window) return;
+  QWidget* focused = focusWidget();
+  for (const auto& copy : copies_) copy(*window);
+  // Qt hands the focus of a disabled control to the next one in the keyboard order, which may be
+  // a control where the next key does what the clerk did not ask for; the window names the heir.
+  if constexpr (requires { window->focusHeir(std::string_view()); }) {
+    if (focused && !focused->isEnabled()) {
+      const QByteArray name = focused->objectName().toLatin1();
+      if (QWidget* heir = control(window->focusHeir(std::string_view(name.data(), name.size()))))
+        heir->setFocus(Qt::OtherFocusReason);
+    }
+  }
+}
+
+template <typename Window>
+void WindowView<Window>::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The focus frame shows from the start, not only once Tab has been pressed, so that the first
+  // Enter or Space surprises no one; showing a window clears the mark that draws it.
+  setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 template <typename Window>
@@ -167,17 +183,27 @@ ClickableLineEdit* WindowView<Window>::textBox(std::string_view name, TextBox Wi
 
 template <typename Window>
 QComboBox* WindowView<Window>::comboBox(std::string_view name, ComboBox Window::*control,
-                                        const QFont& font, const QString& style) {
+                                        const QFont& font, const QString& style, Handler pick) {
   auto* combo = new QComboBox;
   place(combo, name);
-  combo->setEditable(true);
+  auto* field = new ComboField;
+  combo->setLineEdit(field);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);  // typed text stays as typed
   combo->setFont(font);
   combo->setStyleSheet(style);
   for (const std::u16string& item : (window_()->*control).items)
     combo->addItem(QString::fromStdU16String(item));
-  followTyping(combo->lineEdit(), control);
+  followTyping(field, control);
+  if (pick)
+    connect(combo, &QComboBox::activated, this, [this, combo, field, control, pick](int index) {
+      // A kind typed into the field is no pick from the list.
+      if (field->typingEnds()) return;
+      if (Window* window = window_()) {
+        (window->*control).text = combo->itemText(index).toStdU16String();
+        run(pick);
+      }
+    });
   onRefresh([combo, control](const Window& window) {
     const ComboBox& state = window.*control;
     const QString shown = QString::fromStdU16String(state.text);

@@ -1,7 +1,8 @@
 #pragma once
 // What the three views share. A view lays out the widgets of one window where the window's layout
 // table puts them, each named after its control, passes every event to the window's handler, and
-// copies the window's control data back into the widgets after every handler: it decides nothing.
+// copies the window's control data back into the widgets after every handler: it decides nothing,
+// not even where the focus goes when a handler disables the control that has it.
 
 #include <QWidget>
 #include <functional>
@@ -42,6 +43,7 @@ class WindowView : public View {
   WindowView(QtUi& ui, std::function<Window*()> window, std::u16string_view title,
              const WindowLayout& layout, const QFont& font, Handler closeHandler);
 
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
   // Runs a handler of the loaded window, then refreshes every view, since a handler of one
@@ -62,8 +64,9 @@ class WindowView : public View {
                       Handler handler = nullptr);
   ClickableLineEdit* textBox(std::string_view name, TextBox Window::*control, const QFont& font,
                              const QString& style);
+  // A pick from the list sets the control's text and runs pick; without one it does nothing.
   QComboBox* comboBox(std::string_view name, ComboBox Window::*control, const QFont& font,
-                      const QString& style);
+                      const QString& style, Handler pick = nullptr);
   void setKeyboardOrder(std::initializer_list<std::string_view> names);
 
   QtUi& ui_;

@@ -29,6 +29,17 @@ void QueryWindow::tx_i_01_Click() {
   cmd_2.enabled = false;
 }
 
+// The next Space or Enter there does only what the clerk can see coming. 前一畫面 and 下一畫面
+// hand the focus to each other: paging to one end of the ring leaves screens towards the other.
+// Everything else goes to 查詢, which is never disabled and repeats the search that the key box
+// and the kind show; not to the key box, where a Space would become an unseen part of the key,
+// and never to 結束.
+std::string_view QueryWindow::focusHeir(std::string_view withdrawn) const {
+  if (withdrawn == "cmd_5" && cmd_6.enabled) return "cmd_6";
+  if (withdrawn == "cmd_6" && cmd_5.enabled) return "cmd_5";
+  return "cmd_1";
+}
+
 void QueryWindow::cmd_3_Click() {
   host_.files.close(kKeyIndexFile);
   host_.files.close(kDetailIndexFile);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/file_table.hpp"
 #include "platform/print_surface.hpp"
@@ -69,6 +70,9 @@ class QueryWindow : public QueryControls, public QueryState {
   void cmd_4_Click();    // 列印
   void cmd_5_Click();    // 前一畫面
   void cmd_6_Click();    // 下一畫面
+
+  // The control that takes the focus when a handler disables `withdrawn` while it has it.
+  std::string_view focusHeir(std::string_view withdrawn) const;
 
   // Null (the window's own way, and the start state): every walk starts where the leaf page says.
   void resumeWalksFrom(WalkResume* resume) { walkResume_ = resume; }

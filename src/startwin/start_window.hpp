@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/controls.hpp"
 
@@ -36,6 +37,9 @@ class StartWindow {
   void cmd_1_Click();  // open the data set and show the query window
   void cmd_5_Click();  // show the count report
   void cmd_6_Click();  // end the program
+
+  // The control that takes the focus when a handler disables `withdrawn` while it has it.
+  std::string_view focusHeir(std::string_view withdrawn) const;
 
   std::u16string BrowseForFolder(const std::u16string& prompt);
   void CheckIndexFolder(const std::u16string& folder);

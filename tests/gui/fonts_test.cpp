@@ -9,6 +9,7 @@
 #include <set>
 
 #include "desktop_harness.hpp"
+#include "gui/dialog_boxes.hpp"
 #include "gui/qt_print_surface.hpp"
 #include "gui/user_defined_characters.hpp"
 #include "gui/view_widgets.hpp"
@@ -43,6 +44,21 @@ TEST(Fonts, FaceNamesDrawWithTheChosenFamiliesAlone) {
     EXPECT_EQ(drawingFamilies(QString::fromUtf16(text), windowFont(face, 14.25)),
               std::set<QString>{QString::fromLatin1(family)})
         << QString::fromUtf16(face).toStdString();
+}
+
+// A message box draws its Latin letters, digits and Chinese in one face, and so does its button;
+// the underscores of MSG_1_04 stay within the line, which a label cuts off below.
+TEST(Fonts, MessageBoxesDrawAllTheirTextInOneFace) {
+  const std::unique_ptr<QMessageBox> box =
+      makeMessageBox(nullptr, u"MSG_1_04:無符合資料 !"_s, u"KV884"_s, false);
+  for (const QWidget* part : box->findChildren<QWidget*>()) {
+    const QString text = part->property("text").toString();
+    if (!text.isEmpty()) {
+      EXPECT_EQ(drawingFamilies(text, part->font()).size(), 1u) << text.toStdString();
+      const QFontMetrics metrics(part->font());
+      EXPECT_LT(metrics.boundingRect(u'_').bottom(), metrics.descent()) << "_ cut off";
+    }
+  }
 }
 
 // The wide set's holder 周 + Big5 FA40 + 倫: the box holds U+E000 as read, drawn from the font

@@ -1,21 +1,31 @@
-// The windows by keyboard alone: the order of Tab, a focus that shows on every read-only tab stop,
-// Enter as a key that presses the focused button, where the focus goes when a handler disables
-// that button, and the ends of the count report.
+// The windows by keyboard alone: the round of Tab, which brings each stop into sight, a focus that
+// shows from the start and on every read-only tab stop, Enter as a key that presses the focused
+// button, where the focus goes when a handler disables that button, and the ends of the count
+// report.
 
 #include <QPlainTextEdit>
+#include <QScrollArea>
 
 #include "desktop_harness.hpp"
 
 namespace kv884::test {
 namespace {
 
-using Keyboard = OpenWindows;
+using EveryScreen = OpenWindows;
 
-// Disabled controls (次筆 and the paging buttons at load, the report's query row) are skipped, as
-// are the boxes that only show. A read-only stop looks different with the focus than without
-// (empty as the windows open; a filled one shows its text selected), and takes no typing. No
-// button is a default one.
-TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocus) {
+// The control of a window's layout that holds a focused widget (the combo box for its field).
+QWidget* controlOf(QWidget* focused, QWidget* view) {
+  const QWidget* area = view->findChild<QScrollArea*>()->widget();
+  while (focused && focused->parentWidget() != area) focused = focused->parentWidget();
+  return focused;
+}
+
+// Tab pressed in each shown window goes round exactly its stops in their order (disabled ones,
+// 次筆 and the paging buttons at load and the report's query row, skipped, as are the boxes that
+// only show), and each stop scrolls into sight whole, the combo box too, also on a screen too
+// small for the layout. A read-only stop shows the focus and takes no typing. No button is a
+// default one.
+TEST_F(EveryScreen, TabGoesRoundTheStopsInOrderAndBringsEachIntoSight) {
   const std::pair<QWidget*, QStringList> windows[] = {
       {query(),
        {"tx_i_01", "cmd_1", "comb_1", "cmd_3", "tx_o_05", "tx_o_04", "tx_o_03", "cmd_4",
@@ -26,34 +36,53 @@ TEST_F(Keyboard, TabGoesThroughTheControlsInOrderAndEachReadOnlyStopShowsTheFocu
   for (const auto& [view, order] : windows) {
     if (view == start()) click(query(), "cmd_3");  // which enables the open button again
     QApplication::setActiveWindow(view);
+    control(view, order.front().toLatin1())->setFocus(Qt::TabFocusReason);
+    const QWidget* sight = view->findChild<QScrollArea*>()->viewport();
     QStringList stops;
-    QWidget* first = control(view, order.front().toLatin1());
-    QWidget* previous = nullptr;
-    QWidget* w = first;
-    do {
-      if (!w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty())
-        continue;
-      stops << w->objectName();
-      if (w->objectName().startsWith(u"tx_o"_s)) {
-        previous->setFocus();
-        const QImage without = w->grab().toImage();
-        w->setFocus(Qt::TabFocusReason);
-        EXPECT_NE(w->grab().toImage(), without) << stops.last().toStdString();
-        QTest::keyClick(w, Qt::Key_X);
-        EXPECT_EQ(w->property("text").toString(), QString()) << stops.last().toStdString();
+    for (qsizetype press = 0; press <= order.size(); ++press) {
+      QWidget* stop = controlOf(QApplication::focusWidget(), view);
+      ASSERT_NE(stop, nullptr) << "the focus left the controls after "
+                               << stops.join(' ').toStdString();
+      stops << stop->objectName();
+      const QRect shown(stop->mapTo(sight, QPoint()), stop->size());
+      if (stop->width() <= sight->width() && stop->height() <= sight->height()) {
+        EXPECT_TRUE(sight->rect().contains(shown)) << stops.last().toStdString();
       }
-      previous = w;
-    } while ((w = w->nextInFocusChain()) != first);
-    EXPECT_EQ(stops, order);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(stops.join(' '), (order + QStringList{order.front()}).join(' '));
+    for (const QString& name : order) {
+      if (!name.startsWith(u"tx_o"_s)) continue;
+      QWidget* box = control(view, name.toLatin1());
+      control(view, order.front().toLatin1())->setFocus();
+      const QImage without = box->grab().toImage();
+      box->setFocus(Qt::TabFocusReason);
+      EXPECT_NE(box->grab().toImage(), without) << name.toStdString();
+      QTest::keyClick(box, Qt::Key_X);
+      EXPECT_EQ(box->property("text").toString(), QString()) << name.toStdString();
+    }
     for (QPushButton* button : view->findChildren<QPushButton*>())
       EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "Enter would press it";
   }
 }
 
-// basic's 統一編號 B1200003 has three holders. Enter in the key box or the kind's text field
-// presses nothing; on a button it presses that button, as Space does. Space pressed on a button
-// until its handler disables it: the focus goes on to a control where the next key changes
-// nothing unexpectedly, never to 結束.
+using Keyboard = OpenWindows;
+
+// The count report window opens with the focus on 結束, drawn before any Tab.
+TEST_F(Keyboard, TheFocusShowsFromTheMomentAWindowOpens) {
+  QApplication::setActiveWindow(report());
+  QWidget* end = control(report(), "cmd_2");
+  ASSERT_EQ(QApplication::focusWidget(), end);
+  const QImage focused = end->grab().toImage();
+  control(report(), "cmd_1")->setFocus();
+  EXPECT_NE(end->grab().toImage(), focused);
+}
+
+// basic's 統一編號 B1200003 has three holders. Enter in the key box presses nothing; a kind typed
+// into the combo box's field, ended by Enter or Tab, is no pick from the list and leaves 次筆 as
+// it was. Enter on a button presses that button, as Space does. Space pressed on a button until
+// its handler disables it: the focus goes on to a control where the next Space changes nothing
+// unasked (the key stays as it is), never to 結束.
 TEST_F(Keyboard, EnterPressesTheFocusedButtonOnlyAndADisabledOneHandsTheFocusOn) {
   QWidget* key = control(query(), "tx_i_01");
   typeInto(key, u"B1200003"_s);
@@ -61,18 +90,22 @@ TEST_F(Keyboard, EnterPressesTheFocusedButtonOnlyAndADisabledOneHandsTheFocusOn)
   EXPECT_EQ(text(query(), "tx_o_pnt"), QString()) << "Enter in the key box searched";
   QTest::keyClick(control(query(), "cmd_1"), Qt::Key_Return);
   EXPECT_EQ(text(query(), "tx_o_pnt"), u"0001 0001 0001 "_s);
-  QLineEdit* kind = control<QComboBox>(query(), "comb_1")->lineEdit();
-  typeInto(kind, u"依 帳號"_s);
-  QTest::keyClick(kind, Qt::Key_Return);
-  EXPECT_TRUE(enabled(query(), "cmd_2")) << "Enter in the kind's field picked from the list";
+  auto* kind = control<QComboBox>(query(), "comb_1");
+  for (auto [typed, end] : {std::pair{u"依 帳號"_s, Qt::Key_Return}, {u"依 戶號"_s, Qt::Key_Tab}}) {
+    typeInto(kind, typed);
+    QTest::keyClick(kind, end);
+    EXPECT_TRUE(enabled(query(), "cmd_2")) << "a typed kind was taken as picked";
+  }
   for (auto [button, heir] :
-       {std::pair{"cmd_2", "tx_i_01"}, {"cmd_5", "cmd_6"}, {"cmd_6", "cmd_5"}}) {
+       {std::pair{"cmd_2", "cmd_1"}, {"cmd_5", "cmd_6"}, {"cmd_6", "cmd_5"}}) {
     QWidget* pressed = control(query(), button);
     pressed->setFocus();
     for (int presses = 0; pressed->isEnabled() && presses < 5; ++presses)
       QTest::keyClick(pressed, Qt::Key_Space);
     EXPECT_FALSE(pressed->isEnabled()) << button;
-    EXPECT_EQ(query()->focusWidget()->objectName(), QString::fromLatin1(heir)) << button;
+    ASSERT_EQ(query()->focusWidget()->objectName(), QString::fromLatin1(heir)) << button;
+    QTest::keyClick(query()->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(text(query(), "tx_i_01"), u"B1200003"_s) << button;
   }
 }
 

@@ -8,10 +8,12 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 
 #include "dataset/data_paths.hpp"
 #include "desktop_harness.hpp"
+#include "gui/dialog_boxes.hpp"
 
 namespace kv884::test {
 namespace {
@@ -153,6 +155,37 @@ TEST_F(DesktopTest, DialogsOfQtSpeakChineseAndTheirButtonsHaveNoIcons) {
     buttons.sort();
     EXPECT_EQ(buttons.join(' '), folder ? u"取消 選擇"_s : u"確定"_s);
   }
+}
+
+// The folder dialog lists a folder with its type and date in Chinese, renames nothing and offers
+// no change.
+TEST_F(DesktopTest, FolderDialogIsChineseToTheDatesAndReadOnly) {
+  std::filesystem::create_directory(temp.path() / "disc");
+  const std::unique_ptr<QFileDialog> dialog = makeFolderDialog(nullptr, u"選擇檔案所在資料夾"_s);
+  dialog->setDirectory(QString::fromStdString(temp.path().string()));
+  dialog->setViewMode(QFileDialog::Detail);
+  dialog->show();
+  auto* list = dialog->findChild<QTreeView*>(u"treeView"_s);
+  QAbstractItemModel* files = list->model();
+  QModelIndex disc;
+  for (int wait = 0; wait < 100 && !disc.isValid(); ++wait) {
+    QTest::qWait(20);
+    const QModelIndexList found =
+        files->match(files->index(0, 0, list->rootIndex()), Qt::DisplayRole, u"disc"_s);
+    if (!found.isEmpty()) disc = found.first();
+  }
+  ASSERT_TRUE(disc.isValid());
+  EXPECT_EQ(disc.siblingAtColumn(2).data().toString(), u"資料夾"_s);
+  const QString date = disc.siblingAtColumn(3).data().toString();
+  EXPECT_TRUE(date.contains(u"午"_s) && !date.contains(QRegularExpression(u"[A-Za-z]"_s)))
+      << date.toStdString();
+  EXPECT_FALSE(files->setData(disc, u"renamed"_s));
+  EXPECT_FALSE(dialog->findChild<QWidget*>(u"newFolderButton"_s)->isVisible());
+  for (const QAction* action : dialog->findChildren<QAction*>())
+    EXPECT_FALSE(action->isVisible() &&
+                 action->text().contains(QRegularExpression(u"命名|刪除|新增"_s)))
+        << action->text().toStdString();
+  EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "disc"));
 }
 
 }  // namespace

@@ -1,15 +1,19 @@
-// kv884-screenshots FOLDER OUTDIR EUDC_FONT: opens FOLDER as a user would and saves pictures into
-// OUTDIR: the start window, the query window after a search by 統一編號 and one 次筆, the count
-// report window, and the query window showing a holder whose name has a user-defined character
-// (FOLDER's holder 0000138069), drawn as 〓 and then from the font file EUDC_FONT.
+// kv884-screenshots FOLDER OUTDIR EUDC_FONT LISTED: opens FOLDER as a user would and saves pictures
+// into OUTDIR: the start window, the query window after a search by 統一編號 and one 次筆, the
+// count report window, and the query window showing a holder whose name has a user-defined
+// character (FOLDER's holder 0000138069), drawn as 〓 and then from the font file EUDC_FONT; and
+// the folder dialog, listing the folder LISTED.
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 #include "gui/desktop_setup.hpp"
+#include "gui/dialog_boxes.hpp"
 #include "gui/qt_ui.hpp"
 #include "gui/user_defined_characters.hpp"
 #include "querywin/query_window.hpp"
@@ -56,8 +60,8 @@ bool save(QWidget* view, const QDir& folder, const char* name) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 4) {
-    std::fputs("usage: kv884-screenshots FOLDER OUTDIR EUDC_FONT\n", stderr);
+  if (arguments.size() != 5) {
+    std::fputs("usage: kv884-screenshots FOLDER OUTDIR EUDC_FONT LISTED\n", stderr);
     return 64;
   }
   kv884::setUpDesktop(app, {});
@@ -70,6 +74,8 @@ int main(int argc, char** argv) {
   desktop.ui.showWindow(kv884::WindowId::Start);
   bool saved = save(desktop.ui.view(kv884::WindowId::Start), out, "start_window.png");
 
+  // Out of the way, so that the other windows open whole on a screen without a window manager.
+  desktop.ui.view(kv884::WindowId::Start)->hide();
   press(desktop.ui.view(kv884::WindowId::Start), "cmd_1");
   search(desktop, u"依 統一編號", u"A1");
   press(desktop.ui.view(kv884::WindowId::Query), "cmd_2");
@@ -86,5 +92,15 @@ int main(int argc, char** argv) {
   press(desktop.ui.view(kv884::WindowId::Start), "cmd_1");
   search(desktop, u"依 戶號", u"0000138069");
   saved = save(desktop.ui.view(kv884::WindowId::Query), out, "user_defined_font.png") && saved;
+  // The folder dialog in its detail view, once the file list has been read.
+  const std::unique_ptr<QFileDialog> dialog = kv884::makeFolderDialog(
+      desktop.ui.view(kv884::WindowId::Start), QString::fromUtf16(u"選擇檔案所在資料夾"));
+  dialog->setDirectory(arguments[4]);
+  dialog->setViewMode(QFileDialog::Detail);
+  dialog->show();
+  QEventLoop listing;
+  QTimer::singleShot(1000, &listing, &QEventLoop::quit);
+  listing.exec();
+  saved = save(dialog.get(), out, "folder_dialog.png") && saved;
   return saved ? 0 : 1;
 }
