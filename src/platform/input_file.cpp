@@ -1,6 +1,7 @@
 #include "platform/input_file.hpp"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,17 +52,7 @@ InputFile::InputFile(const std::string& hostPath, InputKind kind)
   }
   stream_ = pipe;
   length_ = pipe ? 0 : static_cast<int64_t>(st.st_size);
-  if (pipe) {
-    // A named pipe is read as its writer writes: opened again, blocking, it waits for one (a
-    // pipe that has its writer already, such as process substitution, opens at once).
-    const int blocking = openRetrying(hostPath, O_RDONLY | O_CLOEXEC);
-    const int err = errno;
-    ::close(handle_);
-    handle_ = blocking;
-    if (handle_ < 0) throw openFailure(err);
-  } else {
-    ::fcntl(handle_, F_SETFL, ::fcntl(handle_, F_GETFL) & ~O_NONBLOCK);
-  }
+  ::fcntl(handle_, F_SETFL, ::fcntl(handle_, F_GETFL) & ~O_NONBLOCK);
 }
 
 InputFile::~InputFile() {
@@ -69,6 +60,13 @@ InputFile::~InputFile() {
 }
 
 size_t InputFile::read(char* buffer, size_t size) {
+  // A named pipe opened before its writer reads as ended until one comes; waiting for input
+  // first lets the writer come (the host reports no hang-up before a writer has been there).
+  if (stream_) {
+    pollfd ready{handle_, POLLIN, 0};
+    while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
+    }
+  }
   ssize_t n;
   do {
     n = ::read(handle_, buffer, size);
@@ -87,6 +85,14 @@ size_t InputFile::readAt(int64_t offset, char* buffer, size_t size) {
     got += static_cast<size_t>(n);
   }
   return got;
+}
+
+InputFileBuffer::int_type InputFileBuffer::underflow() {
+  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  const size_t n = file_.read(buffer_, sizeof buffer_);
+  if (n == 0) return traits_type::eof();
+  setg(buffer_, buffer_, buffer_ + n);
+  return traits_type::to_int_type(*gptr());
 }
 
 std::string readWhole(InputFile& file, size_t limit) {

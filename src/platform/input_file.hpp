@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <streambuf>
 #include <string>
 
 namespace kv884 {
@@ -36,6 +37,19 @@ class InputFile {
   int handle_{-1};
   bool stream_{false};
   int64_t length_{0};
+};
+
+// An InputFile read as a std::istream reads, in one pass.
+class InputFileBuffer : public std::streambuf {
+ public:
+  explicit InputFileBuffer(InputFile& file) : file_(file) {}
+
+ protected:
+  int_type underflow() override;
+
+ private:
+  InputFile& file_;
+  char buffer_[65536];
 };
 
 // Reads what remains of file, refusing it with FileError 59 beyond limit bytes.
