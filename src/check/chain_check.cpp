@@ -14,12 +14,14 @@ namespace {
 
 class ChainChecker {
  public:
-  ChainChecker(int kind, const DetailTable& table, const KindPages& pages, ProblemList& problems)
+  ChainChecker(int kind, const DetailTable& table, const KindPages& pages, ProblemList& problems,
+               const SuccessorField& successorField)
       : kind_(keyKind(kind)),
         table_(table),
         entries_(pages.entries),
         sweep_(pages.sound),
         problems_(problems),
+        successorField_(successorField),
         visited_(static_cast<size_t>(table.count()) + 1, false),
         entryPosition_(entries_.size(), -1),
         lastBefore_(entries_.size(), 0),
@@ -78,7 +80,7 @@ class ChainChecker {
       int64_t next = table_.successor(kind_.kind, cur);
       if (next == kEndOfChain) return;
       if (!inRange(next)) {
-        add(ProblemClass::SuccessorRange, {cur}, u"後續記錄編號為 " + decimalText(next));
+        add(ProblemClass::SuccessorRange, {cur}, successorNote(cur, next));
         return;
       }
       if (visited_[static_cast<size_t>(next)]) {
@@ -88,6 +90,17 @@ class ChainChecker {
       }
       cur = next;
     }
+  }
+
+  // A successor that is a number is named by it; any other text is quoted as it stands, since
+  // it reads as 0 and would otherwise look like an empty entry.
+  std::u16string successorNote(int64_t cur, int64_t next) const {
+    const std::u16string text = problems_.willShow(ProblemClass::SuccessorRange, kind_.kind)
+                                    ? successorField_(kind_.kind, cur)
+                                    : std::u16string();
+    if (text.find_first_not_of(u"0123456789 ") == std::u16string::npos)
+      return u"後續記錄編號為 " + decimalText(next);
+    return u"後續記錄編號" + quoted(text) + u"不是數字";
   }
 
   void visit(int64_t cur) {
@@ -186,6 +199,7 @@ class ChainChecker {
   const std::vector<LeafEntry>& entries_;
   bool sweep_;
   ProblemList& problems_;
+  const SuccessorField& successorField_;
 
   std::vector<bool> visited_;                    // one bit a detail record
   std::unordered_map<int64_t, size_t> entryOf_;  // record named by a leaf entry -> the entry
@@ -203,8 +217,8 @@ class ChainChecker {
 }  // namespace
 
 int64_t checkChain(int kind, const DetailTable& table, const KindPages& pages,
-                   ProblemList& problems) {
-  return ChainChecker(kind, table, pages, problems).run();
+                   ProblemList& problems, const SuccessorField& successorField) {
+  return ChainChecker(kind, table, pages, problems, successorField).run();
 }
 
 }  // namespace kv884

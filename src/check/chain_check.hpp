@@ -5,6 +5,8 @@
 // for its own key.
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "check/detail_table.hpp"
 #include "check/key_pages.hpp"
@@ -12,8 +14,12 @@
 
 namespace kv884 {
 
+// The successor field of a detail record as it stands in the file, for the note on a successor
+// that names no record; empty when it cannot be read.
+using SuccessorField = std::function<std::u16string(int kind, int64_t recNo)>;
+
 // Returns the number of records the chain reaches.
 int64_t checkChain(int kind, const DetailTable& table, const KindPages& pages,
-                   ProblemList& problems);
+                   ProblemList& problems, const SuccessorField& successorField);
 
 }  // namespace kv884

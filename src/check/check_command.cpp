@@ -7,6 +7,7 @@
 #include "headless/terminal_messages.hpp"
 #include "platform/ascii_text.hpp"
 #include "platform/file_error.hpp"
+#include "platform/host_path.hpp"
 #include "platform/utf.hpp"
 #include "startwin/program.hpp"
 
@@ -24,7 +25,7 @@ int runCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
 
   HeadlessUi ui;
   Program program(ui);
-  program.frm_0.tx_i_01.text = fromUtf8(folder);
+  program.frm_0.tx_i_01.text = pathTextOf(folder);
   program.frm_0.cmd_1_Click();
   if (!program.queryWindow()) {
     printMessages(err, ui.takeMessages());

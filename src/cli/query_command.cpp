@@ -1,5 +1,6 @@
 #include "cli/query_command.hpp"
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -22,6 +23,9 @@
 #include "headless/command_line.hpp"
 #include "headless/headless_ui.hpp"
 #include "headless/terminal_messages.hpp"
+#include "platform/file_error.hpp"
+#include "platform/host_path.hpp"
+#include "platform/input_file.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
@@ -62,7 +66,7 @@ int kindOf(const Options& o) {
 // The program over one data folder, with its messages going to err.
 struct Session {
   Session(const std::string& folder, std::ostream& err) : program(ui), err(err) {
-    program.frm_0.tx_i_01.text = fromUtf8(folder);
+    program.frm_0.tx_i_01.text = pathTextOf(folder);
   }
   // Presses the start window's open button; false (the message on err) when it failed.
   bool open() {
@@ -191,7 +195,7 @@ int exportInto(Session& s, const Options& o, ExportFormat format, ProgressMeter&
 
 int runExport(Session& s, const Options& o, const CLI::App& app, std::ostream* terminal) {
   if (!s.open()) return kExitFailure;
-  if (liesInDataFolder(*o.exportFile, fromUtf8(o.folder)))
+  if (liesInDataFolder(*o.exportFile, pathTextOf(o.folder)))
     return usageError(
         app, s.err,
         "--export " + *o.exportFile + " lies in the data set's folder, which is only ever read");
@@ -200,7 +204,8 @@ int runExport(Session& s, const Options& o, const CLI::App& app, std::ostream* t
   return exportInto(s, o, *exportFormatOf(*o.exportFile), progress);
 }
 
-int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out) {
+int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out,
+              bool outIsTerminal) {
   s.program.frm_0.cmd_5_Click();
   ReportWindow* report = s.program.reportWindow();
   if (!report || !report->visible) {
@@ -208,6 +213,9 @@ int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream
     return kExitFailure;
   }
   out << toUtf8(report->tx_o_01.text);
+  // The text exactly, as files and pipes take it; on a terminal a line break after it, so that
+  // the prompt or a message that follows starts a line of its own.
+  if (outIsTerminal) out << '\n';
   if (o.printFile && !s.print(printFiles.surfaceFor(*o.printFile), [&] { report->cmd_1_Click(); }))
     return kExitFailure;
   return 0;
@@ -217,6 +225,15 @@ int runReplayScript(Session& s, const ReplayScript& script, PrintFiles& printFil
                     std::ostream& out) {
   if (!s.open()) return kExitFailure;
   return runReplay(s.program, s.ui, script, out, printFiles);
+}
+
+// The problem with a number of screens below 1 ("" when there is none); text that is no number
+// is left to the parser, which names it.
+std::string screensAtLeastOne(const std::string& n) {
+  long value = 0;
+  const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
+  if (ec != std::errc() || end != n.data() + n.size() || value >= 1) return "";
+  return "N is a number of screens, 1 or more, not " + n;
 }
 
 void defineOptions(CLI::App& app, Options& o) {
@@ -245,7 +262,7 @@ void defineOptions(CLI::App& app, Options& o) {
       ->type_name("FILE");
   app.add_option("--limit", o.limit, "with --by: at most N screens")
       ->type_name("N")
-      ->check(CLI::PositiveNumber);
+      ->check(CLI::Validator(screensAtLeastOne, "N >= 1"));
   app.add_flag("--json", o.json, "with --by: one JSON object per screen (or per line of --keys)");
   app.add_option("--replay", o.script, "one action per line, from SCRIPT (- for standard input)")
       ->type_name("SCRIPT");
@@ -278,17 +295,21 @@ std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
   return std::nullopt;
 }
 
-std::optional<ReplayScript> readScript(const std::string& name, std::istream& in) {
+// The script, read in one pass: from in, a file or a pipe. A read error ends the run with its
+// file error instead of a script cut short.
+ReplayScript readScript(const std::string& name, std::istream& in) {
   if (name == "-") return parseReplayScript(in);
-  std::ifstream file(name, std::ios::binary);
-  if (!file) return std::nullopt;
-  return parseReplayScript(file);
+  InputFile file(name, InputKind::FileOrStream);
+  InputFileBuffer buffer(file);
+  std::istream stream(&buffer);
+  stream.exceptions(std::ios::badbit);
+  return parseReplayScript(stream);
 }
 
 }  // namespace
 
 int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                    std::ostream& err, bool errIsTerminal) {
+                    std::ostream& err, const StandardStreams& streams) {
   CLI::App app("The KV884 query window without a screen.", "kv884-query");
   addVersionFlag(app);
   Options o;
@@ -297,21 +318,28 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
   if (std::optional<std::string> problem = usageProblem(app, o))
     return usageError(app, err, *problem);
 
+  if (streams.inClosed && (o.script == "-" || o.keys == "-"))
+    return usageError(app, err, "- reads standard input, which is closed");
   std::optional<ReplayScript> script;
   if (app.count("--replay")) {
-    script = readScript(o.script, in);
-    if (!script) return usageError(app, err, "cannot read " + o.script);
+    try {
+      script = readScript(o.script, in);
+    } catch (const FileError& e) {
+      return usageError(app, err,
+                        "cannot read " + o.script + ": " + std::to_string(e.number()) + " " +
+                            toUtf8(e.description()));
+    }
     if (script->badLine)
       return usageError(
           app, err, "line " + std::to_string(script->badLine) + " of the script is not an action");
   }
   KeySource keys;
   if (o.keys && !openKeys(*o.keys, in, keys)) return usageError(app, err, "cannot read " + *o.keys);
-  std::ostream* terminal = progressTerminal(err, errIsTerminal);
+  std::ostream* terminal = progressTerminal(err, streams.errIsTerminal);
   Session session(o.folder, err);
   PrintFiles printFiles;
   int status = script         ? runReplayScript(session, *script, printFiles, out)
-               : o.report     ? runReport(session, o, printFiles, out)
+               : o.report     ? runReport(session, o, printFiles, out, streams.outIsTerminal)
                : o.keys       ? runBatch(session, o, keys, out, terminal)
                : o.exportFile ? runExport(session, o, app, terminal)
                               : runBy(session, o, printFiles, out);

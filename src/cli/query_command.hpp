@@ -16,12 +16,14 @@
 #include <vector>
 
 #include "cli/exit_status.hpp"
+#include "platform/standard_streams.hpp"
 
 namespace kv884 {
 
 // args without the program name; in is the script of --replay - or the keys of --keys -.
-// errIsTerminal: err is a terminal, which then shows the progress of long runs.
+// streams: whether in was closed at start (- is then refused), whether out and err are
+// terminals (err then shows the progress of long runs; out ends the report with a line break).
 int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                    std::ostream& err, bool errIsTerminal = false);
+                    std::ostream& err, const StandardStreams& streams = {});
 
 }  // namespace kv884

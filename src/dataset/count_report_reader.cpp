@@ -18,6 +18,10 @@ std::u16string readReportLine(SequentialInput& in) {
   return decodeBig5(bytes);
 }
 
+void requireReportLength(int64_t length) {
+  if (length > kCountReportLimit) throw FileError(FileError::kBadRecordLength);
+}
+
 std::u16string reportWindowLine(const std::u16string& line) {
   return u"\r\n  " + line;
 }

@@ -2,6 +2,7 @@
 // Lines of the count report: a line ends at CR or CR LF (a lone LF stays in the line), and a last
 // line without a terminator is read as well.
 
+#include <cstdint>
 #include <string>
 
 #include "platform/sequential_input.hpp"
@@ -10,6 +11,11 @@ namespace kv884 {
 
 // The next line, decoded from Big5, without its terminator. Throws FileError 62 at the end.
 std::u16string readReportLine(SequentialInput& input);
+
+// The count report of length bytes is read only up to this bound, far above any real report
+// (a few kilobytes); beyond it FileError 59, rather than memory for a window text of any size.
+inline constexpr int64_t kCountReportLimit = 1 << 20;
+void requireReportLength(int64_t length);
 
 // The text one line adds to the report window: CR LF, two blanks, the line.
 std::u16string reportWindowLine(const std::u16string& line);

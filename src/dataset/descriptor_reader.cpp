@@ -2,6 +2,7 @@
 
 #include "platform/big5.hpp"
 #include "platform/file_error.hpp"
+#include "platform/host_path.hpp"
 
 namespace kv884 {
 
@@ -15,6 +16,21 @@ void skipToSeparator(SequentialInput& in) {
   while (in.peek() != -1 && in.peek() != ',' && !isLineBreak(in.peek())) in.get();
 }
 
+void append(std::string& bytes, int c) {
+  if (bytes.size() == kDescriptorItemLimit) throw FileError(FileError::kBadRecordLength);
+  bytes += static_cast<char>(c);
+}
+
+// The longest name a code forms is the code followed by "idxp.sin".
+constexpr size_t kLongestCodeBytes = 255 - 8;
+
+bool isPlainStem(std::u16string_view code) {
+  if (code.find(u"..") != std::u16string_view::npos) return false;
+  for (char16_t c : code)
+    if (c < 0x20 || c == 0x7F || c == u'/' || c == u'\\') return false;
+  return hostBytesOf(code).size() <= kLongestCodeBytes;
+}
+
 }  // namespace
 
 std::u16string readDescriptorItem(SequentialInput& in) {
@@ -24,16 +40,21 @@ std::u16string readDescriptorItem(SequentialInput& in) {
   std::string bytes;
   if (in.peek() == '"') {
     in.get();
-    while (in.peek() != -1 && in.peek() != '"') bytes += static_cast<char>(in.get());
+    while (in.peek() != -1 && in.peek() != '"') append(bytes, in.get());
     if (in.peek() == '"') in.get();
     skipToSeparator(in);
   } else {
-    while (in.peek() != -1 && in.peek() != ',' && !isLineBreak(in.peek()))
-      bytes += static_cast<char>(in.get());
+    while (in.peek() != -1 && in.peek() != ',' && !isLineBreak(in.peek())) append(bytes, in.get());
     while (!bytes.empty() && bytes.back() == ' ') bytes.pop_back();
   }
   in.get();  // the separator; the LF of a CR LF is skipped before the next item
   return decodeBig5(bytes);
+}
+
+std::u16string readSecurityCode(SequentialInput& in) {
+  std::u16string code = readDescriptorItem(in);
+  if (!isPlainStem(code)) throw FileError(FileError::kBadFileNameOrNumber);
+  return code;
 }
 
 }  // namespace kv884

@@ -11,7 +11,17 @@ namespace kv884 {
 // The next comma- or line-separated item, decoded from Big5. Blanks before an item and line
 // breaks between items are skipped; a quoted item runs to the closing quote and whatever follows
 // it up to the separator is skipped; trailing blanks of an unquoted item are removed. Throws
-// FileError 62 when the file ends before an item begins.
+// FileError 62 when the file ends before an item begins, 59 for an item longer than
+// kDescriptorItemLimit bytes: a descriptor holds a code, a name, a date and a flag, and nothing
+// of that size is shown or used whole.
 std::u16string readDescriptorItem(SequentialInput& input);
+
+inline constexpr size_t kDescriptorItemLimit = 1024;
+
+// The first item, the security code, which names every data file: only a plain file-name stem
+// is taken (no separator, no "..", no control character, short enough that the longest name it
+// forms fits the host's limit of 255 bytes a name). Anything else throws FileError 52, so a
+// crafted descriptor cannot lead the program to files outside the data folder.
+std::u16string readSecurityCode(SequentialInput& input);
 
 }  // namespace kv884

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QFile>
 #include <QTextStream>
 #include <optional>
 
@@ -11,6 +11,8 @@
 #include "gui/qt_print_surface.hpp"
 #include "gui/qt_ui.hpp"
 #include "gui/user_defined_characters.hpp"
+#include "platform/input_file.hpp"
+#include "platform/standard_streams.hpp"
 
 namespace {
 
@@ -22,8 +24,18 @@ struct Arguments {
 };
 
 int usageError(const QString& reason) {
-  QTextStream(stderr) << "kv884: " << reason << '\n';
+  QTextStream(stderr) << "kv884: " << reason << " (--help shows the usage)\n";
   return kExitUsage;
+}
+
+// The status to end with once standard output, where --help and --version answer, is written.
+int afterOutput(int status) {
+  if (std::optional<kv884::FileError> lost = kv884::finishStandardOutput()) {
+    QTextStream(stderr) << "kv884: 標準輸出無法寫入：" << lost->number() << ' '
+                        << QString::fromStdU16String(lost->description()) << '\n';
+    return 2;
+  }
+  return status;
 }
 
 // Reads the command line before any window system is needed, so that --help and --version
@@ -68,16 +80,24 @@ std::optional<int> parseArguments(int argc, char** argv, Arguments& arguments) {
     return usageError(QStringLiteral("one FOLDER at most, not ") + positional.join(' '));
   arguments.folder = positional.value(0);
   arguments.eudcFont = parser.value(eudcFont);
-  if (parser.isSet(eudcFont) && !QFileInfo(arguments.eudcFont).isReadable())
-    return usageError(QStringLiteral("cannot read the font file ") + arguments.eudcFont);
+  if (parser.isSet(eudcFont)) {
+    try {
+      kv884::InputFile(QFile::encodeName(arguments.eudcFont).toStdString(), kv884::InputKind::File);
+    } catch (const kv884::FileError& e) {
+      return usageError(QStringLiteral("cannot read the font file %1: %2 %3")
+                            .arg(arguments.eudcFont)
+                            .arg(e.number())
+                            .arg(QString::fromStdU16String(e.description())));
+    }
+  }
   return std::nullopt;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The program from its command line to the end of its event loop.
+int runDesktop(int argc, char** argv) {
   Arguments arguments;
-  if (std::optional<int> status = parseArguments(argc, argv, arguments)) return *status;
+  if (std::optional<int> status = parseArguments(argc, argv, arguments))
+    return afterOutput(*status);
 
   int qtArgc = 1;  // the arguments are read above; Qt takes its settings from the environment
   QApplication app(qtArgc, argv);
@@ -85,9 +105,7 @@ int main(int argc, char** argv) {
   if (!kv884::setUpDesktop(app, eudcFont)) {
     if (!arguments.eudcFont.isEmpty())
       return usageError(arguments.eudcFont + QStringLiteral(" is not a font that can be loaded"));
-    QTextStream(stderr) << "kv884: " << eudcFont
-                        << " is not a font that can be loaded; user-defined characters are drawn"
-                           " as 〓\n";
+    QTextStream(stderr) << kv884::unloadableFontNote(QStringLiteral("kv884"), eudcFont) << '\n';
   }
   // One printer object for the whole run: the default printer is looked up for each document.
   std::unique_ptr<kv884::QtPrintSurface> printer = kv884::QtPrintSurface::defaultPrinter();
@@ -96,4 +114,16 @@ int main(int argc, char** argv) {
   desktop.program.frm_0.tx_i_01.text = arguments.folder.toStdU16String();
   desktop.ui.showWindow(kv884::WindowId::Start);
   return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  kv884::secureStandardStreams();
+  try {
+    return runDesktop(argc, argv);
+  } catch (const std::exception& e) {
+    QTextStream(stderr) << "kv884: 無法完成：" << e.what() << '\n';
+    return 2;
+  }
 }

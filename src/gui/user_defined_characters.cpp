@@ -1,11 +1,15 @@
 #include "gui/user_defined_characters.hpp"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include "platform/file_error.hpp"
+#include "platform/input_file.hpp"
 
 namespace kv884 {
 namespace {
@@ -21,11 +25,25 @@ QStringList& fallbackFamilies() {
   return families;
 }
 
-QString loadFont(const QByteArray& data, const QString& file) {
-  const int id = file.isEmpty() ? QFontDatabase::addApplicationFontFromData(data)
-                                : QFontDatabase::addApplicationFont(file);
+// Far above any font of user-defined characters (an office's EUDC.TTE holds at most 6,217
+// glyphs, a few megabytes).
+constexpr size_t kFontFileLimit = 64 << 20;
+
+QString loadFont(const QByteArray& data) {
+  const int id = QFontDatabase::addApplicationFontFromData(data);
   const QStringList families = QFontDatabase::applicationFontFamilies(id);
   return families.isEmpty() ? QString() : families.first();
+}
+
+// The file is read as every input is, so a named pipe or a device in its place is refused
+// instead of holding the program up before its first window.
+QString loadFontFile(const QString& file) {
+  try {
+    InputFile input(QFile::encodeName(file).toStdString(), InputKind::File);
+    return loadFont(QByteArray::fromStdString(readWhole(input, kFontFileLimit)));
+  } catch (const FileError&) {
+    return {};
+  }
 }
 
 }  // namespace
@@ -42,12 +60,18 @@ QString userDefinedCharacterFontFile(const QString& given) {
 bool installUserDefinedCharacters(const QString& fontFile) {
   QStringList& families = fallbackFamilies();
   families.clear();
-  const QString office = fontFile.isEmpty() ? QString() : loadFont({}, fontFile);
+  const QString office = fontFile.isEmpty() ? QString() : loadFontFile(fontFile);
   if (!office.isEmpty()) families << office;
-  static const QString mark = loadFont(
-      QByteArray::fromRawData(reinterpret_cast<const char*>(kMarkFont), sizeof kMarkFont), {});
+  static const QString mark =
+      loadFont(QByteArray::fromRawData(reinterpret_cast<const char*>(kMarkFont), sizeof kMarkFont));
   families << mark;
   return fontFile.isEmpty() || !office.isEmpty();
+}
+
+QString unloadableFontNote(const QString& program, const QString& fontFile) {
+  return program + QStringLiteral(": ") + fontFile +
+         QStringLiteral(
+             " is not a font that can be loaded; user-defined characters are drawn as 〓");
 }
 
 QFont withUserDefinedCharacters(QFont font) {

@@ -19,6 +19,9 @@ QString userDefinedCharacterFontFile(const QString& given = {});
 // QGuiApplication; call before the first font is used.
 bool installUserDefinedCharacters(const QString& fontFile);
 
+// What a program says of a font file it could not load before drawing the mark instead.
+QString unloadableFontNote(const QString& program, const QString& fontFile);
+
 // font, with the user-defined-character font and then the mark behind its own family: the
 // private use area is drawn from them, everything else as before.
 QFont withUserDefinedCharacters(QFont font);

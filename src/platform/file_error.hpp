@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace kv884 {
 
@@ -13,6 +14,7 @@ class FileError : public std::runtime_error {
     kBadFileNameOrNumber = 52,
     kFileNotFound = 53,
     kFileAlreadyOpen = 55,
+    kBadRecordLength = 59,
     kDiskFull = 61,
     kDeviceIo = 57,
     kInputPastEnd = 62,
@@ -24,6 +26,10 @@ class FileError : public std::runtime_error {
 
   // The error with its description.
   explicit FileError(Number number);
+  // The error the host's failure to reach or open a file stands for.
+  explicit FileError(const std::error_code& failure);
+
+  static Number numberOf(const std::error_code& failure);
 
   int number() const { return number_; }
   const std::u16string& description() const { return description_; }

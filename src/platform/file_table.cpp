@@ -1,74 +1,23 @@
 #include "platform/file_table.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "platform/file_error.hpp"
 #include "platform/host_path.hpp"
 
 namespace kv884 {
 
 struct FileTable::OpenFile {
-  int fd{-1};
+  OpenFile(const std::string& hostPath, int recordLength)
+      : file(hostPath, InputKind::File), recordLength(recordLength) {}
+
+  InputFile file;
   int recordLength{0};  // 0: sequential input
-  int64_t length{0};
   std::unique_ptr<SequentialInput> input;
 
   // A partly present last record included.
   int64_t records() const {
-    return recordLength > 0 ? (length + recordLength - 1) / recordLength : 0;
-  }
-
-  ~OpenFile() {
-    if (fd >= 0) ::close(fd);
+    return recordLength > 0 ? (file.length() + recordLength - 1) / recordLength : 0;
   }
 };
-
-namespace {
-
-FileError::Number errorForOpen(int err) {
-  switch (err) {
-    case ENOENT:
-      return FileError::kFileNotFound;
-    case ENOTDIR:
-      return FileError::kPathNotFound;
-    case EACCES:
-    case EPERM:
-      return FileError::kPermissionDenied;
-    case ENAMETOOLONG:
-      return FileError::kBadFileNameOrNumber;
-    case EIO:
-      return FileError::kDeviceIo;
-    default:
-      return FileError::kPathFileAccess;
-  }
-}
-
-int openRetrying(const std::string& path, int flags) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), flags);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
-}
-
-// Fills buffer from offset on as far as the file goes; returns the bytes read.
-size_t readAt(int fd, int64_t offset, char* buffer, size_t size) {
-  size_t got = 0;
-  while (got < size) {
-    ssize_t n = ::pread(fd, buffer + got, size - got, static_cast<off_t>(offset) + got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw FileError(FileError::kDeviceIo);
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  return got;
-}
-
-}  // namespace
 
 FileTable::FileTable() = default;
 FileTable::~FileTable() = default;
@@ -77,22 +26,8 @@ void FileTable::open(int fileNo, std::u16string_view formedPath, int recordLengt
   if (files_.count(fileNo)) throw FileError(FileError::kFileAlreadyOpen);
   HostPath host = mapHostPath(formedPath);
   if (host.folderMissing) throw FileError(FileError::kPathNotFound);
-  auto file = std::make_unique<OpenFile>();
-  // Opened without blocking, so a named pipe or a device in a file's place cannot hang the
-  // program before it is refused below. The access times of the data set's files stay as they
-  // are where the host allows it (files of the program's own user); elsewhere O_NOATIME is
-  // refused with EPERM and the file opens as usual.
-  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
-  file->fd = openRetrying(host.path, flags | O_NOATIME);
-  if (file->fd < 0 && errno == EPERM) file->fd = openRetrying(host.path, flags);
-  if (file->fd < 0) throw FileError(errorForOpen(errno));
-  struct stat st;
-  if (::fstat(file->fd, &st) != 0 || !S_ISREG(st.st_mode))
-    throw FileError(FileError::kPathFileAccess);  // a folder, a pipe or a device
-  ::fcntl(file->fd, F_SETFL, ::fcntl(file->fd, F_GETFL) & ~O_NONBLOCK);
-  file->length = st.st_size;
-  file->recordLength = recordLength;
-  if (recordLength == 0) file->input = std::make_unique<SequentialInput>(file->fd);
+  auto file = std::make_unique<OpenFile>(host.path, recordLength);
+  if (recordLength == 0) file->input = std::make_unique<SequentialInput>(file->file);
   files_[fileNo] = std::move(file);
 }
 
@@ -111,7 +46,7 @@ FileTable::OpenFile& FileTable::find(int fileNo) const {
 }
 
 int64_t FileTable::length(int fileNo) const {
-  return find(fileNo).length;
+  return find(fileNo).file.length();
 }
 
 int FileTable::recordLength(int fileNo) const {
@@ -134,13 +69,13 @@ void FileTable::readRecordInto(int fileNo, int64_t recNo, std::string& bytes) {
   if (recNo < 1 || recNo > file.records()) throw FileError(FileError::kBadRecordNumber);
   bytes.assign(static_cast<size_t>(file.recordLength), ' ');
   // A partly present last record keeps its blank padding.
-  size_t got = readAt(file.fd, (recNo - 1) * file.recordLength, bytes.data(), bytes.size());
+  size_t got = file.file.readAt((recNo - 1) * file.recordLength, bytes.data(), bytes.size());
   if (got == 0) throw FileError(FileError::kBadRecordNumber);
   if (observer_) observer_(fileNo, recNo);
 }
 
 size_t FileTable::readBytes(int fileNo, int64_t offset, char* buffer, size_t size) {
-  return readAt(find(fileNo).fd, offset, buffer, size);
+  return find(fileNo).file.readAt(offset, buffer, size);
 }
 
 SequentialInput& FileTable::input(int fileNo) {

@@ -1,11 +1,11 @@
 #include "platform/host_path.hpp"
 
 #include <strings.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <filesystem>
-
-#include "platform/utf.hpp"
 
 namespace kv884 {
 
@@ -23,10 +23,70 @@ std::string findIgnoringCase(const fs::path& folder, const std::string& name) {
   return name;
 }
 
+// A folder on the way is missing when it is not there or is no folder; one the user may not
+// enter is left for the opening to report as a permission problem.
+bool isMissingFolder(const fs::path& folder) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(folder, ec);
+  return status.type() == fs::file_type::not_found ||
+         (status.type() != fs::file_type::none && !fs::is_directory(status));
+}
+
+constexpr char16_t kEscapedByte = 0xDC00;  // + the byte, for 0x80 to 0xFF
+
 }  // namespace
 
+std::u16string pathTextOf(std::string_view hostBytes) {
+  std::u16string text;
+  const auto* bytes = reinterpret_cast<const uint8_t*>(hostBytes.data());
+  const auto length = static_cast<int32_t>(hostBytes.size());
+  for (int32_t i = 0; i < length;) {
+    const int32_t start = i;
+    UChar32 c;
+    U8_NEXT(bytes, i, length, c);
+    if (c < 0) {
+      i = start + 1;
+      text += static_cast<char16_t>(kEscapedByte + bytes[start]);
+    } else if (U_IS_BMP(c)) {
+      text += static_cast<char16_t>(c);
+    } else {
+      text += U16_LEAD(c);
+      text += U16_TRAIL(c);
+    }
+  }
+  return text;
+}
+
+std::string hostBytesOf(std::u16string_view pathText) {
+  std::string bytes;
+  const auto length = static_cast<int32_t>(pathText.size());
+  for (int32_t i = 0; i < length;) {
+    const char16_t unit = pathText[static_cast<size_t>(i)];
+    if (unit >= kEscapedByte + 0x80 && unit <= kEscapedByte + 0xFF) {
+      bytes += static_cast<char>(unit - kEscapedByte);
+      ++i;
+      continue;
+    }
+    UChar32 c;
+    U16_NEXT(pathText.data(), i, length, c);
+    if (U_IS_SURROGATE(c)) c = 0xFFFD;
+    uint8_t encoded[U8_MAX_LENGTH];
+    int32_t n = 0;
+    U8_APPEND_UNSAFE(encoded, n, c);  // c is a scalar value, which always fits
+    bytes.append(reinterpret_cast<const char*>(encoded), static_cast<size_t>(n));
+  }
+  return bytes;
+}
+
+std::u16string shownPath(std::u16string_view formedPath) {
+  std::u16string shown(formedPath);
+  for (char16_t& c : shown)
+    if (c == u'\\') c = u'/';
+  return shown;
+}
+
 HostPath mapHostPath(std::u16string_view formedPath) {
-  const std::string formed = toUtf8(formedPath);
+  const std::string formed = hostBytesOf(formedPath);
   const char* const kSeparators = "\\/";
   HostPath result;
   fs::path current = formed.find_first_of(kSeparators) == 0 ? "/" : "";
@@ -35,7 +95,7 @@ HostPath mapHostPath(std::u16string_view formedPath) {
     end = std::min(formed.find_first_of(kSeparators, start), formed.size());
     if (end == start) continue;  // a doubled separator counts once
     std::string name = formed.substr(start, end - start);
-    if (!current.empty() && !fs::is_directory(current, ec)) result.folderMissing = true;
+    if (!current.empty() && isMissingFolder(current)) result.folderMissing = true;
     if (!fs::exists(current / name, ec)) name = findIgnoringCase(current, name);
     current /= name;
   }

@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "platform/input_file.hpp"
+
 namespace kv884 {
 
 class SequentialInput {
  public:
-  explicit SequentialInput(int fd) : fd_(fd) {}
+  explicit SequentialInput(InputFile& file) : file_(file) {}
 
   bool atEnd();
   int get();   // the next byte, or -1 at the end of the file
@@ -17,7 +19,7 @@ class SequentialInput {
  private:
   bool fill();
 
-  int fd_;
+  InputFile& file_;
   char buffer_[8192];
   size_t pos_{0};
   size_t size_{0};

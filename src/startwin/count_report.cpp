@@ -17,6 +17,7 @@ void StartWindow::cmd_5_Click() {
   try {
     m_FilePath = countReportPath(tx_i_01.text, m_SecurityCode);
     files.openInput(kCountReportFile, m_FilePath);
+    requireReportLength(files.length(kCountReportFile));
     SequentialInput& in = files.input(kCountReportFile);
     TextBox& text = program_.reportWindowCreated().tx_o_01;
     text.text.clear();

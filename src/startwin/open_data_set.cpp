@@ -17,7 +17,7 @@ void StartWindow::ReadSecurityFile() {
     SequentialInput& in = files.input(kDescriptorFile);
     // Each value is stored as soon as its item is read: a descriptor that fails half-way
     // leaves the values read before the failure.
-    m_SecurityCode = readDescriptorItem(in);
+    m_SecurityCode = readSecurityCode(in);
     program_.g_SecurityName = readDescriptorItem(in);
     program_.g_DataDate = readDescriptorItem(in);
     program_.g_DecimalFlag = readDescriptorItem(in);

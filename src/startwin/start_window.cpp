@@ -47,8 +47,8 @@ void StartWindow::showMessage(const std::u16string& text) {
 // The three-line file error: code and path with " 開檔錯誤 !", the error number, its description.
 void StartWindow::showFileError(std::u16string_view code, int number,
                                 const std::u16string& description) {
-  m_ErrorText = std::u16string(code) + m_FilePath + u" 開檔錯誤 !\r\n" + decimalText(number) +
-                u"\r\n" + description;
+  m_ErrorText = std::u16string(code) + shownPath(m_FilePath) + u" 開檔錯誤 !\r\n" +
+                decimalText(number) + u"\r\n" + description;
   showMessage(m_ErrorText);
 }
 

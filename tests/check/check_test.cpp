@@ -49,7 +49,7 @@ TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadU
            {{none},
             2,
             "",
-            "MSG_0_17 " + none + "\\ntridx\\security.txt 開檔錯誤 !\n76\n找不到路徑\n"},
+            "MSG_0_17 " + none + "/ntridx/security.txt 開檔錯誤 !\n76\n找不到路徑\n"},
            {{empty, "--json"}, 2, "", "MSG_0_02 資料燒錄錯誤 !\n"},
            {{}, 64, "", ""},
            {{basic, "--verbose"}, 64, "", ""},
@@ -125,14 +125,21 @@ TEST(CheckDamage, EachDamageIsFoundUnderItsClassWithTheRecordsThatLeadToIt) {
        {"【資料記錄編號超出範圍】2 項\n  明細記錄 7：DataRecNo 為「000031」\n  明細記錄 21："
         "DataRecNo 為「000000」\n【沒有明細記錄指向的資料記錄】2 項\n  資料記錄 1\n  資料記錄 "
         "22\n"}},
+      // Each field the holder data and the detail index both hold.
       {[](const FixtureSet& s) { s.setHolderField(20, HolderRecord::kIdNo, "Z999999999"); },
        1,
        {"【索引鍵值與資料記錄不符】1 項\n  明細記錄 12，資料記錄 20：統一編號 "
         "索引為「U104448248」，資料記錄為「Z999999999」\n"}},
+      {[](const FixtureSet& s) { s.setHolderField(20, HolderRecord::kAccountNo, "99999999999"); },
+       1,
+       {"資料記錄 20：帳號 索引為「60105021225」，資料記錄為「99999999999」\n"}},
+      {[](const FixtureSet& s) { s.setHolderField(20, HolderRecord::kHolderNo, "9999999999"); },
+       1,
+       {"資料記錄 20：戶號 索引為「0003846940」，資料記錄為「9999999999」\n"}},
       {[](const FixtureSet& s) { fs::resize_file(s.detailIndex(), 29 * 153 + 100); },
        1,
-       {"\\ntridx\\7701idxd.sin：長度 4537 位元組，不是記錄長度 153 的倍數\n",
-        "長度不是記錄長度倍數的檔案：\n  /", "\\ntridx\\7701idxd.sin（4537 位元組）\n"}},
+       {"/ntridx/7701idxd.sin：長度 4537 位元組，不是記錄長度 153 的倍數\n",
+        "長度不是記錄長度倍數的檔案：\n  /", "/ntridx/7701idxd.sin（4537 位元組）\n"}},
       // A leaf entry names the second record of its run: the search for the run's key starts
       // after the first, and the run before ends with it.
       {[](const FixtureSet& s) { s.setEntryNumber(1, 18, 3, "000008"); },
@@ -155,9 +162,9 @@ TEST(CheckDamage, EachDamageIsFoundUnderItsClassWithTheRecordsThatLeadToIt) {
        1,
        {"【索引頁指向錯誤】戶號 1 項\n  明細記錄 9，索引頁 10 第 3 項：與索引頁 10 第 2 "
         "項指向同一筆明細記錄\n"}},
-      {[](const FixtureSet& s) { s.setDetailField(17, DetailRecord::kNextByName, "      "); },
+      {[](const FixtureSet& s) { s.setDetailField(17, DetailRecord::kNextByName, "ABCDEF"); },
        38,
-       {"【後續記錄編號超出範圍】中文戶名 1 項\n  明細記錄 17：後續記錄編號為 0\n"
+       {"【後續記錄編號超出範圍】中文戶名 1 項\n  明細記錄 17：後續記錄編號「ABCDEF」不是數字\n"
         "【鏈結走不到的明細記錄】中文戶名 22 項\n"}},
   };
   for (const auto& c : cases) {
@@ -186,10 +193,10 @@ TEST(CheckDamage, TheJsonReportHoldsTheCountsAndTheProblems) {
     run.out.replace(at, set.folder.string().size(), "F");
   EXPECT_EQ(
       nlohmann::ordered_json::parse(run.out).dump(),
-      R"({"folder":"F","security_code":"7701","files":{"holder_data":{"path":"F\\ntr\\7701.sin",)"
+      R"({"folder":"F","security_code":"7701","files":{"holder_data":{"path":"F/ntr/7701.sin",)"
       R"("length":3660,"record_length":122,"records":30,"whole_records":true},"key_index":{"path)"
-      R"(":"F\\ntridx\\7701idxp.sin","length":43200,"record_length":1800,"records":24,"whole_rec)"
-      R"(ords":true},"detail_index":{"path":"F\\ntridx\\7701idxd.sin","length":4537,"record_leng)"
+      R"(":"F/ntridx/7701idxp.sin","length":43200,"record_length":1800,"records":24,"whole_rec)"
+      R"(ords":true},"detail_index":{"path":"F/ntridx/7701idxd.sin","length":4537,"record_leng)"
       R"(th":153,"records":30,"whole_records":false}},"kinds":[{"kind":1,"name":"統一編號","root)"
       R"(_used_entries":5,"leaf_pages":5,"leaf_entries":20,"chain_length":30},{"kind":2,"name":")"
       R"(帳號","root_used_entries":5,"leaf_pages":5,"leaf_entries":20,"chain_length":30},{"kind")"
@@ -197,7 +204,7 @@ TEST(CheckDamage, TheJsonReportHoldsTheCountsAndTheProblems) {
       R"(30},{"kind":4,"name":"中文戶名","root_used_entries":5,"leaf_pages":5,"leaf_entries":20,)"
       R"("chain_length":30}],"sound":false,"problem_count":3,"problems":[{"class":"file_length",)"
       R"("label":"檔案長度不是記錄長度的倍數","kind":null,"count":1,"shown":[{"detail_records":[)"
-      R"(],"holder_records":[],"page":null,"entry":null,"note":"F\\ntridx\\7701idxd.sin：長度 45)"
+      R"(],"holder_records":[],"page":null,"entry":null,"note":"F/ntridx/7701idxd.sin：長度 45)"
       R"(37 位元組，不是記錄長度 153 的倍數"}]},{"class":"page_order","label":"索引頁項目順序錯)"
       R"(誤","kind":4,"count":1,"shown":[{"detail_records":[],"holder_records":[],"page":3,"entr)"
       R"(y":7,"note":"空白項目之後仍有使用中的項目"}]},{"class":"key_mismatch","label":"索引鍵值)"

@@ -27,13 +27,14 @@ std::string within(const fs::path& folder, std::string text) {
 
 // kv884-query with args split at blanks, "%t" in each standing for the folder temp.
 CommandResult query(const fs::path& temp, const std::string& args, const std::string& input = {},
-                    bool errIsTerminal = false) {
+                    bool terminal = false) {
   std::vector<std::string> words;
   std::istringstream split(args);
   for (std::string word; split >> word;) words.push_back(within(temp, word));
   std::istringstream in(input);
   std::ostringstream out, err;
-  const int status = runQueryCommand(words, in, out, err, errIsTerminal);
+  const int status =
+      runQueryCommand(words, in, out, err, {.outIsTerminal = terminal, .errIsTerminal = terminal});
   return {status, out.str(), err.str()};
 }
 
@@ -70,7 +71,12 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
       {2, 1, "MSG_1_09:列印失敗 !\n", "%t/basic --by id B12 --print %t/no/p"},
       {2, 0, "kv884-query: %t/no/o.csv 無法寫入：76 找不到路徑\n", "%t/basic --export %t/no/o.csv"},
       {64, 0, "KEY has more than 12", "%t/basic --by id 1234567890123"},
-      {64, 0, "--limit: Value 0", "%t/basic --by id A --limit 0"},
+      {64, 0, "--limit: N is a number of screens, 1 or more, not 0",
+       "%t/basic --by id A --limit 0"},
+      {0, 1, "",
+       "%t/\xA4\xA4 --by id B1200003 --limit 1"},  // a folder name in Big5, opened as given
+      {64, 0, "cannot read %t: 75 路徑/檔案存取錯誤", "%t/basic --replay %t"},
+      {64, 0, "cannot read /dev/zero: 75 路徑/檔案存取錯誤", "%t/basic --replay /dev/zero"},
       {64, 0, "nobody not in", "%t/basic --by nobody A"},
       {64, 0, "not expected: --bogus", "%t/basic --by id A --bogus"},
       {64, 0, "give one of", "%t/basic"},
@@ -90,6 +96,7 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
   };
   FixtureSet set;
   fs::create_directory_symlink(set.folder, set.temp.path() / "link");
+  fs::create_directory_symlink(set.folder, set.temp.path() / "\xA4\xA4");
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.args);
     CommandResult r = query(set.temp.path(), c.args, c.input, c.terminal);
@@ -174,6 +181,8 @@ TEST(FixtureReport, IsShownByteForByteAndPrintedIntoItsFile) {
   CommandResult r = query(set.temp.path(), "%t/basic --report --print %t/r");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, readFile(fixturePath("basic") / "report.expected.txt"));
+  // On a terminal a line break follows, so that what comes next starts a line of its own.
+  EXPECT_EQ(query(set.temp.path(), "%t/basic --report", "", true).out, r.out + "\n");
   EXPECT_NE(readFile(set.temp.path() / "r").find("\n  一般配發            30       123,456\n"),
             std::string::npos);
 }

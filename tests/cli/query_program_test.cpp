@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <regex.h>
+#include <sys/stat.h>
 
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
@@ -43,6 +44,44 @@ TEST(QueryProgram, ExitsWithTheStatusAndWritesOnlyMessagesToStandardError) {
             std::string::npos)
       << r.err;
   EXPECT_FALSE(fs::exists(temp / "p.pdf"));
+}
+
+// Standard streams as a shell leaves them: output that cannot be written is a message and 2,
+// --help included; a closed standard input is never mistaken for a data file, and - then is
+// refused; a script comes in one pass from a pipe, a named pipe or process substitution; a
+// failure that escapes the command is one message and 2.
+TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
+  FixtureSet set;
+  const fs::path& temp = set.temp.path();
+  ASSERT_EQ(::mkfifo((temp / "fifo").c_str(), 0600), 0);
+  const std::string query = shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " ";
+  const std::string full = "標準輸出無法寫入：61 磁碟已滿\n";
+  const struct {
+    std::string script;  // run by bash in temp
+    int status;
+    std::string err;  // the end of standard error
+    size_t lines;
+  } kCases[] = {
+      {query + "--by id B12 >/dev/full", 2, "kv884-query: " + full, 0},
+      {query + "--report >/dev/full", 2, "kv884-query: " + full, 0},
+      {query + "--help >/dev/full", 2, "kv884-query: " + full, 0},
+      {KV884_CHECK_BIN " " + shellQuote(set.folder) + " >/dev/full", 2, "kv884-check: " + full, 0},
+      {query + "--replay - <&-", 64, "closed (--help shows the usage)\n", 0},
+      {query + "--by id --keys - <&-", 64, "closed (--help shows the usage)\n", 0},
+      {query + "--replay <(printf 'search\\n')", 0, "", 2},
+      {"printf 'search\\n' | " + query + "--replay /dev/stdin", 0, "", 2},
+      {"{ printf 'search\\nnext\\n' >fifo & } && " + query + "--replay fifo", 0, "", 3},
+      // A path the host cannot follow, met where the key file is looked at.
+      {"ln -s loop loop && " + query + "--by id --keys loop/k", 2,
+       "kv884-query: loop/k 開檔錯誤：52 錯誤的檔案名稱或數目\n", 0},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.script);
+    CommandResult r = runCommand("bash -c " + shellQuote(c.script), {}, 20, temp);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_TRUE(r.err.ends_with(c.err)) << r.err;
+    EXPECT_EQ(lineCount(r.out), c.lines);
+  }
 }
 
 // The first pattern that does not follow the ones before it in text ("": none).

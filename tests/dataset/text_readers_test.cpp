@@ -16,8 +16,8 @@ namespace {
 using Items = std::vector<std::u16string>;
 
 // A file holding bytes, open for sequential input.
-struct InputFile {
-  explicit InputFile(const std::string& bytes) {
+struct TextFile {
+  explicit TextFile(const std::string& bytes) {
     test::writeFile(tmp.path() / "file", bytes);
     files.openInput(1, tmp.text() + u"/file");
   }
@@ -42,7 +42,7 @@ TEST(DescriptorItems, EveryLayoutGivesTheFourItemsAndAnEarlyEndError62) {
            {"7701,N,D,\"Y", {u"7701", u"N", u"D", u"Y"}},  // the last quote left open
            {"\"7701\",\"N\",\"20150115\"\r\n", {u"7701", u"N", u"20150115", u"error 62"}}}) {
     SCOPED_TRACE(bytes);
-    InputFile file(bytes);
+    TextFile file(bytes);
     Items read;
     try {
       while (read.size() < 4) read.push_back(readDescriptorItem(file.in()));
@@ -61,7 +61,7 @@ TEST(CountReportLines, CrOrCrLfEndsALineALoneLfStaysEachLineDecodedAndIndented) 
            {"A\r\r\nB\rC", u"\r\n  A\r\n  \r\n  B\r\n  C"},
            {"A\nB\n", u"\r\n  A\nB\n"},
            {"\xA6X\xADp  30\r\n\xFA\x40", u"\r\n  合計  30\r\n  \uE000"}}) {
-    InputFile file(bytes);
+    TextFile file(bytes);
     std::u16string read;
     while (!file.in().atEnd()) read += reportWindowLine(readReportLine(file.in()));
     EXPECT_EQ(read, text) << bytes;

@@ -91,18 +91,30 @@ TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFold
   std::filesystem::create_directories(home.path() / "kv884");
   std::filesystem::copy_file(KV884_SAMPLE_EUDC_FONT, home.path() / "kv884" / "eudc.tte");
   const std::string pdf = shellQuote((home.path() / "page.pdf").string());
-  const std::pair<std::string, const char*> cases[] = {
-      {"", "KV884GetaMark"},
-      {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT), "KV884SampleEUDC"},
-      {"XDG_DATA_HOME=" + shellQuote(home.path().string()), "KV884SampleEUDC"},
+  const std::string fifo = (home.path() / "fifo").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::tuple<std::string, const char*, std::string> cases[] = {
+      {"", "KV884GetaMark", ""},
+      {"KV884_EUDC_FONT=" + shellQuote(KV884_SAMPLE_EUDC_FONT), "KV884SampleEUDC", ""},
+      {"XDG_DATA_HOME=" + shellQuote(home.path().string()), "KV884SampleEUDC", ""},
+      // A named pipe does not hold the printing up; a folder is no font: each said as kv884 says
+      // it.
+      {"KV884_EUDC_FONT=" + fifo, "KV884GetaMark", fifo},
+      {"KV884_EUDC_FONT=/tmp", "KV884GetaMark", "/tmp"},
   };
-  for (const auto& [environment, pdfFont] : cases) {
+  for (const auto& [environment, pdfFont, unloadable] : cases) {
+    // One shell for both, so that standard error is kv884-query's as well as pdffonts'.
     const CommandResult r = runCommand(
-        "env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" + shellQuote(home.path() / "nobody") + " " +
-        environment + " " + shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide")) +
-        " --by name " + shellQuote("周\uE000") + " --limit 1 --print " + pdf + " && pdffonts " +
-        pdf);
+        "sh -c " + shellQuote("env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" +
+                              shellQuote(home.path() / "nobody") + " " + environment + " " +
+                              shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide")) +
+                              " --by name " + shellQuote("周\uE000") + " --limit 1 --print " + pdf +
+                              " && pdffonts " + pdf));
     EXPECT_NE(r.out.find(pdfFont), std::string::npos) << environment << r.out << r.err;
+    EXPECT_EQ(r.err, unloadable.empty() ? ""
+                                        : "kv884-query: " + unloadable +
+                                              " is not a font that can be loaded; "
+                                              "user-defined characters are drawn as 〓\n");
   }
 }
 

@@ -96,27 +96,29 @@ std::vector<Case> openingCases() {
                                                              {"empty", u"62\r\n輸入超過檔案結尾"},
                                                              {"folder", u"75\r\n路徑/檔案存取錯誤"},
                                                              {"unreadable", u"70\r\n沒有使用權限"}};
-  std::vector<Case> cases{{.name = "data_folder_missing",
-                           .damage = [](FixtureSet& s) { fs::remove_all(s.folder / "ntr"); },
-                           .messages = {u"MSG_0_03 {folder}\\ntr\\7701.sin 開檔錯誤 !\r\n76\r\n"
-                                        u"找不到路徑"}}};
+  std::vector<Case> cases{
+      {.name = "data_folder_missing",
+       .damage = [](FixtureSet& s) { fs::remove_all(s.folder / "ntr"); },
+       .messages = {u"MSG_0_03 {folder}/ntr/7701.sin 開檔錯誤 !\r\n76\r\n找不到路徑"}},
+      {.name = "data_folder_unreadable",  // a folder the user may not enter
+       .damage = [](FixtureSet& s) { fs::permissions(s.folder / "ntr", fs::perms::none); },
+       .messages = {u"MSG_0_03 {folder}/ntr/7701.sin 開檔錯誤 !\r\n70\r\n沒有使用權限"}}};
   for (const File& f : kFiles)
     for (const auto& [damage, error] : kDamages) {
-      std::u16string path = fromUtf8(f.relative);
-      std::replace(path.begin(), path.end(), u'/', u'\\');
+      const std::u16string path = fromUtf8(f.relative);
       const bool emptyOpens = damage == "empty" && f.whenEmpty;
-      cases.push_back({.name = std::string(f.relative) + "_" + damage,
-                       .damage =
-                           [relative = std::string(f.relative), damage](FixtureSet& s) {
-                             const fs::path file = s.folder / relative;
-                             if (damage == "empty") fs::resize_file(file, 0);
-                             if (damage == "missing" || damage == "folder") fs::remove(file);
-                             if (damage == "folder") fs::create_directory(file);
-                             if (damage == "unreadable") fs::permissions(file, fs::perms::none);
-                           },
-                       .messages = {emptyOpens ? std::u16string(f.whenEmpty)
-                                               : f.code + (u"{folder}\\" + path) +
-                                                     u" 開檔錯誤 !\r\n" + error}});
+      cases.push_back(
+          {.name = std::string(f.relative) + "_" + damage,
+           .damage =
+               [relative = std::string(f.relative), damage](FixtureSet& s) {
+                 const fs::path file = s.folder / relative;
+                 if (damage == "empty") fs::resize_file(file, 0);
+                 if (damage == "missing" || damage == "folder") fs::remove(file);
+                 if (damage == "folder") fs::create_directory(file);
+                 if (damage == "unreadable") fs::permissions(file, fs::perms::none);
+               },
+           .messages = {emptyOpens ? std::u16string(f.whenEmpty)
+                                   : f.code + (u"{folder}/" + path) + u" 開檔錯誤 !\r\n" + error}});
     }
   return cases;
 }
@@ -127,17 +129,36 @@ std::vector<Case> descriptorCases() {
   auto write = [](std::string bytes) {
     return [=](FixtureSet& s) { writeFile(s.descriptor(), bytes); };
   };
-  return {
+  std::vector<Case> cases{
       {.name = "descriptor_three_items",
        .damage = write("\"7701\",\"\xB8\x73\xAC\x50\",\"20150115\","),
-       .messages = {u"MSG_0_17 {folder}\\ntridx\\security.txt 開檔錯誤 !\r\n62\r\n"
+       .messages = {u"MSG_0_17 {folder}/ntridx/security.txt 開檔錯誤 !\r\n62\r\n"
                     u"輸入超過檔案結尾"},
        .values = u"7701|群星|20150115|-"},
       {.name = "descriptor_big5_code_names_no_file",
        .damage = write("\"\xB8\x73\",\"N\",\"D\",\"Y\""),
-       .messages = {u"MSG_0_03 {folder}\\ntr\\群.sin 開檔錯誤 !\r\n53\r\n找不到檔案"},
+       .messages = {u"MSG_0_03 {folder}/ntr/群.sin 開檔錯誤 !\r\n53\r\n找不到檔案"},
        .values = u"群|N|D|Y"},
   };
+  // A code that is no plain file-name stem is refused before any file is formed from it, and an
+  // item beyond the reader's bound before it takes more memory.
+  const std::pair<std::string, std::string> kRefused[] = {
+      {"code_leaving_the_folder", "../../outside/7701"},
+      {"code_with_a_backslash", "..\\7701"},
+      {"code_with_dots", "7701..x"},
+      {"code_with_a_control_character", "77\t01"},
+      {"code_too_long_for_a_file_name", std::string(248, '7')},
+      {"name_beyond_the_item_bound", "7701\",\"" + std::string(1025, 'N')}};
+  for (const auto& [name, items] : kRefused) {
+    const bool tooLong = name.starts_with("name");
+    cases.push_back({.name = "descriptor_" + name,
+                     .damage = write("\"" + items + "\",\"D\",\"Y\""),
+                     .messages = {u"MSG_0_17 {folder}/ntridx/security.txt 開檔錯誤 !\r\n" +
+                                  std::u16string(tooLong ? u"59\r\n錯誤的記錄長度"
+                                                         : u"52\r\n錯誤的檔案名稱或數目")},
+                     .values = tooLong ? u"7701|-|-|-" : u"-|-|-|-"});
+  }
+  return cases;
 }
 
 std::vector<Case> indexCases() {

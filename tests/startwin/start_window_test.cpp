@@ -106,12 +106,17 @@ TEST_F(StartWindowTest, CountReportIsReadAfreshIntoOneWindow) {
   EXPECT_EQ(report(), first);
   EXPECT_EQ(first->tx_o_01.text, u"\r\n  two");
 
-  fs::remove(set.countReport());
-  frm_0().cmd_5_Click();
-  EXPECT_EQ(ui.takeMessages(), Texts{u"MSG_0_15 " + set.folderText() +
-                                     u"\\ntr\\7701.ptr 開檔錯誤 !\r\n53\r\n找不到檔案"});
-  EXPECT_EQ(first->tx_o_01.text, u"\r\n  two");
-  EXPECT_TRUE(set.program.files.openNumbers().empty());
+  // A report over its bound of one megabyte is refused before it is read, as a missing one is.
+  for (const auto& [length, error] :
+       {std::pair{(1 << 20) + 1, u"59\r\n錯誤的記錄長度"}, std::pair{-1, u"53\r\n找不到檔案"}}) {
+    if (length < 0) fs::remove(set.countReport());
+    if (length > 0) fs::resize_file(set.countReport(), length);
+    frm_0().cmd_5_Click();
+    EXPECT_EQ(ui.takeMessages(),
+              Texts{u"MSG_0_15 " + set.folderText() + u"/ntr/7701.ptr 開檔錯誤 !\r\n" + error});
+    EXPECT_EQ(first->tx_o_01.text, u"\r\n  two");
+    EXPECT_TRUE(set.program.files.openNumbers().empty());
+  }
 
   first->cmd_2_Click();
   EXPECT_EQ(report(), nullptr);

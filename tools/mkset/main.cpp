@@ -2,9 +2,12 @@
 #include <string>
 #include <vector>
 
+#include "headless/guarded_main.hpp"
 #include "mkset/mkset_command.hpp"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return kv884::mkset::runMkset(args, std::cout, std::cerr);
+  return kv884::guardedMain("kv884-mkset", [&](const kv884::StandardStreams&) {
+    return kv884::mkset::runMkset(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                  std::cerr);
+  });
 }

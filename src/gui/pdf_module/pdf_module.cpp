@@ -6,6 +6,7 @@
 #include "platform/pdf_module.hpp"
 
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "gui/font_substitutions.hpp"
 #include "gui/qt_print_surface.hpp"
@@ -26,7 +27,12 @@ void ensureApplication() {
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   ownApplication = new QGuiApplication(argc, argv);
   kv884::installFontSubstitutions();
-  kv884::installUserDefinedCharacters(kv884::userDefinedCharacterFontFile());
+  // Said as the desktop program says it: the pages show 〓 for every user-defined character.
+  const QString fontFile = kv884::userDefinedCharacterFontFile();
+  if (!kv884::installUserDefinedCharacters(fontFile))
+    std::fprintf(
+        stderr, "%s\n",
+        kv884::unloadableFontNote(QStringLiteral("kv884-query"), fontFile).toUtf8().constData());
 }
 
 }  // namespace

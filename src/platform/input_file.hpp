@@ -1,0 +1,58 @@
+#pragma once
+// The one rule by which every file is opened for reading: data files, the descriptor, the count
+// report, fonts, key files and replay scripts. The file is opened without blocking and then looked
+// at, so a named pipe, a device or a folder in a file's place is refused before it can hang the
+// program; where a stream is wanted (a key file, a script), a pipe is taken as well and read in
+// one pass. Failures are thrown as FileError.
+
+#include <cstddef>
+#include <cstdint>
+#include <streambuf>
+#include <string>
+
+namespace kv884 {
+
+enum class InputKind {
+  File,          // a regular file only: it has a length and can be read at any offset
+  FileOrStream,  // a regular file or a pipe (a named pipe, process substitution, a shell pipe)
+};
+
+class InputFile {
+ public:
+  // hostPath: the file's name as the host spells it, bytes on POSIX.
+  InputFile(const std::string& hostPath, InputKind kind);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  bool isStream() const { return stream_; }
+  int64_t length() const { return length_; }  // 0 for a stream
+
+  // The next bytes, up to size; 0 at the end.
+  size_t read(char* buffer, size_t size);
+  // Up to size bytes from offset on, fewer at the end of the file (regular files only).
+  size_t readAt(int64_t offset, char* buffer, size_t size);
+
+ private:
+  int handle_{-1};
+  bool stream_{false};
+  int64_t length_{0};
+};
+
+// An InputFile read as a std::istream reads, in one pass.
+class InputFileBuffer : public std::streambuf {
+ public:
+  explicit InputFileBuffer(InputFile& file) : file_(file) {}
+
+ protected:
+  int_type underflow() override;
+
+ private:
+  InputFile& file_;
+  char buffer_[65536];
+};
+
+// Reads what remains of file, refusing it with FileError 59 beyond limit bytes.
+std::string readWhole(InputFile& file, size_t limit);
+
+}  // namespace kv884
