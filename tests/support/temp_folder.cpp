@@ -64,4 +64,15 @@ std::string readFile(const fs::path& file) {
   return s.str();
 }
 
+std::map<std::string, std::string> contentsOf(const fs::path& folder) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = fs::relative(entry.path(), folder).string();
+    contents[name] = entry.is_symlink()     ? "->"
+                     : entry.is_directory() ? "/"
+                                            : readFile(entry.path());
+  }
+  return contents;
+}
+
 }  // namespace kv884::test
