@@ -13,8 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A name near the longest a folder takes is cut, so its temporary's name still fits.
+constexpr size_t kNameKept = 200;
+
 std::string prefixOf(const fs::path& target) {
-  return "." + target.filename().string() + ".kv884-";
+  return "." + target.filename().string().substr(0, kNameKept) + ".kv884-";
 }
 
 fs::path folderOf(const fs::path& target) {

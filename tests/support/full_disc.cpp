@@ -7,14 +7,17 @@
 
 namespace kv884::test {
 
-FullDisc::FullDisc(const std::filesystem::path& folder) : folder_(folder) {
+FullDisc::FullDisc(const std::filesystem::path& folder, bool fillNow) : folder_(folder) {
   std::filesystem::create_directories(folder);
-  mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=4k") == 0;
-  if (!mounted_) return;
-  std::ofstream fill(folder / "fill", std::ios::binary);
+  mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
+  if (mounted_ && fillNow) fill();
+}
+
+void FullDisc::fill() const {
+  std::ofstream fill(folder_ / "fill", std::ios::binary);
   const std::string page(4096, 'x');
-  for (int i = 0; i < 4 && fill.write(page.data(), static_cast<std::streamsize>(page.size())); ++i)
-    fill.flush();
+  while (fill.write(page.data(), static_cast<std::streamsize>(page.size())) && fill.flush()) {
+  }
 }
 
 FullDisc::~FullDisc() {

@@ -67,10 +67,11 @@ std::string readFile(const fs::path& file) {
 std::map<std::string, std::string> contentsOf(const fs::path& folder) {
   std::map<std::string, std::string> contents;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    const std::string name = fs::relative(entry.path(), folder).string();
-    contents[name] = entry.is_symlink()     ? "->"
-                     : entry.is_directory() ? "/"
-                                            : readFile(entry.path());
+    const std::string name = entry.path().lexically_relative(folder).string();
+    const fs::file_status status = entry.symlink_status();  // a link, not where it leads
+    contents[name] = fs::is_symlink(status)     ? "->"
+                     : fs::is_directory(status) ? "/"
+                                                : readFile(entry.path());
   }
   return contents;
 }
