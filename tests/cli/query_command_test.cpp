@@ -108,11 +108,13 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
     std::string err;   // %t: the temporary folder
     std::string args;  // the basic set in %t/basic, a link to it %t/link
     bool fullDisc{false};
+    std::string input{};
   };
   const std::string full = "無法寫入：61 磁碟已滿\n";
   const Case kCases[] = {
       {64, "--print %t/basic/ntr/7701.ptr lies in", "--report --print %t/basic/ntr/7701.ptr"},
       {64, "--print %t/link/NTRIDX/x lies in", "--by id A --print %t/link/NTRIDX/x"},
+      {0, "", "--replay -", false, "key B1200003\nsearch\nprint %t/basic/ntridx/7701idxd.sin\n"},
       {64, "--export %t/basic/NTR/o.csv lies in", "--export %t/basic/NTR/o.csv"},
       {64, "--export %t/link/ntridx/o.xlsx lies in", "--export %t/link/ntridx/o.xlsx"},
       {2, "kv884-query: %t/no/p 無法寫入：76 找不到路徑\n", "--by id B12 --print %t/no/p"},
@@ -138,7 +140,7 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.args);
     if (c.fullDisc && !disc.mounted()) continue;  // no right to mount a file system here
-    CommandResult r = query(temp, "%t/basic " + c.args);
+    CommandResult r = query(temp, "%t/basic " + c.args, within(temp, c.input));
     EXPECT_EQ(r.status, c.status);
     EXPECT_NE(r.err.find(within(temp, c.err)), std::string::npos) << r.err;
     EXPECT_EQ(contentsOf(temp), before);
