@@ -1,9 +1,12 @@
-// The writer's temporary files: a named one left by a process that was killed is swept by the
-// next file written to the same target; one of a running process, or of another target, stays.
+// The writer's files: put in place readable and writable by their owner only, whatever the
+// umask (they hold names and ID numbers); a named temporary file left by a process that was
+// killed is swept by the next file written to the same target, one of a running process, or of
+// another target, stays.
 
 #include "platform/output_file.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +14,8 @@
 
 namespace kv884 {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The number of a process that has ended.
 pid_t endedProcess() {
@@ -20,26 +25,29 @@ pid_t endedProcess() {
   return child;
 }
 
-TEST(OutputFile, SweepsTheTemporaryFilesOfEndedProcessesForItsTarget) {
+TEST(OutputFile, IsItsOwnersOnlyAndSweepsTheTemporaryFilesOfEndedProcesses) {
   struct Case {
     std::string name;
     bool swept;
   };
   const std::string ended = std::to_string(endedProcess());
-  const std::string running = std::to_string(::getpid());
   const Case kCases[] = {
-      {".o.csv.kv884-" + ended + "-a1b2c3", true},   {".o.csv.kv884-" + running + "-a1b2c3", false},
-      {".p.csv.kv884-" + ended + "-a1b2c3", false},  {".o.csv.kv884-" + ended + "-a1b2c", false},
-      {".o.csv.kv884-x" + ended + "-a1b2c3", false},
+      {".o.csv.kv884-" + ended + "-a1b2c3", true},
+      {".o.csv.kv884-" + std::to_string(::getpid()) + "-a1b2c3", false},
+      {".p.csv.kv884-" + ended + "-a1b2c3", false},
+      {".o.csv.kv884-" + ended + "-a1b2c", false},
   };
   test::TempFolder folder;
   for (const Case& c : kCases) test::writeFile(folder.path() / c.name, "left");
+  const mode_t umask = ::umask(0);
   OutputFile file((folder.path() / "o.csv").string());
   file.write("new");
   file.commit();
-  for (const Case& c : kCases)
-    EXPECT_EQ(std::filesystem::exists(folder.path() / c.name), !c.swept) << c.name;
+  ::umask(umask);
+  for (const Case& c : kCases) EXPECT_EQ(fs::exists(folder.path() / c.name), !c.swept) << c.name;
   EXPECT_EQ(test::readFile(folder.path() / "o.csv"), "new");
+  EXPECT_EQ(fs::status(folder.path() / "o.csv").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace
