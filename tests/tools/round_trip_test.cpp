@@ -14,6 +14,7 @@
 #include "mkset/mkset_command.hpp"
 #include "platform/big5.hpp"
 #include "querywin/query_boxes.hpp"
+#include "support/command.hpp"
 #include "support/fixture_set.hpp"
 #include "support/full_disc.hpp"
 
@@ -332,6 +333,20 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   EXPECT_EQ(nlohmann::json::parse(out.str())["files"]["holder_data"]["records"], 3);
   EXPECT_EQ(fs::directory_iterator(temp.path())->path().filename().string().find(".old.kv884-"),
             std::string::npos);
+}
+
+// The program's summary and help are output too: a standard output that cannot take them fails
+// the run with its message.
+TEST(Command, AStandardOutputThatCannotBeWrittenFailsTheRun) {
+  TempFolder temp;
+  for (const std::string& args :
+       {shellQuote(temp.path() / "set") + " --synthetic 3 --code 1", std::string("--help")}) {
+    SCOPED_TRACE(args);
+    const CommandResult r =
+        runCommand("sh -c " + shellQuote(KV884_MKSET_BIN " " + args + " >/dev/full"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "kv884-mkset: 無法寫入標準輸出\n");
+  }
 }
 
 }  // namespace
