@@ -70,13 +70,6 @@ const PdfModule& pdfModule() {
   return module;
 }
 
-// Why file cannot take a print, for the printer's failure message.
-std::u16string refusal(const std::string& file, const std::exception& e) {
-  if (const auto* error = dynamic_cast<const FileError*>(&e))
-    return u"無法寫入檔案 " + fromUtf8(file) + u"：" + fromUtf8(error->what());
-  return fromUtf8(file) + u" 位於資料集的資料夾內，資料夾只供讀取";
-}
-
 }  // namespace
 
 struct PrintFiles::Entry {
@@ -113,8 +106,13 @@ PrintSurface& PrintFiles::surfaceFor(const std::string& file) {
   if (entry.pdf || entry.owned) return entry.pdf ? *entry.pdf : *entry.owned;
   try {
     open(file);
-  } catch (const std::exception& e) {  // FileError or TargetInReadOnlyFolder
-    entry.owned = std::make_unique<UnavailablePrinter>(refusal(file, e));
+  } catch (const TargetInReadOnlyFolder&) {
+    entry.owned = std::make_unique<UnavailablePrinter>(fromUtf8(file) +
+                                                       u" 位於資料集的資料夾內，資料夾只供讀取");
+    return *entry.owned;
+  } catch (const FileError& e) {
+    entry.owned = std::make_unique<UnavailablePrinter>(u"無法寫入檔案 " + fromUtf8(file) + u"：" +
+                                                       fromUtf8(e.what()));
     return *entry.owned;
   }
   if (!isPdfName(file)) {
