@@ -65,10 +65,10 @@ test-asan: deps
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer target of fuzz/ (clang), run FUZZ_SECONDS seconds, in build-fuzz/.
+# The libFuzzer targets of fuzz/ (clang), run FUZZ_SECONDS seconds in all, in build-fuzz/
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= query_window_fuzz
+FUZZ_TARGETS ?= query_window_fuzz mkset_csv_fuzz
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DKV884_FUZZ=ON -DKV884_GUI=OFF \
 	  -DKV884_BENCH=OFF >/dev/null

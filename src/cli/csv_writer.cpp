@@ -1,11 +1,6 @@
 #include "cli/csv_writer.hpp"
 
 #include <unicode/ustring.h>
-#include <unistd.h>
-
-#include <cerrno>
-
-#include "cli/replaced_file.hpp"
 
 namespace kv884 {
 
@@ -71,12 +66,7 @@ void CsvWriter::field(std::u16string_view text) {
 }
 
 void CsvWriter::flush() {
-  for (size_t written = 0; written < buffer_.size();) {
-    const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw writeError(errno);
-    written += static_cast<size_t>(n);
-  }
+  file_.write(buffer_);
   buffer_.clear();
 }
 

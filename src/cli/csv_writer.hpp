@@ -7,12 +7,13 @@
 #include <string>
 
 #include "cli/register_writer.hpp"
+#include "platform/output_file.hpp"
 
 namespace kv884 {
 
 class CsvWriter : public RegisterWriter {
  public:
-  explicit CsvWriter(int fd) : fd_(fd) {}  // fd stays the caller's
+  explicit CsvWriter(OutputFile& file) : file_(file) {}  // file stays the caller's to commit
   void writeHeader() override;
   void writeRow(const ExportRow& row) override;
   void finish() override { flush(); }
@@ -22,7 +23,7 @@ class CsvWriter : public RegisterWriter {
   void field(std::u16string_view text);
   void flush();
 
-  int fd_;
+  OutputFile& file_;
   std::string buffer_;
 };
 

@@ -22,23 +22,6 @@ bool endsWithIgnoringCase(const std::string& text, std::string_view ending) {
   });
 }
 
-fs::path orCurrent(const fs::path& folder) {
-  return folder.empty() ? fs::path(".") : folder;
-}
-
-// True when folder, or any folder above it, is the same folder as target, whatever links lead
-// to either.
-bool isWithin(const fs::path& folder, const fs::path& target) {
-  std::error_code error;
-  fs::path at = fs::canonical(orCurrent(folder), error);
-  if (error) return false;
-  for (;;) {
-    if (fs::equivalent(at, target, error)) return true;
-    if (at == at.root_path()) return false;
-    at = at.parent_path();
-  }
-}
-
 }  // namespace
 
 std::optional<ExportFormat> exportFormatOf(const std::string& file) {
@@ -47,13 +30,10 @@ std::optional<ExportFormat> exportFormatOf(const std::string& file) {
   return std::nullopt;
 }
 
-bool liesInDataFolder(const std::string& file, const std::u16string& folderText) {
+std::string dataFolderOnHost(const std::u16string& folderText) {
   // The folder the program reads: the one that holds ntridx, as the paths are formed.
-  const fs::path data =
-      orCurrent(fs::path(mapHostPath(indexFolderPath(folderText)).path).parent_path());
-  const fs::path written = fs::path(file).parent_path();
-  const fs::path mapped = fs::path(mapHostPath(fromUtf8(file)).path).parent_path();
-  return isWithin(written, data) || isWithin(mapped, data);
+  const fs::path data = fs::path(mapHostPath(indexFolderPath(folderText)).path).parent_path();
+  return data.empty() ? std::string(".") : data.string();
 }
 
 }  // namespace kv884

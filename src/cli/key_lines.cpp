@@ -1,7 +1,5 @@
 #include "cli/key_lines.hpp"
 
-#include <unicode/ustring.h>
-
 #include "platform/utf.hpp"
 #include "querywin/query_controls.hpp"
 
@@ -13,13 +11,6 @@ namespace {
 // line in its result.
 constexpr size_t kKeptBytes = 64;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isUtf8(std::string_view bytes) {
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
-  return status != U_INVALID_CHAR_FOUND;
-}
 
 bool isBlank(std::string_view bytes) {
   return bytes.find_first_not_of(" \t") == std::string_view::npos;

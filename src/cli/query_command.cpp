@@ -15,7 +15,6 @@
 #include "cli/print_files.hpp"
 #include "cli/progress_meter.hpp"
 #include "cli/register_export.hpp"
-#include "cli/replaced_file.hpp"
 #include "cli/replay.hpp"
 #include "cli/xlsx_writer.hpp"
 #include "dataset/data_paths.hpp"
@@ -26,6 +25,7 @@
 #include "platform/file_error.hpp"
 #include "platform/host_path.hpp"
 #include "platform/input_file.hpp"
+#include "platform/output_file.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/program.hpp"
@@ -145,24 +145,29 @@ int runBatch(Session& s, const Options& o, KeySource& keys, std::ostream& out,
   return lookUpKeys(*s.program.queryWindow(), s.ui, kindOf(o), reader, {out, o.json}, progress);
 }
 
-std::unique_ptr<RegisterWriter> registerWriter(ExportFormat format, const ReplacedFile& file,
+std::unique_ptr<RegisterWriter> registerWriter(ExportFormat format, OutputFile& file,
                                                const Program& program) {
-  if (format == ExportFormat::Csv) return std::make_unique<CsvWriter>(file.fd());
-  return std::make_unique<XlsxWriter>(file.temporaryPath(), program.g_DecimalFlag);
+  if (format == ExportFormat::Csv) return std::make_unique<CsvWriter>(file);
+  return std::make_unique<XlsxWriter>(file, program.g_DecimalFlag);
 }
 
-// The last line of an export that did not complete.
+void reportWriteError(std::ostream& err, const std::string& file, const FileError& e) {
+  err << "kv884-query: " << file << " 無法寫入：" << e.number() << " " << toUtf8(e.description())
+      << "\n";
+}
+
+// The last line of an export that did not complete after its temporary file was made.
 void reportNotExported(std::ostream& err, const std::string& file, int64_t written) {
   err << "kv884-query: 匯出中止：暫存檔寫入 " << written << " 位持有人後已刪除，" << file
       << " 保持原狀\n";
 }
 
-// Walks the key order into a temporary file renamed over FILE once complete; the status.
-int exportInto(Session& s, const Options& o, ExportFormat format, ProgressMeter& progress) {
+// Walks the key order into file, put in place once complete; the status.
+int exportInto(Session& s, const Options& o, OutputFile& file, ProgressMeter& progress) {
   int64_t written = 0;
   try {
-    ReplacedFile file(*o.exportFile);
-    std::unique_ptr<RegisterWriter> writer = registerWriter(format, file, s.program);
+    std::unique_ptr<RegisterWriter> writer =
+        registerWriter(*exportFormatOf(*o.exportFile), file, s.program);
     writer->writeHeader();
     RegisterWalk walk = walkRegister(
         *s.program.queryWindow(), s.ui, kindOf(o), s.program.files.recordCount(kDetailIndexFile),
@@ -182,26 +187,35 @@ int exportInto(Session& s, const Options& o, ExportFormat format, ProgressMeter&
     return 0;
   } catch (const FileError& e) {
     progress.finish();
-    s.err << "kv884-query: " << *o.exportFile << " 無法寫入：" << e.number() << " "
-          << toUtf8(e.description()) << "\n";
-    reportNotExported(s.err, *o.exportFile, written);
-    return kExitFailure;
+    reportWriteError(s.err, *o.exportFile, e);
   } catch (const std::runtime_error& e) {  // libxlsxwriter could not be loaded
     s.err << "kv884-query: 無法載入 Excel 活頁簿程式庫：" << e.what() << "\n";
-    reportNotExported(s.err, *o.exportFile, written);
-    return kExitFailure;
   }
+  reportNotExported(s.err, *o.exportFile, written);
+  return kExitFailure;
+}
+
+// The message that the data set's folder takes no file of the program's.
+int refuseInDataFolder(const CLI::App& app, std::ostream& err, const std::string& option,
+                       const std::string& file) {
+  return usageError(
+      app, err, option + " " + file + " lies in the data set's folder, which is only ever read");
 }
 
 int runExport(Session& s, const Options& o, const CLI::App& app, std::ostream* terminal) {
   if (!s.open()) return kExitFailure;
-  if (liesInDataFolder(*o.exportFile, pathTextOf(o.folder)))
-    return usageError(
-        app, s.err,
-        "--export " + *o.exportFile + " lies in the data set's folder, which is only ever read");
+  std::optional<OutputFile> file;
+  try {
+    file.emplace(*o.exportFile, std::vector{dataFolderOnHost(pathTextOf(o.folder))});
+  } catch (const TargetInReadOnlyFolder&) {
+    return refuseInDataFolder(app, s.err, "--export", *o.exportFile);
+  } catch (const FileError& e) {
+    reportWriteError(s.err, *o.exportFile, e);
+    return kExitFailure;
+  }
   ProgressMeter progress(terminal, u"位持有人");
   progress.setTotal(s.program.files.recordCount(kDetailIndexFile));
-  return exportInto(s, o, *exportFormatOf(*o.exportFile), progress);
+  return exportInto(s, o, *file, progress);
 }
 
 int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out,
@@ -336,8 +350,18 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
   KeySource keys;
   if (o.keys && !openKeys(*o.keys, in, keys)) return usageError(app, err, "cannot read " + *o.keys);
   std::ostream* terminal = progressTerminal(err, streams.errIsTerminal);
+  PrintFiles printFiles({dataFolderOnHost(pathTextOf(o.folder))});
+  if (o.printFile) {
+    try {
+      printFiles.open(*o.printFile);
+    } catch (const TargetInReadOnlyFolder&) {
+      return refuseInDataFolder(app, err, "--print", *o.printFile);
+    } catch (const FileError& e) {
+      reportWriteError(err, *o.printFile, e);
+      return kExitFailure;
+    }
+  }
   Session session(o.folder, err);
-  PrintFiles printFiles;
   int status = script         ? runReplayScript(session, *script, printFiles, out)
                : o.report     ? runReport(session, o, printFiles, out, streams.outIsTerminal)
                : o.keys       ? runBatch(session, o, keys, out, terminal)

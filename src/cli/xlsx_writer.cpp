@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <filesystem>
 #include <optional>
 
-#include "cli/replaced_file.hpp"
 #include "cli/xlsx_library.hpp"
 #include "dataset/display_formats.hpp"
 #include "platform/big5.hpp"
+#include "platform/quiet_standard_error.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_controls.hpp"
 
@@ -28,11 +27,6 @@ std::optional<double> shownValue(std::u16string_view text) {
   return value;
 }
 
-std::string folderOf(const std::string& path) {
-  std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  return folder.empty() ? std::string(".") : folder.string();
-}
-
 lxw_format* numberFormat(const XlsxLibrary& xlsx, lxw_workbook* workbook, std::string_view format) {
   lxw_format* f = xlsx.workbook_add_format(workbook);
   xlsx.format_set_num_format(f, std::string(format).c_str());
@@ -41,12 +35,13 @@ lxw_format* numberFormat(const XlsxLibrary& xlsx, lxw_workbook* workbook, std::s
 
 }  // namespace
 
-XlsxWriter::XlsxWriter(const std::string& path, const std::u16string& decimalFlag)
-    : xlsx_(xlsxLibrary()), folder_(folderOf(path)) {
+XlsxWriter::XlsxWriter(const OutputFile& file, const std::u16string& decimalFlag)
+    : xlsx_(xlsxLibrary()), folder_(file.folder()) {
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = folder_.data();
-  workbook_.reset(xlsx_.workbook_new_opt(path.c_str(), &options));
+  QuietStandardError quiet;
+  workbook_.reset(xlsx_.workbook_new_opt(file.temporaryPath().c_str(), &options));
   if (!workbook_) throw writeError(errno);
   sheet_ = xlsx_.workbook_add_worksheet(workbook_.get(), toUtf8(QueryControls::kCaption).c_str());
   if (!sheet_) throw writeError(errno);  // its temporary file could not be made
@@ -59,6 +54,7 @@ XlsxWriter::XlsxWriter(const std::string& path, const std::u16string& decimalFla
 }
 
 void XlsxWriter::Drop::operator()(lxw_workbook* workbook) const {
+  QuietStandardError quiet;
   xlsxLibrary().lxw_workbook_free(workbook);
 }
 
@@ -88,6 +84,7 @@ void XlsxWriter::writeRow(const ExportRow& row) {
 void XlsxWriter::finish() {
   check(xlsx_.worksheet_autofilter(sheet_, 0, 0, row_ - 1, kExportColumnCount - 1));
   errno = 0;
+  QuietStandardError quiet;
   // Closing writes the file and frees the workbook, whatever the outcome.
   if (xlsx_.workbook_close(workbook_.release()) != LXW_NO_ERROR) throw writeError(errno);
 }

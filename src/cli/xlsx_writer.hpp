@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/register_writer.hpp"
+#include "platform/output_file.hpp"
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -23,9 +24,9 @@ namespace kv884 {
 
 class XlsxWriter : public RegisterWriter {
  public:
-  // path: the file to write, which the workbook replaces; its folder also takes the workbook's
-  // own temporary files, which are removed as soon as they are opened.
-  XlsxWriter(const std::string& path, const std::u16string& decimalFlag);
+  // The workbook goes into file, which stays the caller's to commit; the target's folder also
+  // takes the workbook's own temporary files, which are removed as soon as they are opened.
+  XlsxWriter(const OutputFile& file, const std::u16string& decimalFlag);
 
   void writeHeader() override;
   void writeRow(const ExportRow& row) override;

@@ -5,9 +5,6 @@
 
 namespace kv884 {
 
-TextPrintSurface::TextPrintSurface(const std::filesystem::path& file)
-    : file_(file), out_(file, std::ios::binary | std::ios::trunc) {}
-
 void TextPrintSurface::breakLine() {
   lines_.emplace_back();
   column_ = 1;
@@ -41,14 +38,16 @@ void TextPrintSurface::endDocument() {
   std::vector<std::u16string> page;
   page.swap(lines_);
   column_ = 1;
-  if (!out_.is_open()) throw PrintError(u"無法建立檔案 " + file_.u16string());
-  if (pagesWritten_ > 0) out_ << "\f\n";
+  std::string text = pagesWritten_ > 0 ? "\f\n" : "";
   for (std::u16string& line : page) {
     line.erase(line.find_last_not_of(u' ') + 1);  // npos + 1 is 0: a blank line becomes empty
-    out_ << toUtf8(line) << '\n';
+    text += toUtf8(line) + '\n';
   }
-  out_.flush();
-  if (!out_) throw PrintError(u"無法寫入檔案 " + file_.u16string());
+  try {
+    file_.write(text);
+  } catch (const FileError& e) {
+    throw PrintError(u"無法寫入檔案 " + fromUtf8(file_.target()) + u"：" + fromUtf8(e.what()));
+  }
   ++pagesWritten_;
 }
 

@@ -5,19 +5,18 @@
 // only a form feed separates pages; the file ends with a line break. The font settings do not
 // change the text.
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/output_file.hpp"
 #include "platform/print_surface.hpp"
 
 namespace kv884 {
 
 class TextPrintSurface : public PrintSurface {
  public:
-  // The file is created (emptied) now; when it cannot be, every document fails with PrintError.
-  explicit TextPrintSurface(const std::filesystem::path& file);
+  // The pages go into file, which stays the caller's to commit.
+  explicit TextPrintSurface(OutputFile& file) : file_(file) {}
 
   void setFontSize(float) override {}
   void setFontName(const std::u16string&) override {}
@@ -28,8 +27,7 @@ class TextPrintSurface : public PrintSurface {
  private:
   void breakLine();
 
-  std::filesystem::path file_;
-  std::ofstream out_;
+  OutputFile& file_;
   std::vector<std::u16string> lines_;  // the page so far, the last line still open
   int column_{1};                      // where the next character goes on the open line
   int pagesWritten_{0};

@@ -32,4 +32,11 @@ std::u16string fromUtf8(std::string_view utf8) {
   return out;
 }
 
+bool isUtf8(std::string_view bytes) {
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+  return status != U_INVALID_CHAR_FOUND;
+}
+
 }  // namespace kv884

@@ -10,5 +10,7 @@ namespace kv884 {
 
 std::string toUtf8(std::u16string_view text);
 std::u16string fromUtf8(std::string_view utf8);
+// True when bytes are well-formed UTF-8 throughout.
+bool isUtf8(std::string_view bytes);
 
 }  // namespace kv884

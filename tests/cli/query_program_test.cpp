@@ -8,6 +8,7 @@
 
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
+#include "support/full_disc.hpp"
 
 namespace kv884::test {
 namespace {
@@ -81,6 +82,37 @@ TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
     EXPECT_EQ(r.status, c.status);
     EXPECT_TRUE(r.err.ends_with(c.err)) << r.err;
     EXPECT_EQ(lineCount(r.out), c.lines);
+  }
+}
+
+// On a full disc the workbook and the PDF, written by libraries, fail as the CSV file does: the
+// program's message and nothing of the library's, and no file left behind.
+TEST(QueryProgram, AWorkbookOrPdfOnAFullDiscGivesOnlyTheMessage) {
+  struct Case {
+    std::string args;
+    std::string err;
+  };
+  const Case kCases[] = {
+      {"--export o.xlsx",
+       "kv884-query: o.xlsx 無法寫入：61 磁碟已滿\nkv884-query: 匯出中止：暫存檔寫入 30 "
+       "位持有人後已刪"
+       "除，o.xlsx 保持原狀\n"},
+#ifdef KV884_PDF_MODULE
+      {"--report --print o.pdf", "kv884-query: could not write o.pdf\n"},
+#endif
+  };
+  FixtureSet set;
+  FullDisc disc(set.temp.path() / "full");
+  if (!disc.mounted()) GTEST_SKIP() << "no right to mount a file system here";
+  const std::map<std::string, std::string> before = contentsOf(set.temp.path() / "full");
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.args);
+    CommandResult r = runCommand(
+        shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " " + c.args + " >/dev/null", {},
+        60, set.temp.path() / "full");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(contentsOf(set.temp.path() / "full"), before);
   }
 }
 

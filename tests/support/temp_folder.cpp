@@ -64,4 +64,16 @@ std::string readFile(const fs::path& file) {
   return s.str();
 }
 
+std::map<std::string, std::string> contentsOf(const fs::path& folder) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = entry.path().lexically_relative(folder).string();
+    const fs::file_status status = entry.symlink_status();  // a link, not where it leads
+    contents[name] = fs::is_symlink(status)     ? "->"
+                     : fs::is_directory(status) ? "/"
+                                                : readFile(entry.path());
+  }
+  return contents;
+}
+
 }  // namespace kv884::test

@@ -3,6 +3,7 @@
 // of the test; and copies of the fixture data sets to damage or vary.
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace kv884::test {
@@ -28,5 +29,9 @@ std::filesystem::path copyFixture(const std::string& name, const std::filesystem
 
 void writeFile(const std::filesystem::path& file, const std::string& bytes);
 std::string readFile(const std::filesystem::path& file);
+
+// Everything under folder: each path below it with the bytes of a file, "/" for a folder and
+// "->" for a link, to show that a run wrote, removed or left behind nothing.
+std::map<std::string, std::string> contentsOf(const std::filesystem::path& folder);
 
 }  // namespace kv884::test

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -13,7 +14,9 @@
 #include "mkset/mkset_command.hpp"
 #include "platform/big5.hpp"
 #include "querywin/query_boxes.hpp"
+#include "support/command.hpp"
 #include "support/fixture_set.hpp"
+#include "support/full_disc.hpp"
 
 namespace kv884::test {
 namespace {
@@ -183,6 +186,27 @@ TEST(RoundTrip, ViewerShowsTheCsvValues) {
     EXPECT_NE(details.find(encodeBig5(key)), std::string::npos) << toUtf8(key);
 }
 
+// A holder name of any printable ASCII makes a set that checks sound: the six signs whose
+// full-width form Big5 lacks stand in the name key as the nearest double-byte signs.
+TEST(RoundTrip, ANameOfAnyPrintableAsciiMakesASoundSet) {
+  std::string csv = "file:id_no,holder_name\n";
+  for (int c = ' '; c <= '~'; c += 6) {
+    std::string name;
+    for (int n = c; n < c + 6 && n <= '~'; ++n)
+      name += n == '"' ? std::string("\"\"") : std::string(1, static_cast<char>(n));
+    csv += "A" + std::to_string(c) + ",\"" + name + "\"\n";
+  }
+  TempFolder temp;
+  const Outcome run = mkset(temp, {"--csv", csv, "--code", "1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::ostringstream out, err;
+  EXPECT_EQ(runCheckCommand({(temp.path() / "set").string()}, out, err), kCheckSound) << out.str();
+  // Found by the key's beginning in the forms it is stored in.
+  EXPECT_NE(
+      screens(temp.path() / "set", 4, u"\uFF3C\u3015\uFE3F\uFF3F\u2035").find("|\\]^_`a|A92|"),
+      std::string::npos);
+}
+
 // Bad usage exits with 64; input or options that cannot make a set exit with 1, name the line and
 // the column of a bad CSV value, and write nothing. --help lists the CSV columns.
 TEST(Command, EachOutcomeHasItsStatusAndMessage) {
@@ -230,6 +254,14 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
        1,
        "\"\xC3\xA9\" has no Big5 form"},
       {{"--csv", "file:holder_name\na\tb\n", "--code", "1"}, 1, "a control character"},
+      {{"--csv", "file:holder_name\na\x7F\n", "--code", "1"},
+       1,
+       "line 2, column holder_name: \"\x7F\" among the first six characters has no double-byte"},
+      {{"--csv", "file:\xFF\xFEh\n", "--code", "1"}, 1, "the CSV file is UTF-16, not UTF-8"},
+      {{"--csv", "file:holder_name\n\xB8s\xACP\n", "--code", "1"}, 1, "the CSV file is Big5"},
+      {{"--csv", "file:id_no,holder_name\nA1,ab\xC3(\n", "--code", "1"},
+       1,
+       "line 2, column holder_name: bytes that are not UTF-8"},
       {{"--csv", "file:a,\"x\ny\"\n\n\"open\nnever closed", "--code", "1"},
        1,
        "line 4: a quoted field is never closed"},
@@ -242,6 +274,78 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(temp.path() / "set")) << c.message;
     EXPECT_EQ(run.out.find("collateral_count") != std::string::npos, c.status == 0);
+  }
+}
+
+// OUT_FOLDER is built beside and put in place when complete: a target that may not or cannot be
+// replaced, and a full disc, end the run with their message and status and leave the temporary
+// folder as it was, an old set in OUT_FOLDER included; --force replaces a set whole.
+TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
+  const std::string longName(256, 'n');
+  std::string longPath;
+  while (longPath.size() <= 4096) longPath += "d/";
+  const struct {
+    std::string out;  // %t: the temporary folder, which holds the set %t/old and the file %t/f
+    std::vector<std::string> options;
+    int status;
+    std::string message;
+    bool fullDisc{false};
+  } cases[] = {
+      {"%t/old", {}, 1, "kv884-mkset: %t/old is not empty; --force replaces it whole\n"},
+      {"%t/f", {"--force"}, 1, "kv884-mkset: %t/f is not a folder\n"},
+      {"%t/loop/set", {}, 2, "kv884-mkset: %t/loop/set 無法寫入：75 路徑/檔案存取錯誤\n"},
+      {"%t/" + longName, {}, 2, "無法寫入：52 錯誤的檔案名稱或數目\n"},
+      {"%t/" + longPath + "set", {}, 2, "無法寫入：52 錯誤的檔案名稱或數目\n"},
+      {"%t/f/set", {}, 2, "kv884-mkset: %t/f/set 無法寫入：76 找不到路徑\n"},
+      {"%t/full/old", {"--force"}, 2, "kv884-mkset: %t/full/old 無法寫入：61 磁碟已滿\n", true},
+      {"%t/old", {"--force"}, 0, ""},
+  };
+  TempFolder temp;
+  const std::string t = temp.path().string();
+  auto within = [&t](std::string text) {
+    for (size_t at; (at = text.find("%t")) != std::string::npos;) text.replace(at, 2, t);
+    return text;
+  };
+  ASSERT_EQ(mkset::runMkset({t + "/old", "--synthetic", "7", "--code", "1"}, std::cout, std::cerr),
+            0);
+  writeFile(temp.path() / "f", "f");
+  fs::create_symlink("loop", temp.path() / "loop");
+  FullDisc disc(temp.path() / "full", false);
+  if (disc.mounted()) {
+    fs::copy(temp.path() / "old", temp.path() / "full/old", fs::copy_options::recursive);
+    disc.fill();
+  }
+  const std::map<std::string, std::string> before = contentsOf(temp.path());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.out.substr(0, 40));
+    if (c.fullDisc && !disc.mounted()) continue;  // no right to mount a file system here
+    std::vector<std::string> args{within(c.out), "--synthetic", "3", "--code", "1"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    std::ostringstream out, err;
+    EXPECT_EQ(mkset::runMkset(args, out, err), c.status);
+    EXPECT_NE(err.str().find(within(c.message)), std::string::npos) << err.str();
+    if (c.status != 0) {
+      EXPECT_EQ(contentsOf(temp.path()), before);
+    }
+  }
+  std::ostringstream out, err;
+  EXPECT_EQ(runCheckCommand({t + "/old", "--json"}, out, err), kCheckSound);
+  EXPECT_EQ(nlohmann::json::parse(out.str())["files"]["holder_data"]["records"], 3);
+  EXPECT_EQ(fs::directory_iterator(temp.path())->path().filename().string().find(".old.kv884-"),
+            std::string::npos);
+}
+
+// The program's summary and help are output too: a standard output that cannot take them fails
+// the run with its message.
+TEST(Command, AStandardOutputThatCannotBeWrittenFailsTheRun) {
+  TempFolder temp;
+  for (const std::string& args :
+       {shellQuote(temp.path() / "set") + " --synthetic 3 --code 1", std::string("--help")}) {
+    SCOPED_TRACE(args);
+    const CommandResult r =
+        runCommand("sh -c " + shellQuote(KV884_MKSET_BIN " " + args + " >/dev/full"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "kv884-mkset: 無法寫入標準輸出\n");
   }
 }
 

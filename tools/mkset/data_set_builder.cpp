@@ -1,5 +1,7 @@
 #include "mkset/data_set_builder.hpp"
 
+#include <algorithm>
+
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
@@ -13,7 +15,7 @@
 #include "mkset/record_file.hpp"
 #include "mkset/record_numbering.hpp"
 #include "mkset/record_texts.hpp"
-#include "platform/host_path.hpp"
+#include "platform/output_file.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884::mkset {
@@ -122,6 +124,12 @@ std::vector<std::u16string> keyIndexPages(const std::vector<Holder>& holders,
   return pages;
 }
 
+void makeFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::create_directory(folder, error);
+  if (error) throw writeError(error.value());
+}
+
 void writeHolderData(const fs::path& path, const std::vector<Holder>& holders) {
   RecordFile file(path);
   for (const Holder& h : holders) file.write(holderRecordText(h), kHolderRecordLength);
@@ -171,23 +179,23 @@ BuildSummary buildDataSet(const fs::path& folder, const std::vector<Holder>& hol
   std::vector<std::u16string> pages = keyIndexPages(
       holders, orders, detailNo, static_cast<size_t>(runLength), options, summary.leafPages);
 
-  // Each file where the viewer looks for it.
-  const std::u16string at = fromUtf8(folder.string());
+  // Each file where the viewer looks for it, by the relative part of the path it forms.
   const std::u16string& code = options.security.code;
-  auto host = [](const std::u16string& formed) { return fs::path(mapHostPath(formed).path); };
-  const fs::path holderData = host(holderDataPath(at, code));
-  const fs::path indexFolder = host(indexFolderPath(at));
-  std::error_code error;
-  fs::create_directories(holderData.parent_path(), error);
-  fs::create_directories(indexFolder, error);
-  if (!fs::is_directory(holderData.parent_path()) || !fs::is_directory(indexFolder))
-    throw MksetError("cannot create the folders ntr and ntridx in " + folder.string());
+  auto inFolder = [&folder](const std::u16string& formed) {
+    std::string relative = toUtf8(formed);
+    std::ranges::replace(relative, '\\', '/');
+    return folder / relative.substr(1);
+  };
+  const fs::path holderData = inFolder(holderDataPath(u"", code));
+  makeFolder(folder);
+  makeFolder(holderData.parent_path());
+  makeFolder(inFolder(indexFolderPath(u"")));
 
   writeHolderData(holderData, holders);
-  writeDetailIndex(host(detailIndexPath(at, code)), holders, orders, detailNo);
-  writeFile(host(keyIndexPath(at, code)), pages, kKeyPageLength);
-  writeFile(host(descriptorPath(at)), {descriptor});
-  writeFile(host(countReportPath(at, code)),
+  writeDetailIndex(inFolder(detailIndexPath(u"", code)), holders, orders, detailNo);
+  writeFile(inFolder(keyIndexPath(u"", code)), pages, kKeyPageLength);
+  writeFile(inFolder(descriptorPath(u"")), {descriptor});
+  writeFile(inFolder(countReportPath(u"", code)),
             {options.reportText ? withCrLf(*options.reportText)
                                 : countReportText(holders, options.security)});
   return summary;

@@ -35,8 +35,10 @@ struct BuildSummary {
   std::array<int64_t, 4> leafPages{};  // indexed by kind - 1
 };
 
-// Throws MksetError when the holders cannot form a data set with these options (a descriptor item
-// holding a double quote or a line break included) or a file cannot be written.
+// Writes the files into folder (made when missing; its parent must exist), each through the
+// writer. Throws MksetError when the holders cannot form a data set with these options (a
+// descriptor item holding a double quote or a line break included), FileError when a file cannot
+// be written.
 BuildSummary buildDataSet(const std::filesystem::path& folder, const std::vector<Holder>& holders,
                           const DataSetOptions& options);
 

@@ -5,6 +5,7 @@
 
 #include "mkset/csv_parser.hpp"
 #include "mkset/mkset_error.hpp"
+#include "mkset/record_texts.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
 
@@ -51,12 +52,30 @@ std::optional<std::string> problem(const HolderFieldLayout& layout, std::u16stri
     if (c < 0x20) return "a control character";
     if (!hasBig5Form(c)) return "\"" + toUtf8(std::u16string_view(&c, 1)) + "\" has no Big5 form";
   }
+  if (layout.field == HolderField::HolderName) {
+    const std::u16string key = nameKey(value);
+    for (size_t i = 0; i < key.size() && i < value.size(); ++i)
+      if (displayWidth(key[i]) != 2)
+        return "\"" + toUtf8(value.substr(i, 1)) +
+               "\" among the first six characters has no double-byte Big5 form, which the name "
+               "key needs";
+  }
   return std::nullopt;
+}
+
+// Refuses a file in another encoding by its name, before its bytes show as unknown columns.
+void checkEncoding(std::string_view text) {
+  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+      text.find('\0') != std::string_view::npos)
+    throw MksetError("the CSV file is UTF-16, not UTF-8: save it as UTF-8");
+  if (!isUtf8(text) && decodeBig5(text).find(u'\uFFFD') == std::u16string::npos)
+    throw MksetError("the CSV file is Big5, not UTF-8: save it as UTF-8");
 }
 
 }  // namespace
 
 std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_view securityCode) {
+  checkEncoding(utf8Text);
   std::vector<CsvRow> rows = parseCsv(utf8Text);
   if (rows.empty()) throw MksetError("the CSV file is empty: it needs a header row");
   std::vector<HolderField> fields = headerFields(rows.front());
@@ -75,7 +94,9 @@ std::vector<Holder> holdersFromCsv(std::string_view utf8Text, std::u16string_vie
     for (size_t c = 0; c < fields.size(); ++c) {
       const HolderFieldLayout& layout = holderFieldLayout(fields[c]);
       std::u16string value = fromUtf8(row.fields[c]);
-      if (std::optional<std::string> why = problem(layout, value))
+      std::optional<std::string> why =
+          isUtf8(row.fields[c]) ? problem(layout, value) : "bytes that are not UTF-8";
+      if (why)
         throw MksetError("line " + std::to_string(row.line) + ", column " +
                          std::string(layout.column) + ": " + *why);
       holder.set(layout.field, value);

@@ -1,5 +1,6 @@
 #include "mkset/mkset_command.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -11,6 +12,8 @@
 #include "mkset/mkset_error.hpp"
 #include "mkset/record_numbering.hpp"
 #include "mkset/synthetic_holders.hpp"
+#include "platform/output_file.hpp"
+#include "platform/output_folder.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884::mkset {
@@ -23,6 +26,7 @@ struct CommandLine {
   std::optional<int64_t> synthetic;
   std::optional<std::string> reportFile;
   std::string code, name, date, decimalFlag = "N";
+  bool force{false};
   DataSetOptions options;
 };
 
@@ -38,7 +42,9 @@ std::string columnsText() {
     text += "  " + column + std::to_string(layout.width()) + (layout.width() < 10 ? "   " : "  ") +
             std::string(layout.help) + "\n";
   }
-  return text + "\nExit status: 0 written, 1 the data set could not be built, 64 bad usage.\n";
+  return text +
+         "\nExit status: 0 written, 1 the data set could not be built, 2 a file could not be "
+         "written,\n64 bad usage.\n";
 }
 
 // The options, each with its help text, bound to line.
@@ -46,7 +52,11 @@ void describe(CLI::App& app, CommandLine& line) {
   app.get_formatter()->label("Usage", "usage");
   app.get_formatter()->column_width(24);
   app.footer(columnsText());
-  app.add_option("OUT_FOLDER", line.folder, "the data set folder to write")->required();
+  app.add_option("OUT_FOLDER", line.folder,
+                 "the data set folder to write: built beside it and put in its place when "
+                 "complete; it must be new or empty")
+      ->required();
+  app.add_flag("--force", line.force, "replace OUT_FOLDER whole when it holds files");
   CLI::App* input = app.add_option_group("input");
   input->add_option("--csv", line.csvFile,
                     "holders from a UTF-8 CSV file with a header row (columns below)");
@@ -86,7 +96,16 @@ std::string readFile(const std::string& path) {
   return text.str();
 }
 
+// Refuses an OUT_FOLDER that the build may not take the place of, before any work.
+void checkTarget(const CommandLine& line) {
+  const PathState state = pathState(line.folder);
+  if (state == PathState::NotAFolder) throw MksetError(line.folder + " is not a folder");
+  if (state == PathState::Folder && !line.force)
+    throw MksetError(line.folder + " is not empty; --force replaces it whole");
+}
+
 void build(const CommandLine& line, std::ostream& out) {
+  checkTarget(line);
   DataSetOptions options = line.options;
   options.security = {fromUtf8(line.code), fromUtf8(line.name), fromUtf8(line.date),
                       fromUtf8(line.decimalFlag)};
@@ -95,11 +114,19 @@ void build(const CommandLine& line, std::ostream& out) {
   std::vector<Holder> holders =
       line.csvFile ? holdersFromCsv(readFile(*line.csvFile), code)
                    : syntheticHolders(static_cast<size_t>(*line.synthetic), options.seed, code);
-  BuildSummary summary = buildDataSet(line.folder, holders, options);
+  OutputFolder building(line.folder);
+  BuildSummary summary = buildDataSet(building.path(), holders, options);
+  building.commit(line.force);
   out << "kv884-mkset: " << summary.holders << " holders written to " << line.folder
       << " (run length " << summary.runLength << "; leaf pages 統一編號 " << summary.leafPages[0]
       << ", 帳號 " << summary.leafPages[1] << ", 戶號 " << summary.leafPages[2] << ", 中文戶名 "
       << summary.leafPages[3] << ")\n";
+}
+
+int reportWriteError(std::ostream& err, const std::string& folder, const FileError& e) {
+  err << "kv884-mkset: " << folder << " 無法寫入：" << e.number() << " " << toUtf8(e.description())
+      << "\n";
+  return kExitWriteFailed;
 }
 
 }  // namespace
@@ -118,6 +145,10 @@ int runMkset(const std::vector<std::string>& args, std::ostream& out, std::ostre
   } catch (const MksetError& e) {
     err << "kv884-mkset: " << e.what() << "\n";
     return kExitBuildFailed;
+  } catch (const FileError& e) {
+    return reportWriteError(err, line.folder, e);
+  } catch (const std::filesystem::filesystem_error& e) {
+    return reportWriteError(err, line.folder, writeError(e.code().value()));
   }
   return 0;
 }

@@ -1,17 +1,18 @@
 #include "mkset/record_file.hpp"
 
-#include <cerrno>
-#include <cstring>
-
 #include "mkset/mkset_error.hpp"
 #include "platform/big5.hpp"
 
 namespace kv884::mkset {
 
-RecordFile::RecordFile(const std::filesystem::path& path)
-    : path_(path), out_(path, std::ios::binary) {
-  if (!out_) fail("cannot create ");
-}
+namespace {
+
+// Written in pieces of about this size: few system calls, little memory.
+constexpr size_t kFlushAt = 1 << 20;
+
+}  // namespace
+
+RecordFile::RecordFile(const std::filesystem::path& path) : path_(path), file_(path.string()) {}
 
 void RecordFile::write(std::u16string_view text, std::optional<size_t> recordLength) {
   record_.clear();
@@ -25,17 +26,18 @@ void RecordFile::write(std::u16string_view text, std::optional<size_t> recordLen
                      std::to_string(record_.size()) + " bytes in Big5, more than its " +
                      std::to_string(*recordLength));
   if (recordLength) record_.resize(*recordLength, ' ');
-  if (!out_.write(record_.data(), static_cast<std::streamsize>(record_.size())))
-    fail("cannot write ");
+  buffer_ += record_;
+  if (buffer_.size() >= kFlushAt) flush();
+}
+
+void RecordFile::flush() {
+  file_.write(buffer_);
+  buffer_.clear();
 }
 
 void RecordFile::close() {
-  out_.close();
-  if (!out_) fail("cannot write ");
-}
-
-void RecordFile::fail(const std::string& what) const {
-  throw MksetError(what + path_.string() + ": " + std::strerror(errno));
+  flush();
+  file_.commit();
 }
 
 }  // namespace kv884::mkset

@@ -9,10 +9,27 @@ namespace kv884::mkset {
 
 namespace {
 
+// The double-byte Big5 form of a printable ASCII character: its full-width form, or for the six
+// whose full-width form Big5 lacks, the nearest sign Big5 has.
 char16_t fullWidth(char16_t c) {
-  if (c == u' ') return u'\u3000';
-  if (c >= 0x21 && c <= 0x7E) return static_cast<char16_t>(c - 0x21 + 0xFF01);
-  return c;
+  switch (c) {
+    case u' ':
+      return u'\u3000';
+    case u'"':
+      return u'\u201D';  // ”
+    case u'\'':
+      return u'\u2019';  // ’
+    case u'[':
+      return u'\u3014';  // 〔
+    case u']':
+      return u'\u3015';  // 〕
+    case u'^':
+      return u'\uFE3F';  // ︿
+    case u'`':
+      return u'\u2035';  // ‵
+    default:
+      return c >= 0x21 && c <= 0x7E ? static_cast<char16_t>(c - 0x21 + 0xFF01) : c;
+  }
 }
 
 }  // namespace

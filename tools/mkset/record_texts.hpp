@@ -12,8 +12,9 @@
 namespace kv884::mkset {
 
 // The six-character name key: the name's first six characters with half-width letters, digits
-// and signs turned into their full-width forms and blanks into U+3000, so every key character is
-// double-byte and a name page keeps its 1800 bytes.
+// and signs turned into their full-width forms (the nearest double-byte sign where Big5 has no
+// full-width form) and blanks into U+3000, so every key character of a name the CSV reader
+// accepted is double-byte and a name page keeps its 1800 bytes.
 std::u16string nameKey(std::u16string_view holderName);
 
 // The key of a kind (1 統一編號 in capitals, 2 帳號, 3 戶號, 4 中文戶名) in its detail-field width.

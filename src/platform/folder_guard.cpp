@@ -1,0 +1,39 @@
+#include "platform/folder_guard.hpp"
+
+#include <filesystem>
+
+#include "platform/host_path.hpp"
+#include "platform/utf.hpp"
+
+namespace kv884 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path orCurrent(const fs::path& folder) {
+  return folder.empty() ? fs::path(".") : folder;
+}
+
+// True when folder, or any folder above it, is the same folder as guarded.
+bool isWithin(const fs::path& folder, const fs::path& guarded) {
+  std::error_code error;
+  fs::path at = fs::canonical(orCurrent(folder), error);
+  if (error) return false;
+  for (;;) {
+    if (fs::equivalent(at, guarded, error)) return true;
+    if (at == at.root_path()) return false;
+    at = at.parent_path();
+  }
+}
+
+}  // namespace
+
+bool liesWithin(const std::string& target, const std::string& folder) {
+  const fs::path guarded = orCurrent(folder);
+  const fs::path written = fs::path(target).parent_path();
+  const fs::path mapped = fs::path(mapHostPath(fromUtf8(target)).path).parent_path();
+  return isWithin(written, guarded) || isWithin(mapped, guarded);
+}
+
+}  // namespace kv884

@@ -1,0 +1,57 @@
+#include "platform/temporary_names.hpp"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+
+namespace kv884 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A name near the longest a folder takes is cut, so its temporary's name still fits.
+constexpr size_t kNameKept = 200;
+
+std::string prefixOf(const fs::path& target) {
+  return "." + target.filename().string().substr(0, kNameKept) + ".kv884-";
+}
+
+fs::path folderOf(const fs::path& target) {
+  return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+// True when name is prefix, a process number and "-XXXXXX", and that process is gone.
+bool isStale(std::string_view name, std::string_view prefix) {
+  if (!name.starts_with(prefix)) return false;
+  name.remove_prefix(prefix.size());
+  pid_t pid = 0;
+  auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+  if (error != std::errc() || pid <= 0 ||
+      std::string_view(end, name.data() + name.size()).size() != 7 || *end != '-')
+    return false;
+  return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+std::string temporaryPattern(const std::string& target) {
+  const fs::path path(target);
+  return (path.parent_path() / (prefixOf(path) + std::to_string(::getpid()) + "-XXXXXX")).string();
+}
+
+void sweepStaleTemporaries(const std::string& target) {
+  const fs::path path(target);
+  const std::string prefix = prefixOf(path);
+  std::error_code error;
+  for (fs::directory_iterator it(folderOf(path), error), end; !error && it != end;
+       it.increment(error)) {
+    std::error_code ignored;
+    if (isStale(it->path().filename().string(), prefix)) fs::remove_all(it->path(), ignored);
+  }
+}
+
+}  // namespace kv884
