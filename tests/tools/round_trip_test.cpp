@@ -335,19 +335,5 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
             std::string::npos);
 }
 
-// The program's summary and help are output too: a standard output that cannot take them fails
-// the run with its message.
-TEST(Command, AStandardOutputThatCannotBeWrittenFailsTheRun) {
-  TempFolder temp;
-  for (const std::string& args :
-       {shellQuote(temp.path() / "set") + " --synthetic 3 --code 1", std::string("--help")}) {
-    SCOPED_TRACE(args);
-    const CommandResult r =
-        runCommand("sh -c " + shellQuote(KV884_MKSET_BIN " " + args + " >/dev/full"));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "kv884-mkset: 無法寫入標準輸出\n");
-  }
-}
-
 }  // namespace
 }  // namespace kv884::test
