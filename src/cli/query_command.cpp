@@ -160,10 +160,12 @@ int exportInto(Session& s, const Options& o, ExportFormat format, ProgressMeter&
     ReplacedFile file(*o.exportFile);
     std::unique_ptr<RegisterWriter> writer = registerWriter(format, file, s.program);
     writer->writeHeader();
+    const RegisterSource source{*s.program.queryWindow(), s.ui, s.program.files,
+                                s.program.g_SecurityName, s.program.g_DecimalFlag};
     RegisterWalk walk = walkRegister(
-        *s.program.queryWindow(), s.ui, kindOf(o), s.program.files.recordCount(kDetailIndexFile),
-        [&](const QueryWindow& shown) {
-          writer->writeRow(exportRow(shown, s.program.g_SecurityName));
+        source, kindOf(o),
+        [&](const QueryControls& boxes, std::u16string_view dataRec) {
+          writer->writeRow(exportRow(boxes, dataRec, s.program.g_SecurityName));
           ++written;
         },
         progress);

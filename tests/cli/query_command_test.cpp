@@ -226,15 +226,22 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
   }
 }
 
-// The export's row of one screen of --by KIND --json.
+// text without trailing blanks and ideographic spaces.
+std::string unpadded(const std::string& text) {
+  std::u16string wide = fromUtf8(text);
+  while (!wide.empty() && (wide.back() == u' ' || wide.back() == u'\u3000')) wide.pop_back();
+  return toUtf8(wide);
+}
+
+// The export's row of one screen of --by KIND --json: the texts without their fields' padding.
 Json rowOfScreen(const std::string& line) {
   const Json screen = Json::parse(line);
   const std::u16string security = fromUtf8(screen["security"].get<std::string>());
-  Json row{toUtf8(security.substr(0, 6)), toUtf8(security.substr(8))};
+  Json row{unpadded(toUtf8(security.substr(0, 6))), toUtf8(security.substr(8))};
   for (const char* field :
        {"allotment_type", "data_date", "holder_no", "holder_name", "id_no", "id_mark", "account_no",
         "transfer_shares", "collateral_shares", "collateral_count", "data_category", "per_holder"})
-    row.push_back(screen[field]);
+    row.push_back(unpadded(screen[field]));
   return row;
 }
 
