@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <regex.h>
+#include <sys/stat.h>
 
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
@@ -43,6 +44,25 @@ TEST(QueryProgram, ExitsWithTheStatusAndWritesOnlyMessagesToStandardError) {
             std::string::npos)
       << r.err;
   EXPECT_FALSE(fs::exists(temp / "p.pdf"));
+}
+
+// A key file that can be read only once: each form of a pipe gives its one key's answer.
+TEST(QueryProgram, ReadsAKeyFileFromAnyPipe) {
+  FixtureSet set;
+  const fs::path& temp = set.temp.path();
+  ASSERT_EQ(::mkfifo((temp / "fifo").c_str(), 0600), 0);
+  const std::string query = shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " --by id";
+  for (const char* keys : {
+           "--keys <(printf 'Y25\\n')",
+           "--keys /dev/stdin < <(printf 'Y25\\n')",
+           "--keys fifo & printf 'Y25\\n' >fifo; wait $!",
+       }) {
+    SCOPED_TRACE(keys);
+    CommandResult r = runCommand("bash -c " + shellQuote(query + " " + keys), {}, 60, temp);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(lineCount(r.out), 1u);
+    EXPECT_TRUE(r.out.starts_with("1\tY25\t")) << r.out;
+  }
 }
 
 // The first pattern that does not follow the ones before it in text ("": none).
