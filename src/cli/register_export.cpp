@@ -18,7 +18,7 @@ namespace kv884 {
 
 namespace {
 
-// Holders read per stretch of the order: both of their records held at once, some 27 MB.
+// Holders read per stretch of the order: both of their records held at once, some 28 MB.
 constexpr size_t kHoldersPerStretch = 100000;
 
 std::u16string number(int64_t n) {
@@ -68,9 +68,9 @@ class StretchWriter {
         walk.problems = {readErrorMessage(FileError(FileError::kBadRecordNumber))};
         return false;
       }
+      decodeRecordInto(details_[i], kDetailRecordChars, detailText_);
       decodeRecordInto(data_[i], kHolderRecordChars, dataText_);
-      fillRecordBoxes(boxes_, dataText_, detailTexts_[i], source_.securityName,
-                      source_.decimalFlag);
+      fillRecordBoxes(boxes_, dataText_, detailText_, source_.securityName, source_.decimalFlag);
       row_(boxes_, dataText_);
       ++walk.shown;
       progress_.advance();
@@ -82,11 +82,12 @@ class StretchWriter {
   // Both records of every holder of the stretch. Throws FileError.
   void read(const std::vector<uint32_t>& detailNos) {
     details_.gather(source_.files, kDetailIndexFile, detailNos);
-    detailTexts_.resize(detailNos.size());
     dataNos_.resize(detailNos.size());
+    const auto through = static_cast<size_t>(DetailRecord::kDataRecNo.position +
+                                             DetailRecord::kDataRecNo.length - 1);
     for (size_t i = 0; i < detailNos.size(); ++i) {
-      decodeRecordInto(details_[i], kDetailRecordChars, detailTexts_[i]);
-      dataNos_[i] = static_cast<uint32_t>(DetailRecord{detailTexts_[i]}.dataRecNo());
+      PartialRecordText text(details_[i], through, detailText_);
+      dataNos_[i] = static_cast<uint32_t>(DetailRecord{text.upTo(through)}.dataRecNo());
     }
     data_.gather(source_.files, kHolderDataFile, dataNos_);
   }
@@ -95,9 +96,8 @@ class StretchWriter {
   const RegisterRow& row_;
   ProgressMeter& progress_;
   GatheredRecords details_, data_;
-  std::vector<std::u16string> detailTexts_;
   std::vector<uint32_t> dataNos_;
-  std::u16string dataText_;
+  std::u16string detailText_, dataText_;
   QueryControls boxes_;  // the window's, for the boxes a record does not fill
 };
 
