@@ -4,9 +4,9 @@
 #include "dataset/chain_order.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
-#include "dataset/gathered_records.hpp"
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
+#include "dataset/order_stretch.hpp"
 #include "dataset/record_number.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
@@ -58,18 +58,18 @@ class StretchWriter {
 
   bool write(const std::vector<uint32_t>& detailNos, RegisterWalk& walk) {
     try {
-      read(detailNos);
+      records_.read(source_.files, detailNos);
     } catch (const FileError& error) {
       walk.problems = {readErrorMessage(error)};
       return false;
     }
-    for (size_t i = 0; i < detailNos.size(); ++i) {
-      if (data_[i].empty()) {
+    for (size_t i = 0; i < records_.size(); ++i) {
+      if (records_.data(i).empty()) {
         walk.problems = {readErrorMessage(FileError(FileError::kBadRecordNumber))};
         return false;
       }
-      decodeRecordInto(details_[i], kDetailRecordChars, detailText_);
-      decodeRecordInto(data_[i], kHolderRecordChars, dataText_);
+      decodeRecordInto(records_.detail(i), kDetailRecordChars, detailText_);
+      decodeRecordInto(records_.data(i), kHolderRecordChars, dataText_);
       fillRecordBoxes(boxes_, dataText_, detailText_, source_.securityName, source_.decimalFlag);
       row_(boxes_, dataText_);
       ++walk.shown;
@@ -79,24 +79,10 @@ class StretchWriter {
   }
 
  private:
-  // Both records of every holder of the stretch. Throws FileError.
-  void read(const std::vector<uint32_t>& detailNos) {
-    details_.gather(source_.files, kDetailIndexFile, detailNos);
-    dataNos_.resize(detailNos.size());
-    const auto through = static_cast<size_t>(DetailRecord::kDataRecNo.position +
-                                             DetailRecord::kDataRecNo.length - 1);
-    for (size_t i = 0; i < detailNos.size(); ++i) {
-      PartialRecordText text(details_[i], through, detailText_);
-      dataNos_[i] = static_cast<uint32_t>(DetailRecord{text.upTo(through)}.dataRecNo());
-    }
-    data_.gather(source_.files, kHolderDataFile, dataNos_);
-  }
-
   const RegisterSource& source_;
   const RegisterRow& row_;
   ProgressMeter& progress_;
-  GatheredRecords details_, data_;
-  std::vector<uint32_t> dataNos_;
+  OrderStretch records_;
   std::u16string detailText_, dataText_;
   QueryControls boxes_;  // the window's, for the boxes a record does not fill
 };

@@ -25,12 +25,11 @@ class GatheredRecords {
 
  private:
   void readRun(FileTable& files, int fileNo, const std::vector<uint32_t>& recNos,
-               const std::vector<size_t>& sorted, size_t from, size_t to);
+               const std::vector<size_t>& sorted, size_t from, size_t to, std::string& run);
 
   size_t recordLength_{0};
   std::string records_;        // recordLength_ bytes for each listed record, in list order
   std::vector<bool> present_;  // by list position
-  std::string run_;            // one read
 };
 
 }  // namespace kv884

@@ -253,6 +253,30 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
   }
 }
 
+// A batch long enough to read its records ahead along the key order answers every line as a
+// short batch of the same keys does, on a sound set and on one whose order runs in a cycle.
+TEST(BatchLookUp, ReadingAheadAlongTheOrderChangesNoLine) {
+  const std::vector<std::string> keys{"Y25", "C11", "B120000301", "~~", "A",        "J24",
+                                      "Z1",  "T",   "13491643",   "H",  "B12000030"};
+  for (int64_t cycleFrom : {0, 24}) {
+    SCOPED_TRACE(cycleFrom);
+    FixtureSet set;
+    if (cycleFrom) set.setDetailField(cycleFrom, DetailRecord::kNextById, "000002");
+    std::string few, many;
+    for (const std::string& key : keys) few += key + "\n";
+    for (int i = 0; i < 20000; ++i) many += keys[i % keys.size()] + "\n";
+    const std::vector<std::string> answers =
+        linesOf(query(set.temp.path(), "%t/basic --by id --keys -", few).out);
+    const std::vector<std::string> lines =
+        linesOf(query(set.temp.path(), "%t/basic --by id --keys -", many).out);
+    ASSERT_EQ(lines.size(), 20000u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::string& answer = answers[i % keys.size()];
+      ASSERT_EQ(lines[i], std::to_string(i + 1) + answer.substr(answer.find('\t'))) << i;
+    }
+  }
+}
+
 // text without trailing blanks and ideographic spaces.
 std::string unpadded(const std::string& text) {
   std::u16string wide = fromUtf8(text);
