@@ -97,7 +97,10 @@ def rows_of_profile(build, data, out, profile, sets, batches):
             db = f"{out}/import-{size}.sqlite"
             empty = f"{out}/no-keys.txt"
             open(empty, "w").close()
-            seconds, _ = timed([query, f"{mount}/{size}", "--export", f"{out}/export-{size}.csv"])
+            seconds, status = timed([query, f"{mount}/{size}", "--export",
+                                     f"{out}/export-{size}.csv"])
+            if status != 0:
+                raise RuntimeError(f"the export of {size} through the medium ended with {status}")
             imported, _ = timed([batch, "sqlite", f"{mount}/{size}", db, empty])
             exported, _ = timed(["sqlite3", "-csv", db, f".output {out}/sqlite-{size}.csv",
                                  f"SELECT {FIELDS} FROM holders ORDER BY id_key"])
