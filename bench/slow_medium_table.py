@@ -89,10 +89,12 @@ def rows_of_profile(build, data, out, profile, sets, batches):
         other = lines[len(lines) // 2].strip()
         first, _ = timed([query, on, "--by", "id", key, "--limit", "1"])
         cold, _ = timed([query, on, "--by", "id", other, "--limit", "1"])
-        two, _ = timed([query, on, "--by", "id", other, "--limit", "2"])
+        # 次筆 needs a key that more than one holder begins with: the first four characters.
+        one, _ = timed([query, on, "--by", "id", other[:4], "--limit", "1"])
+        two, _ = timed([query, on, "--by", "id", other[:4], "--limit", "2"])
         rows.append((f"opening and the first 查詢 ({largest})", first, None, None))
         rows.append((f"a cold 查詢, whole process ({largest})", cold, None, None))
-        rows.append((f"次筆 (查詢 + 次筆 less 查詢, {largest})", two - cold, None, None))
+        rows.append((f"次筆 (查詢 + 次筆 less 查詢, {largest})", max(0.0, two - one), None, None))
         for size in dict.fromkeys(sets):
             db = f"{out}/import-{size}.sqlite"
             empty = f"{out}/no-keys.txt"

@@ -9,7 +9,7 @@
 #include "cli/json_output.hpp"
 #include "cli/key_lines.hpp"
 #include "cli/progress_meter.hpp"
-#include "dataset/chain_order.hpp"
+#include "cli/register_export.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
@@ -17,7 +17,6 @@
 #include "headless/exit_usage.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
-#include "platform/file_error.hpp"
 #include "platform/file_table.hpp"
 #include "platform/key_compare.hpp"
 #include "platform/utf.hpp"
@@ -110,23 +109,6 @@ int combined(int status, const Line& line) {
   return kExitNoMatch;
 }
 
-// The key order of kind as 次筆 walks it from the first holder that 查詢 with an empty key finds;
-// nothing when that search finds none or the detail index file cannot be read.
-std::optional<ChainOrder> keyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files,
-                                   int kind) {
-  window.Form_Load();
-  window.comb_1.text = keyKind(kind).caption;
-  window.tx_i_01.text.clear();
-  window.cmd_1_Click();
-  if (!ui.takeMessages().empty()) return std::nullopt;
-  try {
-    return learnChainOrder(files, kDetailIndexFile, keyKind(kind),
-                           window.m_HistIdxd[window.m_HistPos]);
-  } catch (const FileError&) {
-    return std::nullopt;
-  }
-}
-
 // Serves the record reads of the searches from stretches of the key order read ahead, while it
 // lives.
 class ReadAlongOrder {
@@ -184,7 +166,8 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
     if (searchedLines(lines) >= kReadAheadFrom) {
       if (!orderLearned) {
         window.resumeWalksFrom(nullptr);  // the search for the first holder is not the batch's
-        order = keyOrder(window, ui, files, kind);
+        window.Form_Load();
+        order = learnKeyOrder(window, ui, files, kind).order;
         window.resumeWalksFrom(&resume);
         orderLearned = true;
       }

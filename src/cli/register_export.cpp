@@ -1,13 +1,11 @@
 #include "cli/register_export.hpp"
 
 #include "cli/progress_meter.hpp"
-#include "dataset/chain_order.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/order_stretch.hpp"
-#include "dataset/record_number.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
@@ -89,23 +87,30 @@ class StretchWriter {
 
 }  // namespace
 
-RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
-                          ProgressMeter& progress) {
-  RegisterWalk walk;
-  QueryWindow& window = source.window;
+LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind) {
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text.clear();
   window.cmd_1_Click();  // the first holder and every message of finding it, as the window has them
-  walk.problems = source.ui.takeMessages();
-  if (!walk.problems.empty()) return walk;
-  ChainOrder order;
+  LearnedOrder learned{std::nullopt, ui.takeMessages()};
+  if (!learned.problems.empty()) return learned;
   try {
-    order = learnChainOrder(source.files, kDetailIndexFile, keyKind(kind),
-                            window.m_HistIdxd[window.m_HistPos]);
+    learned.order = learnChainOrder(files, kDetailIndexFile, keyKind(kind),
+                                    window.m_HistIdxd[window.m_HistPos]);
   } catch (const FileError& error) {
-    walk.problems = {readErrorMessage(error)};
+    learned.problems = {readErrorMessage(error)};
+  }
+  return learned;
+}
+
+RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
+                          ProgressMeter& progress) {
+  RegisterWalk walk;
+  LearnedOrder learned = learnKeyOrder(source.window, source.ui, source.files, kind);
+  if (!learned.order) {
+    walk.problems = std::move(learned.problems);
     return walk;
   }
+  const ChainOrder& order = *learned.order;
   StretchWriter writer(source, row, progress);
   std::vector<uint32_t> stretch;
   for (size_t from = 0; from < order.records.size(); from += kHoldersPerStretch) {

@@ -13,9 +13,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "dataset/chain_order.hpp"
 
 namespace kv884 {
 
@@ -40,6 +43,14 @@ struct RegisterSource {
   const std::u16string& securityName;
   const std::u16string& decimalFlag;
 };
+
+// The key order of kind as 次筆 walks it from the first holder that 查詢 with an empty key finds
+// in window; or, when there is none, the window's message or the read error that stopped it.
+struct LearnedOrder {
+  std::optional<ChainOrder> order;
+  std::vector<std::u16string> problems;
+};
+LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind);
 
 // Hands each holder's row to row; stops at the first problem.
 RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
