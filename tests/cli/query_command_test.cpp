@@ -306,8 +306,8 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     std::string fixture;
     std::string by;  // "": 統一編號, the default
     std::string file;
-    std::string form;   // as read_export.py gives it, or the fault in the chain
-    int64_t record{0};  // whose successor in the kind's order is changed
+    std::string form;   // as read_export.py gives it, or the message of the fault
+    int64_t record{0};  // the detail record whose field is changed
     RecordField next{};
     std::string successor{};
     int written{0};  // holders written before the fault showed
@@ -317,12 +317,17 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
       {"basic", "--by name", "out.xlsx",
        "1 A2 A1:N31 " + text + "n:#,##0.00 n:#,##0.00 n:#0 s:@ s:@"},
       {"wide", "--by holder", "OUT.XLSX", "1 A2 A1:N301 " + text + "n:#,##0 n:#,##0 n:#0 s:@ s:@"},
-      {"basic", "--by id", "out.csv", "統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1,
-       DetailRecord::kNextById, "000999", 8},
-      {"basic", "--by name", "out.csv", "中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到",
-       28, DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
-      {"basic", "--by id", "out.xlsx", "統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束",
-       24, DetailRecord::kNextById, "000002", 30},  // from the last to the first
+      {"basic", "--by id", "out.csv",
+       "kv884-query: 統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1, DetailRecord::kNextById,
+       "000999", 8},
+      {"basic", "--by name", "out.csv",
+       "kv884-query: 中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到", 28,
+       DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
+      {"basic", "--by id", "out.xlsx",
+       "kv884-query: 統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束", 24,
+       DetailRecord::kNextById, "000002", 30},  // from the last to the first
+      {"basic", "--by id", "out.csv", "MSG_1_08:資料讀取錯誤 !\n63\n錯誤的記錄編號", 1,
+       DetailRecord::kDataRecNo, "000999", 7},  // the eighth holder's record is not there
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.form);
@@ -343,9 +348,8 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     EXPECT_EQ(std::distance(fs::directory_iterator(set.temp.path()), {}), 2);  // the set, the file
     if (c.record) {
       EXPECT_EQ(r.status, 2);
-      EXPECT_EQ(r.err, "kv884-query: " + c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " +
-                           std::to_string(c.written) + " 位持有人後已刪除，" + file.string() +
-                           " 保持原狀\n");
+      EXPECT_EQ(r.err, c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " + std::to_string(c.written) +
+                           " 位持有人後已刪除，" + file.string() + " 保持原狀\n");
       EXPECT_EQ(readFile(file), "old");
       continue;
     }
