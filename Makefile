@@ -47,15 +47,18 @@ screenshots: build
 bench:
 	@scripts/install-deps --bench
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench kv884-batch-bench
+	@cmake --build $(BUILD) -j $(JOBS) --target kv884-mkset kv884-query kv884-bench kv884-batch-bench \
+	  kv884-slow-medium kv884-xlsx-floor
 	@scripts/run-bench $(BUILD)
 
 # The benchmarks built and each run once on a fixture, so they cannot rot unseen.
 bench-smoke:
 	@scripts/install-deps --bench
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKV884_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target kv884-bench
-	@cd $(BUILD) && ctest --output-on-failure -R '^bench_smoke$$'
+	@cmake --build $(BUILD) -j $(JOBS) --target kv884-bench kv884-batch-bench kv884-query \
+	  kv884-slow-medium kv884-xlsx-floor
+	@cd $(BUILD) && ctest --output-on-failure \
+	  -R '^(bench_smoke|batch_bench_smoke|xlsx_floor_smoke|slow_medium_smoke)$$'
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
 ASAN_BUILD ?= build-asan

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "check/block_reader.hpp"
 #include "check/problem_list.hpp"
+#include "dataset/block_reader.hpp"
 
 namespace kv884 {
 

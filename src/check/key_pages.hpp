@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "check/block_reader.hpp"
 #include "check/problem_list.hpp"
+#include "dataset/block_reader.hpp"
 
 namespace kv884 {
 

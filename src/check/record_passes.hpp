@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "check/block_reader.hpp"
 #include "check/detail_table.hpp"
 #include "check/problem_list.hpp"
+#include "dataset/block_reader.hpp"
 #include "platform/file_table.hpp"
 
 namespace kv884 {

@@ -11,6 +11,12 @@ constexpr size_t kFlushAt = 1 << 20;
 // UTF-8's byte-order mark, by which a spreadsheet knows the file is not in the local code page.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// What a spreadsheet takes as the start of a formula in a cell it reads.
+bool startsFormula(std::u16string_view text) {
+  return !text.empty() &&
+         std::u16string_view(u"=+-@\t\r").find(text.front()) != std::u16string_view::npos;
+}
+
 bool needsQuotes(std::u16string_view text) {
   return text.find_first_of(u",\"\r\n") != std::u16string_view::npos;
 }
@@ -33,18 +39,23 @@ void CsvWriter::writeHeader() {
   buffer_.append(kByteOrderMark);
   ExportRow captions;
   for (size_t i = 0; i < captions.size(); ++i) captions[i] = exportColumns()[i].caption;
-  line(captions);
+  line(captions, false);
 }
 
 void CsvWriter::writeRow(const ExportRow& row) {
-  line(row);
+  line(row, true);
   if (buffer_.size() >= kFlushAt) flush();
 }
 
-void CsvWriter::line(const ExportRow& fields) {
+void CsvWriter::line(const ExportRow& fields, bool guarded) {
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) buffer_ += ',';
-    field(fields[i]);
+    if (guarded && exportColumns()[i].kind == CellKind::Text && startsFormula(fields[i])) {
+      guarded_.assign(u"'").append(fields[i]);
+      field(guarded_);
+    } else {
+      field(fields[i]);
+    }
   }
   buffer_ += "\r\n";
 }

@@ -2,7 +2,9 @@
 // An exported register as CSV (RFC 4180): UTF-8 with a byte-order mark, so that a spreadsheet
 // opens it as Chinese; fields separated by commas; a field holding a comma, a double quote or a
 // line break in double quotes, its quotes doubled; every line ended by CR LF. Every text is
-// written exactly as the window shows it, quantities with their grouping commas included.
+// written as its row gives it, quantities with their grouping commas included; but a text cell
+// that begins with =, +, -, @, a tab or CR gets a leading apostrophe, so that a spreadsheet shows
+// it as text instead of running it as a formula.
 
 #include <string>
 
@@ -19,12 +21,13 @@ class CsvWriter : public RegisterWriter {
   void finish() override { flush(); }
 
  private:
-  void line(const ExportRow& fields);
+  void line(const ExportRow& fields, bool guarded);
   void field(std::u16string_view text);
   void flush();
 
   OutputFile& file_;
   std::string buffer_;
+  std::u16string guarded_;  // a text with its apostrophe
 };
 
 }  // namespace kv884

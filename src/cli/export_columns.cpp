@@ -2,7 +2,6 @@
 
 #include "dataset/holder_record.hpp"
 #include "querywin/query_boxes.hpp"
-#include "querywin/query_window.hpp"
 
 namespace kv884 {
 
@@ -57,21 +56,23 @@ const std::array<ExportColumn, kExportColumnCount>& exportColumns() {
   return columns;
 }
 
-ExportRow exportRow(const QueryWindow& window, const std::u16string& securityName) {
+ExportRow exportRow(const QueryControls& boxes, std::u16string_view dataRec,
+                    const std::u16string& securityName) {
   ExportRow row;
   for (size_t i = 0; i < kColumns.size(); ++i) {
     const ColumnSource& c = kColumns[i];
     switch (c.source) {
       case Source::Box:
-        row[i] = (window.*c.box).text;
+        row[i] = (boxes.*c.box).text;
         break;
       case Source::SecurityCode:  // the record's own field, which tx_o_01 begins with
-        row[i] = HolderRecord{window.m_DataRec}.securityCode();
+        row[i] = HolderRecord{dataRec}.securityCode();
         break;
       case Source::SecurityName:
         row[i] = securityName;
         break;
     }
+    if (c.kind == CellKind::Text) row[i] = withoutPadding(row[i]);
   }
   return row;
 }

@@ -42,15 +42,6 @@ bool KeyLineReader::next(KeyLine& line) {
   return true;
 }
 
-int64_t countKeyLines(std::istream& in) {
-  using Traits = std::streambuf::traits_type;
-  int64_t lines = 0;
-  int last = '\n';
-  for (int c; (c = in.rdbuf()->sbumpc()) != Traits::eof(); last = c)
-    if (c == '\n') ++lines;
-  return last == '\n' ? lines : lines + 1;
-}
-
 LineKey keyOfLine(const KeyLine& line) {
   // Bytes that are not UTF-8 come out as U+FFFD, so the result line can still show the key.
   std::u16string key = fromUtf8(line.bytes);
@@ -60,6 +51,34 @@ LineKey keyOfLine(const KeyLine& line) {
   if (!utf8) return {key, lineNumbered(line.number, u"不是 UTF-8 文字")};
   if (isBlank(line.bytes)) return {key, lineNumbered(line.number, u"是空白行，沒有查詢資料")};
   return {key, {}};
+}
+
+std::string escapedKey(std::u16string_view key) {
+  std::u16string escaped;
+  for (char16_t c : key) {
+    switch (c) {
+      case u'\\':
+        escaped += u"\\\\";
+        break;
+      case u'\t':
+        escaped += u"\\t";
+        break;
+      case u'\r':
+        escaped += u"\\r";
+        break;
+      case u'\n':
+        escaped += u"\\n";
+        break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          constexpr char16_t kHex[] = u"0123456789ABCDEF";
+          escaped += {u'\\', u'x', kHex[c >> 4], kHex[c & 0xF]};
+        } else {
+          escaped += c;
+        }
+    }
+  }
+  return toUtf8(escaped);
 }
 
 }  // namespace kv884

@@ -46,6 +46,7 @@ struct Options {
   std::string key;
   std::optional<long> limit;
   bool json{false};
+  bool exact{false};
   std::optional<std::string> keys;        // --keys
   std::optional<std::string> exportFile;  // --export
   std::string script;                     // --replay
@@ -114,11 +115,10 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
   }
 }
 
-// The keys of --keys: the file, or standard input for -.
+// The keys of --keys: the file (a named pipe too), or standard input for -; read once.
 struct KeySource {
   std::ifstream file;
   std::istream* stream{nullptr};
-  std::optional<int64_t> lines;  // known for a file
 };
 
 bool openKeys(const std::string& name, std::istream& in, KeySource& keys) {
@@ -129,9 +129,6 @@ bool openKeys(const std::string& name, std::istream& in, KeySource& keys) {
   if (std::filesystem::is_directory(name)) return false;
   keys.file.open(name, std::ios::binary);
   if (!keys.file) return false;
-  keys.lines = countKeyLines(keys.file);
-  keys.file.clear();
-  keys.file.seekg(0);
   keys.stream = &keys.file;
   return true;
 }
@@ -140,9 +137,9 @@ int runBatch(Session& s, const Options& o, KeySource& keys, std::ostream& out,
              std::ostream* terminal) {
   if (!s.open()) return kExitFailure;
   ProgressMeter progress(terminal, u"筆查詢資料", kBatchProgressFrom);
-  progress.setTotal(keys.lines);
   KeyLineReader reader(*keys.stream);
-  return lookUpKeys(*s.program.queryWindow(), s.ui, kindOf(o), reader, {out, o.json}, progress);
+  return lookUpKeys(*s.program.queryWindow(), s.ui, s.program.files, kindOf(o), reader,
+                    {out, o.json, o.exact}, progress);
 }
 
 std::unique_ptr<RegisterWriter> registerWriter(ExportFormat format, OutputFile& file,
@@ -169,10 +166,12 @@ int exportInto(Session& s, const Options& o, OutputFile& file, ProgressMeter& pr
     std::unique_ptr<RegisterWriter> writer =
         registerWriter(*exportFormatOf(*o.exportFile), file, s.program);
     writer->writeHeader();
+    const RegisterSource source{*s.program.queryWindow(), s.ui, s.program.files,
+                                s.program.g_SecurityName, s.program.g_DecimalFlag};
     RegisterWalk walk = walkRegister(
-        *s.program.queryWindow(), s.ui, kindOf(o), s.program.files.recordCount(kDetailIndexFile),
-        [&](const QueryWindow& shown) {
-          writer->writeRow(exportRow(shown, s.program.g_SecurityName));
+        source, kindOf(o),
+        [&](const QueryControls& boxes, std::u16string_view dataRec) {
+          writer->writeRow(exportRow(boxes, dataRec, s.program.g_SecurityName));
           ++written;
         },
         progress);
@@ -262,12 +261,12 @@ void defineOptions(CLI::App& app, Options& o) {
       ->type_name("KIND")
       ->check(CLI::IsMember(kinds));
   app.add_option("--keys", o.keys,
-                 "with --by: 查詢 for each line of FILE (- for standard input), one output line "
-                 "each in the file's order: the screen, or for a line that finds nothing "
-                 "LINE<tab>KEY<tab>MESSAGE<tab>STATUS (with --json {\"line\", \"key\", "
-                 "\"message\", \"exit\"}); STATUS is 1 for no match, 2 for a record that cannot "
-                 "be read, 64 for a blank line, a key over 12 characters or bytes that are not "
-                 "UTF-8")
+                 "with --by: 查詢 for each line of FILE (- for standard input, or a pipe), one "
+                 "output line each in the file's order: LINE<tab>KEY<tab> and the screen, or for "
+                 "a line that finds nothing LINE<tab>KEY<tab>MESSAGE<tab>STATUS (with --json "
+                 "\"line\" and \"key\", then the screen's fields or \"message\" and \"exit\"); "
+                 "STATUS is 1 for no match, 2 for a record that cannot be read, 64 for a blank "
+                 "line, a key over 12 characters or bytes that are not UTF-8")
       ->type_name("FILE");
   app.add_option("--export", o.exportFile,
                  "write every holder in the order of --by (default id) into FILE, a CSV file "
@@ -278,6 +277,9 @@ void defineOptions(CLI::App& app, Options& o) {
       ->type_name("N")
       ->check(CLI::Validator(screensAtLeastOne, "N >= 1"));
   app.add_flag("--json", o.json, "with --by: one JSON object per screen (or per line of --keys)");
+  app.add_flag("--exact", o.exact,
+               "with --keys: a key finds a holder only when it is the whole key field (its "
+               "padding aside), not just its beginning");
   app.add_option("--replay", o.script, "one action per line, from SCRIPT (- for standard input)")
       ->type_name("SCRIPT");
   app.add_flag("--report", o.report, "print the count report window's text");
@@ -297,6 +299,7 @@ std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
   if ((o.keys || o.exportFile) && (app.count("KEY") || o.limit))
     return "KEY and --limit go with a single search, not with --keys or --export";
   if (o.exportFile && o.json) return "--json does not go with --export";
+  if (o.exact && !o.keys) return "--exact goes with --keys";
   if (o.exportFile && !exportFormatOf(*o.exportFile))
     return "--export FILE must end in .csv or .xlsx";
   if (!app.count("--by") && (app.count("KEY") || o.limit || o.json))

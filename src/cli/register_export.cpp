@@ -1,15 +1,23 @@
 #include "cli/register_export.hpp"
 
 #include "cli/progress_meter.hpp"
+#include "dataset/data_paths.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
-#include "dataset/record_number.hpp"
+#include "dataset/order_stretch.hpp"
 #include "headless/headless_ui.hpp"
+#include "platform/big5.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
+#include "querywin/record_boxes.hpp"
 
 namespace kv884 {
 
 namespace {
+
+// Holders read per stretch of the order: both of their records held at once, some 28 MB.
+constexpr size_t kHoldersPerStretch = 100000;
 
 std::u16string number(int64_t n) {
   return fromUtf8(std::to_string(n));
@@ -21,49 +29,98 @@ std::u16string chainProblem(int kind, const std::u16string& what) {
   return u"kv884-query: " + std::u16string(keyKind(kind).caption.substr(2)) + u" 鏈結" + what;
 }
 
-// Why a walk that 次筆 no longer continues ended before every record, or nothing.
-std::vector<std::u16string> endProblems(const QueryWindow& window, int kind, int64_t shown,
-                                        int64_t detailRecords) {
-  if (window.m_NextRecNo != kEndOfChain)
-    return {chainProblem(kind, u"在明細記錄 " + number(window.m_SearchRecNo) + u" 中斷：下一筆 " +
-                                   number(window.m_NextRecNo) + u" 讀不到")};
-  if (shown < detailRecords)
-    return {chainProblem(kind, u"走過 " + number(shown) + u" 筆明細記錄便結束，另有 " +
-                                   number(detailRecords - shown) + u" 筆走不到")};
-  return {};
+// Why an order ended before every record, or nothing; as the walk of 次筆 words it.
+std::vector<std::u16string> endProblems(const ChainOrder& order, int kind, int64_t records) {
+  const auto shown = static_cast<int64_t>(order.records.size());
+  switch (order.end) {
+    case ChainOrder::End::Complete:
+      return {};
+    case ChainOrder::End::Broken:
+      return {chainProblem(kind, u"在明細記錄 " + number(order.records.back()) + u" 中斷：下一筆 " +
+                                     number(order.brokenSuccessor) + u" 讀不到")};
+    case ChainOrder::End::Short:
+      return {chainProblem(kind, u"走過 " + number(shown) + u" 筆明細記錄便結束，另有 " +
+                                     number(records - shown) + u" 筆走不到")};
+    case ChainOrder::End::Cycle:
+      break;
+  }
+  return {chainProblem(kind, u"形成循環：走過全部 " + number(records) + u" 筆明細記錄後仍未結束")};
 }
 
-std::vector<std::u16string> cycleProblem(int kind, int64_t detailRecords) {
-  return {chainProblem(kind,
-                       u"形成循環：走過全部 " + number(detailRecords) + u" 筆明細記錄後仍未結束")};
-}
+// The rows of one stretch of the order; false (the message in walk) at a holder data record that
+// cannot be read, after the rows before it.
+class StretchWriter {
+ public:
+  StretchWriter(const RegisterSource& source, const RegisterRow& row, ProgressMeter& progress)
+      : source_(source), row_(row), progress_(progress), boxes_(source.window) {}
+
+  bool write(const std::vector<uint32_t>& detailNos, RegisterWalk& walk) {
+    try {
+      records_.read(source_.files, detailNos);
+    } catch (const FileError& error) {
+      walk.problems = {readErrorMessage(error)};
+      return false;
+    }
+    for (size_t i = 0; i < records_.size(); ++i) {
+      if (records_.data(i).empty()) {
+        walk.problems = {readErrorMessage(FileError(FileError::kBadRecordNumber))};
+        return false;
+      }
+      decodeRecordInto(records_.detail(i), kDetailRecordChars, detailText_);
+      decodeRecordInto(records_.data(i), kHolderRecordChars, dataText_);
+      fillRecordBoxes(boxes_, dataText_, detailText_, source_.securityName, source_.decimalFlag);
+      row_(boxes_, dataText_);
+      ++walk.shown;
+      progress_.advance();
+    }
+    return true;
+  }
+
+ private:
+  const RegisterSource& source_;
+  const RegisterRow& row_;
+  ProgressMeter& progress_;
+  OrderStretch records_;
+  std::u16string detailText_, dataText_;
+  QueryControls boxes_;  // the window's, for the boxes a record does not fill
+};
 
 }  // namespace
 
-RegisterWalk walkRegister(QueryWindow& window, HeadlessUi& ui, int kind, int64_t detailRecords,
-                          const std::function<void(const QueryWindow&)>& row,
-                          ProgressMeter& progress) {
-  RegisterWalk walk;
+LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind) {
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text.clear();
-  window.cmd_1_Click();
-  for (;;) {
-    walk.problems = ui.takeMessages();
-    if (!walk.problems.empty()) return walk;
-    row(window);
-    ++walk.shown;
-    progress.advance();
-    if (!window.cmd_2.enabled) {
-      walk.problems = endProblems(window, kind, walk.shown, detailRecords);
-      return walk;
-    }
-    // A sound order shows each record once: one more screen would repeat one.
-    if (walk.shown == detailRecords) {
-      walk.problems = cycleProblem(kind, detailRecords);
-      return walk;
-    }
-    window.cmd_2_Click();
+  window.cmd_1_Click();  // the first holder and every message of finding it, as the window has them
+  LearnedOrder learned{std::nullopt, ui.takeMessages()};
+  if (!learned.problems.empty()) return learned;
+  try {
+    learned.order = learnChainOrder(files, kDetailIndexFile, keyKind(kind),
+                                    window.m_HistIdxd[window.m_HistPos]);
+  } catch (const FileError& error) {
+    learned.problems = {readErrorMessage(error)};
   }
+  return learned;
+}
+
+RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
+                          ProgressMeter& progress) {
+  RegisterWalk walk;
+  LearnedOrder learned = learnKeyOrder(source.window, source.ui, source.files, kind);
+  if (!learned.order) {
+    walk.problems = std::move(learned.problems);
+    return walk;
+  }
+  const ChainOrder& order = *learned.order;
+  StretchWriter writer(source, row, progress);
+  std::vector<uint32_t> stretch;
+  for (size_t from = 0; from < order.records.size(); from += kHoldersPerStretch) {
+    const size_t to = std::min(order.records.size(), from + kHoldersPerStretch);
+    stretch.assign(order.records.begin() + static_cast<std::ptrdiff_t>(from),
+                   order.records.begin() + static_cast<std::ptrdiff_t>(to));
+    if (!writer.write(stretch, walk)) return walk;
+  }
+  walk.problems = endProblems(order, kind, source.files.recordCount(kDetailIndexFile));
+  return walk;
 }
 
 }  // namespace kv884

@@ -23,6 +23,13 @@ inline std::u16string_view field(std::u16string_view record, RecordField f) {
   return field(record, f.position, f.length);
 }
 
+// A field's text without the padding that fills it to its width: trailing blanks, and the
+// ideographic spaces that fill a name.
+inline std::u16string_view withoutPadding(std::u16string_view text) {
+  const size_t end = text.find_last_not_of(u" \u3000");
+  return end == std::u16string_view::npos ? std::u16string_view{} : text.substr(0, end + 1);
+}
+
 // Writes value over the field's first characters (at most its length); the rest of the record
 // text stays as it was.
 inline void putField(std::u16string& record, RecordField f, std::u16string_view value) {

@@ -67,6 +67,10 @@ void FileTable::readRecordInto(int fileNo, int64_t recNo, std::string& bytes) {
   OpenFile& file = find(fileNo);
   if (file.recordLength <= 0) throw FileError(FileError::kBadFileNameOrNumber);
   if (recNo < 1 || recNo > file.records()) throw FileError(FileError::kBadRecordNumber);
+  if (source_ && source_(fileNo, recNo, bytes)) {
+    if (observer_) observer_(fileNo, recNo);
+    return;
+  }
   bytes.assign(static_cast<size_t>(file.recordLength), ' ');
   // A partly present last record keeps its blank padding.
   size_t got = file.file.readAt((recNo - 1) * file.recordLength, bytes.data(), bytes.size());

@@ -53,6 +53,12 @@ class FileTable {
   using ReadObserver = std::function<void(int fileNo, int64_t recNo)>;
   void setReadObserver(ReadObserver observer) { observer_ = std::move(observer); }
 
+  // Asked first for every record read: true when it has put the record's bytes, exactly as the
+  // file holds them, into bytes (a batch that has read a stretch of the file ahead in one go);
+  // false sends the read to the file. Null: every read goes to the file.
+  using RecordSource = std::function<bool(int fileNo, int64_t recNo, std::string& bytes)>;
+  void setRecordSource(RecordSource source) { source_ = std::move(source); }
+
  private:
   struct OpenFile;
   void open(int fileNo, std::u16string_view formedPath, int recordLength);  // 0: sequential
@@ -60,6 +66,7 @@ class FileTable {
 
   std::map<int, std::unique_ptr<OpenFile>> files_;
   ReadObserver observer_;
+  RecordSource source_;
 };
 
 }  // namespace kv884

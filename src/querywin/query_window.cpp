@@ -2,9 +2,9 @@
 
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
-#include "platform/ascii_text.hpp"
 #include "platform/big5.hpp"
 #include "platform/file_error.hpp"
+#include "querywin/record_boxes.hpp"
 
 namespace kv884 {
 
@@ -57,8 +57,7 @@ void QueryWindow::showScreenAtomically(const std::function<void()>& change) {
     // A record that cannot be read leaves the window exactly as it was before the click.
     static_cast<QueryControls&>(*this) = savedControls_;
     static_cast<QueryState&>(*this) = savedState_;
-    showMessage(u"MSG_1_08:資料讀取錯誤 !\r\n" + decimalText(error.number()) + u"\r\n" +
-                error.description());
+    showMessage(readErrorMessage(error));
   }
 }
 

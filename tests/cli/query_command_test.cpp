@@ -231,9 +231,10 @@ TEST(FixtureReport, IsShownByteForByteAndPrintedIntoItsFile) {
             std::string::npos);
 }
 
-// Every line of a key file is answered in the file's order, though searched in key order: a key
-// that finds a holder by the screen its single look-up shows, every other line by its number,
-// key, message and status; the run's status is the worst of 2, 1 and 0.
+// Every line of a key file is answered in the file's order, though searched in key order, with
+// its number and its key (in text, control characters escaped): a key that finds a holder by the
+// screen its single look-up shows, every other line by its message and status; the run's status
+// is the worst of 2, 1 and 0. With --exact only a whole key field, its padding aside, is found.
 TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
   struct Case {
     std::string by;  // the options that pick the kind and form
@@ -244,13 +245,16 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
   const Case kCases[] = {
       {"--by id",
        "\xEF\xBB\xBF"
-       "Y25\r\nC11\n\n \t\nB12000030123\xE5\n\xFF\xFEZ\nB120000301234\nB1200003",
+       "Y25\r\nC11\n\n \t\nB12000030123\xE5\n\xFF\xFEZ\nB120000301234\nB1200003\n"
+       "B12000030123\nA\tB\x01\\\n",
        {"=Y25", "=C11", "3\t\t第 3 行是空白行，沒有查詢資料\t64",
-        "4\t \t\t第 4 行是空白行，沒有查詢資料\t64",
+        "4\t \\t\t第 4 行是空白行，沒有查詢資料\t64",
         "5\tB12000030123\uFFFD\t第 5 行不是 UTF-8 文字\t64",
         "6\t\uFFFD\uFFFDZ\t第 6 行不是 UTF-8 文字\t64",
         "7\tB120000301234\t第 7 行的查詢資料超過 12 個字，查詢資料欄容不下\t64",
-        "8\tB1200003\tMSG_1_08:資料讀取錯誤 ! 63 錯誤的記錄編號\t2"},
+        "8\tB1200003\tMSG_1_08:資料讀取錯誤 ! 63 錯誤的記錄編號\t2",
+        "9\tB12000030123\tMSG_1_04:無符合資料 !\t1",
+        "10\tA\\tB\\x01\\\\\tMSG_1_04:無符合資料 !\t1"},
        2},
       {"--by holder --json",
        "0000100301\n~~\n0000100302\n",
@@ -259,7 +263,15 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
         "{\"line\":2,\"key\":\"~~\",\"message\":\"MSG_1_02:無符合資料 !\",\"exit\":1}",
         "=0000100302"},
        2},
-      {"--by id", "~~\nY25\n", {"1\t~~\tMSG_1_02:無符合資料 !\t1", "=Y25"}, 1},
+      {"--by id --exact",
+       "Y25\nz113453363\n",
+       {"1\tY25\tMSG_1_04:無符合資料 !\t1", "=z113453363"},
+       1},
+      {"--by name --exact --json",
+       "譚華\n譚華玲\n",
+       {"{\"line\":1,\"key\":\"譚華\",\"message\":\"MSG_1_07:無符合資料 !\",\"exit\":1}",
+        "=譚華玲"},
+       1},
       {"--by id", "", {}, 0},
   };
   FixtureSet set;
@@ -269,25 +281,71 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
     CommandResult batch = query(set.temp.path(), "%t/basic --keys - " + c.by, c.keys);
     EXPECT_EQ(batch.status, c.status);
     EXPECT_EQ(batch.err, "");
+    const bool json = c.by.ends_with("--json");
     std::string answers;
-    for (const std::string& answer : c.answers)
-      answers +=
-          answer[0] != '='
-              ? answer + "\n"
-              : query(set.temp.path(), "%t/basic --limit 1 " + c.by + " " + answer.substr(1)).out;
+    for (size_t i = 0; i < c.answers.size(); ++i) {
+      const std::string& answer = c.answers[i];
+      if (answer[0] != '=') {
+        answers += answer + "\n";
+        continue;
+      }
+      const std::string key = answer.substr(1), line = std::to_string(i + 1);
+      const std::string kind = c.by.substr(0, c.by.find(' ', 5));
+      const std::string screen =
+          query(set.temp.path(), "%t/basic --limit 1 " + kind + (json ? " --json " : " ") + key)
+              .out;
+      if (!json) {
+        answers += line + "\t" + key + "\t" + screen;
+        continue;
+      }
+      nlohmann::ordered_json found{{"line", i + 1}, {"key", key}};
+      found.update(nlohmann::ordered_json::parse(screen));
+      answers += found.dump() + "\n";
+    }
     EXPECT_EQ(batch.out, answers);
   }
 }
 
-// The export's row of one screen of --by KIND --json.
+// A batch long enough to read its records ahead along the key order answers every line as a
+// short batch of the same keys does, on a sound set and on one whose order runs in a cycle.
+TEST(BatchLookUp, ReadingAheadAlongTheOrderChangesNoLine) {
+  const std::vector<std::string> keys{"Y25", "C11", "B120000301", "~~", "A",        "J24",
+                                      "Z1",  "T",   "13491643",   "H",  "B12000030"};
+  for (int64_t cycleFrom : {0, 24}) {
+    SCOPED_TRACE(cycleFrom);
+    FixtureSet set;
+    if (cycleFrom) set.setDetailField(cycleFrom, DetailRecord::kNextById, "000002");
+    std::string few, many;
+    for (const std::string& key : keys) few += key + "\n";
+    for (int i = 0; i < 20000; ++i) many += keys[i % keys.size()] + "\n";
+    const std::vector<std::string> answers =
+        linesOf(query(set.temp.path(), "%t/basic --by id --keys -", few).out);
+    const std::vector<std::string> lines =
+        linesOf(query(set.temp.path(), "%t/basic --by id --keys -", many).out);
+    ASSERT_EQ(lines.size(), 20000u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::string& answer = answers[i % keys.size()];
+      ASSERT_EQ(lines[i], std::to_string(i + 1) + answer.substr(answer.find('\t'))) << i;
+    }
+  }
+}
+
+// text without trailing blanks and ideographic spaces.
+std::string unpadded(const std::string& text) {
+  std::u16string wide = fromUtf8(text);
+  while (!wide.empty() && (wide.back() == u' ' || wide.back() == u'\u3000')) wide.pop_back();
+  return toUtf8(wide);
+}
+
+// The export's row of one screen of --by KIND --json: the texts without their fields' padding.
 Json rowOfScreen(const std::string& line) {
   const Json screen = Json::parse(line);
   const std::u16string security = fromUtf8(screen["security"].get<std::string>());
-  Json row{toUtf8(security.substr(0, 6)), toUtf8(security.substr(8))};
+  Json row{unpadded(toUtf8(security.substr(0, 6))), toUtf8(security.substr(8))};
   for (const char* field :
        {"allotment_type", "data_date", "holder_no", "holder_name", "id_no", "id_mark", "account_no",
         "transfer_shares", "collateral_shares", "collateral_count", "data_category", "per_holder"})
-    row.push_back(screen[field]);
+    row.push_back(unpadded(screen[field]));
   return row;
 }
 
@@ -301,8 +359,8 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     std::string fixture;
     std::string by;  // "": 統一編號, the default
     std::string file;
-    std::string form;   // as read_export.py gives it, or the fault in the chain
-    int64_t record{0};  // whose successor in the kind's order is changed
+    std::string form;   // as read_export.py gives it, or the message of the fault
+    int64_t record{0};  // the detail record whose field is changed
     RecordField next{};
     std::string successor{};
     int written{0};  // holders written before the fault showed
@@ -312,12 +370,17 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
       {"basic", "--by name", "out.xlsx",
        "1 A2 A1:N31 " + text + "n:#,##0.00 n:#,##0.00 n:#0 s:@ s:@"},
       {"wide", "--by holder", "OUT.XLSX", "1 A2 A1:N301 " + text + "n:#,##0 n:#,##0 n:#0 s:@ s:@"},
-      {"basic", "--by id", "out.csv", "統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1,
-       DetailRecord::kNextById, "000999", 8},
-      {"basic", "--by name", "out.csv", "中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到",
-       28, DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
-      {"basic", "--by id", "out.xlsx", "統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束",
-       24, DetailRecord::kNextById, "000002", 30},  // from the last to the first
+      {"basic", "--by id", "out.csv",
+       "kv884-query: 統一編號 鏈結在明細記錄 1 中斷：下一筆 999 讀不到", 1, DetailRecord::kNextById,
+       "000999", 8},
+      {"basic", "--by name", "out.csv",
+       "kv884-query: 中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到", 28,
+       DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
+      {"basic", "--by id", "out.xlsx",
+       "kv884-query: 統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束", 24,
+       DetailRecord::kNextById, "000002", 30},  // from the last to the first
+      {"basic", "--by id", "out.csv", "MSG_1_08:資料讀取錯誤 !\n63\n錯誤的記錄編號", 1,
+       DetailRecord::kDataRecNo, "000999", 7},  // the eighth holder's record is not there
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.form);
@@ -325,9 +388,11 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     if (c.record) {
       set.setDetailField(c.record, c.next, c.successor);
     } else if (c.fixture == "basic") {  // decimal flag Y, as before
-      // A security name with a double quote; a holder name with a comma, quotes and a line break.
+      // A security name with a double quote; a holder name with a comma, quotes and a line break,
+      // and one that a spreadsheet would take for a formula.
       writeFile(set.descriptor(), "7701,\xB8s\"\xACP,20150115,Y");  // 群"星
       set.setDetailField(7, DetailRecord::kHolderName, "a,\"b\"\r\nc");
+      set.setDetailField(8, DetailRecord::kHolderName, "=1+2");
     }
     const fs::path file = set.temp.path() / c.file;
     writeFile(file, "old");  // readable by all
@@ -336,9 +401,8 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     EXPECT_EQ(std::distance(fs::directory_iterator(set.temp.path()), {}), 2);  // the set, the file
     if (c.record) {
       EXPECT_EQ(r.status, 2);
-      EXPECT_EQ(r.err, "kv884-query: " + c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " +
-                           std::to_string(c.written) + " 位持有人後已刪除，" + file.string() +
-                           " 保持原狀\n");
+      EXPECT_EQ(r.err, c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " + std::to_string(c.written) +
+                           " 位持有人後已刪除，" + file.string() + " 保持原狀\n");
       EXPECT_EQ(readFile(file), "old");
       continue;
     }
@@ -356,8 +420,11 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
         query(set.temp.path(), "%t/" + c.fixture + " --json " + (c.by.empty() ? "--by id" : c.by))
             .out);
     ASSERT_EQ(got["rows"].size(), screens.size() + 1);
-    for (size_t i = 0; i < screens.size(); ++i)
-      ASSERT_EQ(got["rows"][i + 1], rowOfScreen(screens[i])) << "row " << i + 1;
+    for (size_t i = 0; i < screens.size(); ++i) {
+      Json row = rowOfScreen(screens[i]);
+      if (row[5] == "=1+2" && c.file.ends_with(".csv")) row[5] = "'=1+2";  // as text
+      ASSERT_EQ(got["rows"][i + 1], row) << "row " << i + 1;
+    }
   }
 }
 

@@ -49,8 +49,8 @@ TEST(QueryProgram, ExitsWithTheStatusAndWritesOnlyMessagesToStandardError) {
 
 // Standard streams as a shell leaves them: output that cannot be written is a message and 2,
 // --help included; a closed standard input is never mistaken for a data file, and - then is
-// refused; a script comes in one pass from a pipe, a named pipe or process substitution; a
-// failure that escapes the command is one message and 2.
+// refused; a script or a key file comes in one pass from a pipe, a named pipe or process
+// substitution; a failure that escapes the command is one message and 2.
 TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
   FixtureSet set;
   const fs::path& temp = set.temp.path();
@@ -72,6 +72,9 @@ TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
       {query + "--replay <(printf 'search\\n')", 0, "", 2},
       {"printf 'search\\n' | " + query + "--replay /dev/stdin", 0, "", 2},
       {"{ printf 'search\\nnext\\n' >fifo & } && " + query + "--replay fifo", 0, "", 3},
+      {query + "--by id --keys <(printf 'Y25\\n')", 0, "", 1},
+      {"printf 'Y25\\n' | " + query + "--by id --keys /dev/stdin", 0, "", 1},
+      {"{ printf 'Y25\\n' >fifo & } && " + query + "--by id --keys fifo", 0, "", 1},
       // A path the host cannot follow, met where the key file is looked at.
       {"ln -s loop loop && " + query + "--by id --keys loop/k", 2,
        "kv884-query: loop/k 開檔錯誤：52 錯誤的檔案名稱或數目\n", 0},

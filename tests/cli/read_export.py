@@ -19,8 +19,12 @@ def read_csv(path):
     return {"form": form, "rows": list(csv.reader(io.StringIO(text, newline=""), strict=True))}
 
 
+def kind(cell):  # a text written empty is a blank cell, which reads as an empty text
+    return "s" if cell.value is None else cell.data_type
+
+
 def shown(cell):
-    if cell.data_type != "n":  # _xHHHH_ stands for what XML cannot hold; Excel reads it back
+    if kind(cell) != "n":  # _xHHHH_ stands for what XML cannot hold; Excel reads it back
         return "" if cell.value is None else unescape(cell.value)
     decimals = 2 if cell.number_format.endswith(".00") else 0
     return format(cell.value, ("," if "," in cell.number_format else "") + f".{decimals}f")
@@ -30,7 +34,7 @@ def read_xlsx(path):
     book = openpyxl.load_workbook(path)
     sheet = book.active
     rows = list(sheet.iter_rows())
-    cells = {" ".join(f"{c.data_type}:{c.number_format}" for c in row) for row in rows[1:]}
+    cells = {" ".join(f"{kind(c)}:{c.number_format}" for c in row) for row in rows[1:]}
     form = [str(len(book.worksheets)), sheet.freeze_panes, sheet.auto_filter.ref, *sorted(cells)]
     return {"form": " ".join(form), "rows": [[shown(c) for c in row] for row in rows]}
 

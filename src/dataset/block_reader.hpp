@@ -1,7 +1,8 @@
 #pragma once
 // Reads an open data file of fixed-length records from start to end in large blocks, handing each
-// record to a callback: the checks read every record once without a system call per record. A
-// last record that is only partly present is padded with blanks, as a record read pads it.
+// record to a callback: the checks and the export read every record once without a system call
+// per record. A last record that is only partly present is padded with blanks, as a record read
+// pads it.
 
 #include <cstdint>
 #include <functional>

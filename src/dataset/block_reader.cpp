@@ -1,4 +1,4 @@
-#include "check/block_reader.hpp"
+#include "dataset/block_reader.hpp"
 
 #include <algorithm>
 #include <string>
