@@ -71,7 +71,7 @@ test-asan: deps
 # The libFuzzer targets of fuzz/ (clang), run FUZZ_SECONDS seconds in all, in build-fuzz/
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= query_window_fuzz mkset_csv_fuzz
+FUZZ_TARGETS ?= query_window_fuzz mkset_csv_fuzz key_lines_fuzz
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DKV884_FUZZ=ON -DKV884_GUI=OFF \
 	  -DKV884_BENCH=OFF >/dev/null

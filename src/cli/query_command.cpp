@@ -1,10 +1,10 @@
 #include "cli/query_command.hpp"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <functional>
+#include <istream>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "cli/batch_lookup.hpp"
@@ -115,22 +115,25 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
   }
 }
 
-// The keys of --keys: the file (a named pipe too), or standard input for -; read once.
+// The keys of --keys: standard input for -, else a file or a pipe opened by the one reading
+// rule; read once. A read error met later ends the run with its file error.
 struct KeySource {
-  std::ifstream file;
+  std::unique_ptr<InputFile> file;
+  std::unique_ptr<InputFileBuffer> buffer;
+  std::unique_ptr<std::istream> fileStream;
   std::istream* stream{nullptr};
 };
 
-bool openKeys(const std::string& name, std::istream& in, KeySource& keys) {
+void openKeys(const std::string& name, std::istream& in, KeySource& keys) {
   if (name == "-") {
     keys.stream = &in;
-    return true;
+    return;
   }
-  if (std::filesystem::is_directory(name)) return false;
-  keys.file.open(name, std::ios::binary);
-  if (!keys.file) return false;
-  keys.stream = &keys.file;
-  return true;
+  keys.file = std::make_unique<InputFile>(name, InputKind::FileOrStream);
+  keys.buffer = std::make_unique<InputFileBuffer>(*keys.file);
+  keys.fileStream = std::make_unique<std::istream>(keys.buffer.get());
+  keys.fileStream->exceptions(std::ios::badbit);
+  keys.stream = keys.fileStream.get();
 }
 
 int runBatch(Session& s, const Options& o, KeySource& keys, std::ostream& out,
@@ -337,21 +340,30 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
 
   if (streams.inClosed && (o.script == "-" || o.keys == "-"))
     return usageError(app, err, "- reads standard input, which is closed");
+  auto cannotRead = [&](const std::string& name, const FileError& e) {
+    return usageError(
+        app, err,
+        "cannot read " + name + ": " + std::to_string(e.number()) + " " + toUtf8(e.description()));
+  };
   std::optional<ReplayScript> script;
   if (app.count("--replay")) {
     try {
       script = readScript(o.script, in);
     } catch (const FileError& e) {
-      return usageError(app, err,
-                        "cannot read " + o.script + ": " + std::to_string(e.number()) + " " +
-                            toUtf8(e.description()));
+      return cannotRead(o.script, e);
     }
     if (script->badLine)
       return usageError(
           app, err, "line " + std::to_string(script->badLine) + " of the script is not an action");
   }
   KeySource keys;
-  if (o.keys && !openKeys(*o.keys, in, keys)) return usageError(app, err, "cannot read " + *o.keys);
+  if (o.keys) {
+    try {
+      openKeys(*o.keys, in, keys);
+    } catch (const FileError& e) {
+      return cannotRead(*o.keys, e);
+    }
+  }
   std::ostream* terminal = progressTerminal(err, streams.errIsTerminal);
   PrintFiles printFiles({dataFolderOnHost(pathTextOf(o.folder))});
   if (o.printFile) {

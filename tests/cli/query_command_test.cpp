@@ -83,6 +83,7 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
       {64, 0, "--keys needs --by", "%t/basic --keys -"},
       {64, 0, "KEY and --limit go", "%t/basic --by id A --keys -"},
       {64, 0, "cannot read %t/none", "%t/basic --by id --keys %t/none"},
+      {64, 0, "cannot read %t: 75 路徑/檔案存取錯誤", "%t/basic --by id --keys %t"},
       {64, 0, "--keys and --export", "%t/basic --by id --keys - --export %t/o.csv"},
       {64, 0, "--json does not go", "%t/basic --export %t/o.csv --json"},
       {64, 0, "must end in .csv or .xlsx", "%t/basic --export %t/o.txt"},

@@ -75,9 +75,9 @@ TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
       {query + "--by id --keys <(printf 'Y25\\n')", 0, "", 1},
       {"printf 'Y25\\n' | " + query + "--by id --keys /dev/stdin", 0, "", 1},
       {"{ printf 'Y25\\n' >fifo & } && " + query + "--by id --keys fifo", 0, "", 1},
-      // A path the host cannot follow, met where the key file is looked at.
-      {"ln -s loop loop && " + query + "--by id --keys loop/k", 2,
-       "kv884-query: loop/k 開檔錯誤：52 錯誤的檔案名稱或數目\n", 0},
+      // A path the host cannot follow, where the key file is opened.
+      {"ln -s loop loop && " + query + "--by id --keys loop/k", 64,
+       "cannot read loop/k: 52 錯誤的檔案名稱或數目 (--help shows the usage)\n", 0},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.script);
