@@ -6,6 +6,7 @@
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/order_stretch.hpp"
+#include "dataset/record_field.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
@@ -32,19 +33,25 @@ std::u16string chainProblem(int kind, const std::u16string& what) {
 // Why an order ended before every record, or nothing; as the walk of 次筆 words it.
 std::vector<std::u16string> endProblems(const ChainOrder& order, int kind, int64_t records) {
   const auto shown = static_cast<int64_t>(order.records.size());
+  const std::u16string last = u"明細記錄 " + number(order.records.back());
   switch (order.end) {
     case ChainOrder::End::Complete:
       return {};
     case ChainOrder::End::Broken:
-      return {chainProblem(kind, u"在明細記錄 " + number(order.records.back()) + u" 中斷：下一筆 " +
-                                     number(order.brokenSuccessor) + u" 讀不到")};
+      if (order.successor == 0 &&
+          withoutPadding(order.successorText).find_first_not_of(u"0") != std::u16string_view::npos)
+        return {chainProblem(
+            kind, u"在" + last + u" 中斷：下一筆「" + order.successorText + u"」不是數字")};
+      return {chainProblem(
+          kind, u"在" + last + u" 中斷：下一筆 " + number(order.successor) + u" 讀不到")};
     case ChainOrder::End::Short:
       return {chainProblem(kind, u"走過 " + number(shown) + u" 筆明細記錄便結束，另有 " +
                                      number(records - shown) + u" 筆走不到")};
     case ChainOrder::End::Cycle:
       break;
   }
-  return {chainProblem(kind, u"形成循環：走過全部 " + number(records) + u" 筆明細記錄後仍未結束")};
+  return {chainProblem(
+      kind, u"形成循環：" + last + u" 的下一筆 " + number(order.successor) + u" 已走過")};
 }
 
 // The rows of one stretch of the order; false (the message in walk) at a holder data record that

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "dataset/block_reader.hpp"
+#include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
+#include "dataset/record_field.hpp"
 #include "dataset/record_number.hpp"
 #include "platform/big5.hpp"
 
@@ -29,21 +31,26 @@ std::vector<uint32_t> successors(FileTable& files, int fileNo, const KeyKind& ki
 ChainOrder learnChainOrder(FileTable& files, int fileNo, const KeyKind& kind, int64_t first) {
   const std::vector<uint32_t> next = successors(files, fileNo, kind);
   const auto count = static_cast<int64_t>(next.size()) - 1;
+  std::vector<bool> walked(next.size(), false);
   ChainOrder order;
   for (int64_t recNo = first;;) {
     order.records.push_back(static_cast<uint32_t>(recNo));
+    walked[static_cast<size_t>(recNo)] = true;
     const int64_t successor = next[static_cast<size_t>(recNo)];
     if (successor == kEndOfChain) {
       order.end = static_cast<int64_t>(order.records.size()) < count ? ChainOrder::End::Short
                                                                      : ChainOrder::End::Complete;
       return order;
     }
+    order.successor = successor;
     if (successor < 1 || successor > count) {
       order.end = ChainOrder::End::Broken;
-      order.brokenSuccessor = successor;
+      // Read again for the message: the field may hold no number at all.
+      order.successorText = std::u16string(
+          field(decodeRecord(files.readRecord(fileNo, recNo), kDetailRecordChars), kind.successor));
       return order;
     }
-    if (static_cast<int64_t>(order.records.size()) == count) {
+    if (walked[static_cast<size_t>(successor)]) {
       order.end = ChainOrder::End::Cycle;
       return order;
     }

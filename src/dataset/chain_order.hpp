@@ -6,6 +6,7 @@
 // records as the file.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/file_table.hpp"
@@ -19,11 +20,12 @@ struct ChainOrder {
     Complete,  // 999999 after every record of the file
     Short,     // 999999 with records of the file left unreached
     Broken,    // a successor that names no record of the file
-    Cycle,     // as many records as the file holds, and still a successor
+    Cycle,     // a successor that was walked already
   };
-  std::vector<uint32_t> records;  // detail record numbers, first to last
+  std::vector<uint32_t> records;  // detail record numbers, first to last, each once
   End end{End::Complete};
-  int64_t brokenSuccessor{0};  // Broken: the successor of the last record
+  int64_t successor{0};          // Broken, Cycle: the successor of the last record
+  std::u16string successorText;  // Broken: its field as it stands, which may be no number
 };
 
 // The order of kind from detail record first on (a record of the detail index file, fileNo).

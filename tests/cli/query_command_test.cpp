@@ -377,9 +377,12 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
       {"basic", "--by name", "out.csv",
        "kv884-query: 中文戶名 鏈結走過 29 筆明細記錄便結束，另有 1 筆走不到", 28,
        DetailRecord::kNextByName, "999999", 29},  // the last but one in its order
+      {"basic", "--by id", "out.csv",
+       "kv884-query: 統一編號 鏈結在明細記錄 1 中斷：下一筆「ABCDEF」不是數字", 1,
+       DetailRecord::kNextById, "ABCDEF", 8},
       {"basic", "--by id", "out.xlsx",
-       "kv884-query: 統一編號 鏈結形成循環：走過全部 30 筆明細記錄後仍未結束", 24,
-       DetailRecord::kNextById, "000002", 30},  // from the last to the first
+       "kv884-query: 統一編號 鏈結形成循環：明細記錄 1 的下一筆 1 已走過", 1,
+       DetailRecord::kNextById, "000001", 8},  // back to itself in mid-order
       {"basic", "--by id", "out.csv", "MSG_1_08:資料讀取錯誤 !\n63\n錯誤的記錄編號", 1,
        DetailRecord::kDataRecNo, "000999", 7},  // the eighth holder's record is not there
   };
