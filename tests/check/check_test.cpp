@@ -9,17 +9,13 @@
 #include <sstream>
 
 #include "check/check_command.hpp"
+#include "support/command.hpp"
 #include "support/fixture_set.hpp"
 
 namespace kv884::test {
 namespace {
 
-struct CheckRun {
-  int status;
-  std::string out, err;
-};
-
-CheckRun runCheck(const std::vector<std::string>& args) {
+CommandResult runCheck(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   const int status = runCheckCommand(args, out, err);
   return {status, out.str(), err.str()};
@@ -54,7 +50,7 @@ TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadU
            {{}, 64, "", "kv884-check: FOLDER is required"},
            {{basic, "--verbose"}, 64, "", "not expected: --verbose"}}) {
     SCOPED_TRACE(args.empty() ? "" : args.back());
-    CheckRun run = runCheck(args);
+    CommandResult run = runCheck(args);
     EXPECT_EQ(run.status, status);
     EXPECT_TRUE(status == 2 ? run.out.empty() : run.out.find(out) != std::string::npos) << run.out;
     EXPECT_TRUE(status == 64 ? run.err.find(err) != std::string::npos : run.err == err) << run.err;
@@ -169,7 +165,7 @@ TEST(CheckDamage, EachDamageIsFoundUnderItsClassWithTheRecordsThatLeadToIt) {
   for (const auto& c : cases) {
     FixtureSet set;
     c.damage(set);
-    const CheckRun run = runCheck({set.folder.string()});
+    const CommandResult run = runCheck({set.folder.string()});
     EXPECT_EQ(run.status, 1) << c.found[0];
     EXPECT_NE(run.out.find("結果：發現 " + std::to_string(c.problems) + " 項問題\n"),
               std::string::npos)
@@ -186,7 +182,7 @@ TEST(CheckDamage, TheJsonReportHoldsTheCountsAndTheProblems) {
   fs::resize_file(set.detailIndex(), 29 * 153 + 100);
   set.setHolderField(20, HolderRecord::kIdNo, "Z999999999");
   set.setEntryNumber(4, 3, 7, "000005");
-  const CheckRun run = runCheck({set.folder.string(), "--json"});
+  const CommandResult run = runCheck({set.folder.string(), "--json"});
   EXPECT_EQ(run.status, 1);
   const auto report = nlohmann::json::parse(run.out);
   EXPECT_EQ(report["files"]["detail_index"]["length"], 4537);
