@@ -1,6 +1,7 @@
-// kv884-check run in-process: its exit statuses, the report of the sound fixture sets, and
-// damages to copies of the basic fixture (30 holders), each found under its class and key kind
-// with the records, page and entry that lead to it, in text and in JSON.
+// kv884-check run in-process: its exit statuses, the report of the sound basic set (the counts
+// of other layouts are checked on the sets kv884-mkset makes), and damages to copies of the basic
+// fixture (30 holders), each found under its class and key kind with the records, page and entry
+// that lead to it, in text and in JSON.
 
 #include <gtest/gtest.h>
 
@@ -38,10 +39,6 @@ TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadU
   for (const auto& [args, status, out, err] :
        std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>>{
            {{basic}, 0, basicReport + sound, ""},
-           {{fixturePath("wide").string()},  // runs of two
-            0,
-            "中文戶名：根頁使用 17 項，葉頁 17 頁，葉頁項目 150 項，鏈結 300 筆\n" + sound,
-            ""},
            {{none},
             2,
             "",
