@@ -1,6 +1,6 @@
-// The query window on the basic fixture: what each click reads, what a caption that is no kind
-// leaves behind, the ring of shown screens, and the printed record page. What a pick, a click
-// into the key box or a failed search withdraws, and paging then 次筆, the fixture replays show.
+// The query window on the basic fixture: what each click reads, what a failed search leaves
+// behind, the ring of shown screens, and the printed record page. What a pick or a click into
+// the key box withdraws, and paging then 次筆, the fixture replays show.
 
 #include <gtest/gtest.h>
 
@@ -89,8 +89,9 @@ TEST_F(QueryWindowTest, NextPutsTheRunningQueryBackIntoTheKeyAndKindBoxes) {
   EXPECT_EQ(w().comb_1.text, u"依 中文戶名");
 }
 
-// A caption with a trailing blank is no kind: only the key length changes.
-TEST_F(QueryWindowTest, ACaptionThatIsNoKindLeavesTheScreenOnDisplay) {
+// A caption with a trailing blank is no kind: only the key length changes. A key above every key
+// keeps the screen but withdraws 次筆, which would otherwise mix the new kind with the old record.
+TEST_F(QueryWindowTest, FailedSearchesLeaveTheScreenOnDisplay) {
   set.search(3, u"");
   const WindowSnapshot before = snapshot(w());
   set.search(u"依 戶號 ", u"123");
@@ -100,6 +101,13 @@ TEST_F(QueryWindowTest, ACaptionThatIsNoKindLeavesTheScreenOnDisplay) {
   w().tx_i_01.text = u"";
   w().comb_1.text = u"依 戶號";
   EXPECT_TRUE(snapshot(w()) == before);
+
+  const std::u16string shown = w().tx_o_02.text;
+  set.search(2, u"Z");
+  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_02:無符合資料 !"});
+  EXPECT_FALSE(w().cmd_2.enabled);
+  EXPECT_EQ(w().tx_o_02.text, shown);
+  EXPECT_EQ(w().m_HistLast, 1);
 }
 
 TEST_F(QueryWindowTest, WaitPointerIsRestoredOnEveryWayOut) {
