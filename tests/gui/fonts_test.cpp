@@ -62,26 +62,21 @@ TEST(Fonts, MessageBoxesDrawAllTheirTextInOneFace) {
 }
 
 // The wide set's holder 周 + Big5 FA40 + 倫: the box holds U+E000 as read, drawn from the font
-// given or as the mark; the printed page embeds the same.
-TEST_F(DesktopTest, UserDefinedCharactersAreDrawnAndPrintedFromTheirFontOrAsTheMark) {
-  const std::tuple<QString, const char*, const char*> cases[] = {
-      {QStringLiteral(KV884_SAMPLE_EUDC_FONT), "kv884 sample eudc", "KV884SampleEUDC"},
-      {QString(), "kv884 geta mark", "KV884GetaMark"},  // last: as the other tests expect it
+// given or as the mark. A printed page embeds the same: kv884-query's PDF module installs the font
+// by the same call and prints through the same surface (below).
+TEST_F(DesktopTest, UserDefinedCharactersAreDrawnFromTheirFontOrAsTheMark) {
+  const std::pair<QString, const char*> cases[] = {
+      {QStringLiteral(KV884_SAMPLE_EUDC_FONT), "kv884 sample eudc"},
+      {QString(), "kv884 geta mark"},  // last: as the other tests expect it
   };
-  const std::string pdfFile = (temp.path() / "page.pdf").string();
-  for (const auto& [fontFile, family, pdfFont] : cases) {
+  for (const auto& [fontFile, family] : cases) {
     ASSERT_TRUE(installUserDefinedCharacters(fontFile));
-    std::unique_ptr<QtPrintSurface> pdf = QtPrintSurface::pdfFile(QString::fromStdString(pdfFile));
-    desktop.program.printer = pdf.get();
     ASSERT_NO_FATAL_FAILURE(openFixture("wide"));
     search(u"依 中文戶名"_s, u"周\uE000"_s);
     auto* name = control<QLineEdit>(query(), "tx_o_03");
     ASSERT_TRUE(name->text().startsWith(u"周\uE000倫"_s));
     EXPECT_EQ(drawingFamilies(QString(QChar(0xE000)), name->font()),
               std::set<QString>{QString::fromLatin1(family)});
-    click(query(), "cmd_4");
-    ASSERT_TRUE(pdf->finish());
-    EXPECT_NE(runCommand("pdffonts " + shellQuote(pdfFile)).out.find(pdfFont), std::string::npos);
     click(query(), "cmd_3");
   }
 }

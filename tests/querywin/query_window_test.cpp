@@ -1,8 +1,10 @@
-// The query window on the basic fixture: what each click reads, what withdraws 次筆, what a
-// failed search leaves behind, the ring of shown screens, and the printed record page.
+// The query window on the basic fixture: what each click reads, what a failed search leaves
+// behind, the ring of shown screens, and the printed record page. What a pick or a click into
+// the key box withdraws, and paging then 次筆, the fixture replays show.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -69,36 +71,12 @@ TEST_F(QueryWindowTest, NextAndPagingReadOnlyTheirRecords) {
   EXPECT_EQ(w().m_SearchRecNo, searchRec);
 }
 
-TEST_F(QueryWindowTest, KindOneKeyIsSearchedAndShownInCapitalsOtherKindsAsTyped) {
-  set.search(1, u"b1200003");
-  EXPECT_EQ(w().tx_i_01.text, u"B1200003");
-  EXPECT_EQ(w().tx_o_04.text, u"B120000301");
-  set.search(2, u"z");
-  EXPECT_EQ(w().tx_i_01.text, u"z");
-  EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_02:無符合資料 !"});
-}
-
 // A name key as long as a page key and equal to it is found where the page says, not one run
 // later.
 TEST_F(QueryWindowTest, KeyEqualToAPageKeyFindsItsHolder) {
   set.search(4, u"譚華玲\u3000\u3000\u3000");
   EXPECT_EQ(w().tx_o_03.text.substr(0, 3), u"譚華玲");
   EXPECT_TRUE(set.ui.messages.empty());
-}
-
-// Picking a kind from the list or clicking into the key box withdraws 次筆; typing does not.
-TEST_F(QueryWindowTest, OnlyAPickOrAClickIntoTheKeyBoxWithdrawsNext) {
-  const std::pair<void (*)(QueryWindow&), bool> kCases[] = {
-      {[](QueryWindow& q) { q.tx_i_01.text = u"0000"; }, true},
-      {[](QueryWindow& q) { q.comb_1.text = u"依 帳號"; }, true},
-      {[](QueryWindow& q) { q.comb_1_Click(); }, false},
-      {[](QueryWindow& q) { q.tx_i_01_Click(); }, false}};
-  for (const auto& [act, offered] : kCases) {
-    set.search(3, u"");
-    ASSERT_TRUE(w().cmd_2.enabled);
-    act(w());
-    EXPECT_EQ(w().cmd_2.enabled, offered);
-  }
 }
 
 TEST_F(QueryWindowTest, NextPutsTheRunningQueryBackIntoTheKeyAndKindBoxes) {
@@ -173,70 +151,22 @@ TEST_F(QueryWindowTest, PagingBackWrapsAndStopsAtTheOldest) {
   EXPECT_TRUE(w().cmd_5.enabled);
 }
 
-// After paging back, 次筆 shows the holder after the search's place, pushed after the newest.
-TEST_F(QueryWindowTest, PagingThenNextPushesAfterTheNewest) {
-  set.search(3, u"");
-  w().cmd_2_Click();
-  w().cmd_2_Click();
-  const std::u16string third = w().tx_o_02.text;
-  w().cmd_5_Click();
-  w().cmd_5_Click();
-  EXPECT_EQ(ring(), std::make_tuple(1, 1, 3));
-  EXPECT_TRUE(w().cmd_2.enabled);
-  w().cmd_2_Click();
-  EXPECT_EQ(ring(), std::make_tuple(1, 4, 4));
-  EXPECT_TRUE(w().cmd_5.enabled && !w().cmd_6.enabled);
-  EXPECT_GT(w().tx_o_02.text, third);
-  w().cmd_5_Click();
-  EXPECT_EQ(w().tx_o_02.text, third);
-}
-
-TEST_F(QueryWindowTest, PrintsTheShownRecordAsOnePage) {
+// The page's whole text is checked through the PDF kv884-query prints; here, that each shown box
+// stands after its caption at the one column, and what a printer's failure leaves.
+TEST_F(QueryWindowTest, PrintsTheShownBoxesAtTheirColumnOrOneMessageOnFailure) {
   set.search(1, u"B1200003");
   RecordingPrintSurface printer;
   set.program.printer = &printer;
   w().cmd_4_Click();
-  const std::vector<std::string> expected = {
-      "size 20",
-      "name 細明體",
-      "line \" \"",
-      "line \"　　　   配發有價證券劃撥轉帳清冊            KQD05\"",
-      "size 12",
-      "line \" \"",
-      "line \"　　　　　　　　證券代號\" tab(25) \" : \" \"2330    群星水泥\" tab(50) \"D\"",
-      "line \"　　　　　　　　資料日期\" tab(25) \" : \" \"20150115\"",
-      "line \"\"",
-      "line \"　　　　　　　　　　戶號\" tab(25) \" : \" \"0000100301\"",
-      "line \"　　　　　　　　　　戶名\" tab(25) \" : \" \"張國華                \"",
-      "line \" 身分證/營利事業統一編號\" tab(25) \" : \" \"B120000301\" \"＊\"",
-      "line \"　　　　　　　　集保帳號\" tab(25) \" : \" \"53800012345\"",
-      "line \"　　　　　　　　劃撥股數\" tab(25) \" : \" \"15,000.00\"",
-      "line \" 擔保品/全權委託撥轉股數\" tab(25) \" : \" \"0.00\"",
-      "line \" 擔保品/全權委託撥轉筆數\" tab(25) \" : \" \"0\"",
-      "line \"　　　　　　　　資料類別\" tab(25) \" : \" \" \"",
-      "line \"　　　　　　　　逐戶配發\" tab(25) \" : \" \"N\"",
-      "line \"\"",
-      "size 8",
-      "line \"註：＊表示身分證字號不符強迫入帳者　　　 \"",
-      "line \"　　資料類別：１：無償配股 ２：有償配股 空白：其他\"",
-      "size 14",
-      "line \"\"",
-      "line \"\"",
-      "line \"\"",
-      "line \"     經                     主\"",
-      "line \"     辦                     管                   製表：鴻澤證券登錄託存處\"",
-      "end",
-  };
-  EXPECT_EQ(printer.calls, expected);
   EXPECT_TRUE(set.ui.messages.empty());
-}
-
-TEST_F(QueryWindowTest, PrinterFailureShowsOneMessageAndLeavesTheWindowAsItWas) {
-  set.search(1, u"B1200003");
+  for (const TextBox* box : {&w().tx_o_02, &w().tx_o_03, &w().tx_o_05, &w().tx_o_09}) {
+    const std::string item = "tab(25) \" : \" \"" + toUtf8(box->text) + "\"";
+    EXPECT_EQ(std::ranges::count_if(printer.calls, [&](auto& c) { return c.ends_with(item); }), 1)
+        << item;
+  }
   const WindowSnapshot before = snapshot(w());
-  RecordingPrintSurface printer;
+  printer.calls.clear();
   printer.failAtCall = 12;
-  set.program.printer = &printer;
   w().cmd_4_Click();
   EXPECT_EQ(set.ui.takeMessages(), Texts{u"MSG_1_09:列印失敗 !\r\n印表機離線"});
   EXPECT_TRUE(snapshot(w()) == before);

@@ -39,13 +39,8 @@ constexpr const char* kCsv =
     "60100000009,F200000009,0000000106,王小明,11, ,2, ,Y,0,0\n"
     "60100000010,A123456789,0000000108,陳志明,12,0,1, ,Y,0,0\n";
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
 // kv884-mkset TEMP/set args, where an argument "file:TEXT" stands for a file holding TEXT.
-Outcome mkset(const TempFolder& temp, std::vector<std::string> args) {
+CommandResult mkset(const TempFolder& temp, std::vector<std::string> args) {
   args.insert(args.begin(), (temp.path() / "set").string());
   for (size_t i = 0; i < args.size(); ++i)
     if (args[i].starts_with("file:")) {
@@ -102,7 +97,7 @@ TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOpti
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[1] + " " + c.args.back());
     TempFolder temp;
-    const Outcome run = mkset(temp, c.args);
+    const CommandResult run = mkset(temp, c.args);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("(run length " + std::to_string(c.runLength) + ";"), std::string::npos);
     std::ostringstream out, err;
@@ -197,7 +192,7 @@ TEST(RoundTrip, ANameOfAnyPrintableAsciiMakesASoundSet) {
     csv += "A" + std::to_string(c) + ",\"" + name + "\"\n";
   }
   TempFolder temp;
-  const Outcome run = mkset(temp, {"--csv", csv, "--code", "1"});
+  const CommandResult run = mkset(temp, {"--csv", csv, "--code", "1"});
   ASSERT_EQ(run.status, 0) << run.err;
   std::ostringstream out, err;
   EXPECT_EQ(runCheckCommand({(temp.path() / "set").string()}, out, err), kCheckSound) << out.str();
@@ -269,7 +264,7 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
   };
   for (const auto& c : cases) {
     TempFolder temp;
-    const Outcome run = mkset(temp, c.args);
+    const CommandResult run = mkset(temp, c.args);
     EXPECT_EQ(run.status, c.status) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(temp.path() / "set")) << c.message;
