@@ -85,21 +85,43 @@ std::u16string shownPath(std::u16string_view formedPath) {
   return shown;
 }
 
-HostPath mapHostPath(std::u16string_view formedPath) {
-  const std::string formed = hostBytesOf(formedPath);
-  const char* const kSeparators = "\\/";
-  HostPath result;
+namespace {
+
+constexpr const char* kSeparators = "\\/";
+
+// Calls each(name) for every name of the formed path in turn, a doubled separator counting once;
+// the path begins at the root when the formed path begins with a separator.
+template <typename Each>
+fs::path walkNames(const std::string& formed, Each each) {
   fs::path current = formed.find_first_of(kSeparators) == 0 ? "/" : "";
-  std::error_code ec;
   for (size_t start = 0, end; start < formed.size(); start = end + 1) {
     end = std::min(formed.find_first_of(kSeparators, start), formed.size());
-    if (end == start) continue;  // a doubled separator counts once
-    std::string name = formed.substr(start, end - start);
+    if (end == start) continue;
+    each(current, formed.substr(start, end - start));
+  }
+  return current;
+}
+
+std::string pathString(const fs::path& path) {
+  return path.empty() ? "." : path.string();
+}
+
+}  // namespace
+
+HostPath mapHostPath(std::u16string_view formedPath) {
+  const std::string formed = hostBytesOf(formedPath);
+  std::error_code ec;
+  // Nearly always the path is there as written: one look at it then does.
+  const fs::path written =
+      walkNames(formed, [](fs::path& current, const std::string& name) { current /= name; });
+  if (fs::exists(written, ec)) return {pathString(written)};
+  HostPath result;
+  const fs::path mapped = walkNames(formed, [&](fs::path& current, std::string name) {
     if (!current.empty() && isMissingFolder(current)) result.folderMissing = true;
     if (!fs::exists(current / name, ec)) name = findIgnoringCase(current, name);
     current /= name;
-  }
-  result.path = current.empty() ? "." : current.string();
+  });
+  result.path = pathString(mapped);
   return result;
 }
 
