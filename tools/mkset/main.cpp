@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "mkset/mkset_command.hpp"
+#include "platform/program_start.hpp"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return kv884::mkset::runMkset(args, std::cout, std::cerr);
+  return kv884::mkset::runMkset(kv884::startProgram(argc, argv), std::cout, std::cerr);
 }
