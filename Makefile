@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build run test screenshots bench bench-smoke clean test-asan fuzz \
-	package check-package
+	package check-package windows windows-test
 
 all: build
 
@@ -77,6 +77,25 @@ fuzz: deps
 	  -DKV884_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@fuzz/run-targets $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The Windows programs kv884-query.exe, kv884-check.exe and kv884-mkset.exe (64-bit, no DLL
+# beyond Windows' own), cross-built with MinGW-w64 into build-win/. ICU, libxlsxwriter and
+# GoogleTest are built for the target from Debian's source packages first, once for each of
+# their versions (build-win/deps/); the build runs programs for the target under Wine.
+WIN_BUILD ?= build-win
+windows:
+	@scripts/install-deps --windows
+	@scripts/build-windows-deps $(WIN_BUILD)/deps $(JOBS)
+	@scripts/windows-wine-prefix $(WIN_BUILD)
+	@cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DKV884_WINDOWS_DEPS=$(abspath $(WIN_BUILD)/deps) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The unit and in-process suites of the Windows build, run under Wine, with the share and the
+# drive that windows-wine-prefix maps onto the fixtures.
+windows-test: windows
+	@cd $(WIN_BUILD) && KV884_TEST_SHARE='\\kv884\fixtures' KV884_TEST_DRIVE=K: \
+	  ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

@@ -4,10 +4,10 @@
 
 #include "check/check_command.hpp"
 #include "headless/guarded_main.hpp"
+#include "platform/program_start.hpp"
 
 int main(int argc, char** argv) {
   return kv884::guardedMain("kv884-check", [&](const kv884::StandardStreams&) {
-    return kv884::runCheckCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                  std::cerr);
+    return kv884::runCheckCommand(kv884::startProgram(argc, argv), std::cout, std::cerr);
   });
 }

@@ -30,6 +30,8 @@ inline void addVersionFlag(CLI::App& app) {
 inline std::optional<int> parseCommandLine(CLI::App& app, const std::vector<std::string>& args,
                                            std::ostream& out, std::ostream& err) {
   std::vector<std::string> reversed(args.rbegin(), args.rend());  // as CLI11 takes them
+  // On Windows CLI11 would read /NAME as an option, and so a folder given as /data/set too.
+  app.allow_windows_style_options(false);
   try {
     app.parse(reversed);
     return std::nullopt;

@@ -414,7 +414,7 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
     EXPECT_EQ(r.out + r.err, "");
     const Json got = Json::parse(
         runCommand("/usr/bin/python3 " + shellQuote(KV884_SOURCE_DIR "/tests/cli/read_export.py") +
-                   " " + shellQuote(file))
+                   " " + shellQuote(file.string()))
             .out);
     EXPECT_EQ(got["form"], c.form);
     EXPECT_EQ(got["rows"][0], Json::parse(R"(["證券代號", "證券名稱", "配發類別", "資料日期",

@@ -1,8 +1,11 @@
 #include "support/temp_folder.hpp"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -12,10 +15,11 @@ namespace fs = std::filesystem;
 
 namespace kv884::test {
 
+// A name nobody has taken: create_directory makes the folder only where none was.
 TempFolder::TempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "kv884-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device random;
+  do path_ = fs::temp_directory_path() / ("kv884-test-" + std::to_string(random()));
+  while (!fs::create_directory(path_));
 }
 
 TempFolder::~TempFolder() {
@@ -48,6 +52,14 @@ fs::path copyFixture(const std::string& name, const fs::path& folder) {
                                          : fs::perms::owner_read | fs::perms::owner_write,
                     fs::perm_options::add);
   return target;
+}
+
+bool permissionsKeepReadersOut() {
+#ifdef _WIN32
+  return false;
+#else
+  return ::geteuid() != 0;
+#endif
 }
 
 void writeFile(const fs::path& file, const std::string& bytes) {

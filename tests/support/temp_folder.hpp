@@ -27,6 +27,10 @@ std::filesystem::path fixturePath(const std::string& name);  // "basic" or "wide
 // Copies a fixture data set into folder/name (writable) and returns the copy's path.
 std::filesystem::path copyFixture(const std::string& name, const std::filesystem::path& folder);
 
+// Whether a file whose permissions forbid reading cannot be read: not for root, and not on
+// Windows, where std::filesystem can only set the read-only attribute.
+bool permissionsKeepReadersOut();
+
 void writeFile(const std::filesystem::path& file, const std::string& bytes);
 std::string readFile(const std::filesystem::path& file);
 

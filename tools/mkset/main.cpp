@@ -4,10 +4,10 @@
 
 #include "headless/guarded_main.hpp"
 #include "mkset/mkset_command.hpp"
+#include "platform/program_start.hpp"
 
 int main(int argc, char** argv) {
   return kv884::guardedMain("kv884-mkset", [&](const kv884::StandardStreams&) {
-    return kv884::mkset::runMkset(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                  std::cerr);
+    return kv884::mkset::runMkset(kv884::startProgram(argc, argv), std::cout, std::cerr);
   });
 }

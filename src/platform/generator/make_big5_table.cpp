@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -102,7 +103,10 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (std::rename(partial.c_str(), output.c_str()) != 0) {
+  // std::filesystem::rename replaces an older table on Windows too, where std::rename refuses.
+  std::error_code renamed;
+  std::filesystem::rename(partial, output, renamed);
+  if (renamed) {
     std::cerr << "make_big5_table: cannot write " << output << "\n";
     return 1;
   }
