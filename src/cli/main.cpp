@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
   return kv884::guardedMain("kv884-query", [&](const kv884::StandardStreams& streams) {
-    return kv884::runQueryCommand(kv884::startProgram(argc, argv), std::cin, std::cout,
-                                  std::cerr, streams);
+    return kv884::runQueryCommand(kv884::startProgram(argc, argv), std::cin, std::cout, std::cerr,
+                                  streams);
   });
 }
