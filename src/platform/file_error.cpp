@@ -47,7 +47,8 @@ FileError::Number FileError::numberOf(const std::error_code& failure) {
   if (c == std::errc::filename_too_long || c == std::errc::too_many_symbolic_link_levels)
     return kBadFileNameOrNumber;
   if (c == std::errc::io_error) return kDeviceIo;
-  if (c == std::errc::no_space_on_device) return kDiskFull;
+  if (c == std::errc::no_space_on_device || c == std::errc::file_too_large) return kDiskFull;
+  if (c == std::errc::read_only_file_system) return kPermissionDenied;
   return kPathFileAccess;
 }
 

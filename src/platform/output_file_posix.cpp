@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <system_error>
 
 #include "platform/folder_guard.hpp"
 #include "platform/output_file.hpp"
@@ -112,24 +113,18 @@ void syncFolder(const std::string& folder) {
 }  // namespace
 
 FileError writeError(int errorNumber) {
+  // The reading table serves, but for what writing means otherwise: a name that is not there is
+  // a folder missing on the way, an exhausted quota is a full disc, and a loop of links on the
+  // way to a target stays the access error it has always been reported as.
   switch (errorNumber) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-      return FileError(FileError::kDiskFull);
     case ENOENT:
-    case ENOTDIR:
       return FileError(FileError::kPathNotFound);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return FileError(FileError::kPermissionDenied);
-    case EIO:
-      return FileError(FileError::kDeviceIo);
-    case ENAMETOOLONG:
-      return FileError(FileError::kBadFileNameOrNumber);
-    default:
+    case EDQUOT:
+      return FileError(FileError::kDiskFull);
+    case ELOOP:
       return FileError(FileError::kPathFileAccess);
+    default:
+      return FileError(std::error_code(errorNumber, std::generic_category()));
   }
 }
 
