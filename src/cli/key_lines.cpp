@@ -1,5 +1,6 @@
 #include "cli/key_lines.hpp"
 
+#include "platform/ascii_text.hpp"
 #include "platform/utf.hpp"
 #include "querywin/query_controls.hpp"
 
@@ -17,7 +18,7 @@ bool isBlank(std::string_view bytes) {
 }
 
 std::u16string lineNumbered(int64_t number, std::u16string_view what) {
-  return u"第 " + fromUtf8(std::to_string(number)) + u" 行" + std::u16string(what);
+  return u"第 " + decimalText(number) + u" 行" + std::u16string(what);
 }
 
 }  // namespace

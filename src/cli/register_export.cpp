@@ -8,8 +8,8 @@
 #include "dataset/order_stretch.hpp"
 #include "dataset/record_field.hpp"
 #include "headless/headless_ui.hpp"
+#include "platform/ascii_text.hpp"
 #include "platform/big5.hpp"
-#include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "querywin/record_boxes.hpp"
 
@@ -20,10 +20,6 @@ namespace {
 // Holders read per stretch of the order: both of their records held at once, some 28 MB.
 constexpr size_t kHoldersPerStretch = 100000;
 
-std::u16string number(int64_t n) {
-  return fromUtf8(std::to_string(n));
-}
-
 // A finding of the walk itself, in the program's own voice: the kind's name as the window's
 // caption gives it (without "依 "), then what happened to its chain.
 std::u16string chainProblem(int kind, const std::u16string& what) {
@@ -33,7 +29,7 @@ std::u16string chainProblem(int kind, const std::u16string& what) {
 // Why an order ended before every record, or nothing; as the walk of 次筆 words it.
 std::vector<std::u16string> endProblems(const ChainOrder& order, int kind, int64_t records) {
   const auto shown = static_cast<int64_t>(order.records.size());
-  const std::u16string last = u"明細記錄 " + number(order.records.back());
+  const std::u16string last = u"明細記錄 " + decimalText(order.records.back());
   switch (order.end) {
     case ChainOrder::End::Complete:
       return {};
@@ -43,15 +39,15 @@ std::vector<std::u16string> endProblems(const ChainOrder& order, int kind, int64
         return {chainProblem(
             kind, u"在" + last + u" 中斷：下一筆「" + order.successorText + u"」不是數字")};
       return {chainProblem(
-          kind, u"在" + last + u" 中斷：下一筆 " + number(order.successor) + u" 讀不到")};
+          kind, u"在" + last + u" 中斷：下一筆 " + decimalText(order.successor) + u" 讀不到")};
     case ChainOrder::End::Short:
-      return {chainProblem(kind, u"走過 " + number(shown) + u" 筆明細記錄便結束，另有 " +
-                                     number(records - shown) + u" 筆走不到")};
+      return {chainProblem(kind, u"走過 " + decimalText(shown) + u" 筆明細記錄便結束，另有 " +
+                                     decimalText(records - shown) + u" 筆走不到")};
     case ChainOrder::End::Cycle:
       break;
   }
   return {chainProblem(
-      kind, u"形成循環：" + last + u" 的下一筆 " + number(order.successor) + u" 已走過")};
+      kind, u"形成循環：" + last + u" 的下一筆 " + decimalText(order.successor) + u" 已走過")};
 }
 
 // The rows of one stretch of the order; false (the message in walk) at a holder data record that
