@@ -63,8 +63,8 @@ DataSetSample sampleDataSet(FileTable& files, int keysPerKind) {
   DataSetSample sample;
   sample.holders = files.recordCount(kDetailIndexFile);
   const auto holders = static_cast<size_t>(sample.holders);
-  for (int k = 1; k <= 4; ++k) {
-    const KeyKind& kind = keyKind(k);
+  for (const KeyKind& kind : keyKinds()) {
+    const int k = kind.kind;
     KindKeys& keys = sample.kinds[k - 1];
 
     // Walk the whole chain once and keep the keys at evenly spread places, with the next

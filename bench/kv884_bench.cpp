@@ -35,8 +35,6 @@ namespace {
 
 using Clock = SampleTimes::Clock;
 
-constexpr std::array<const char*, 4> kKindNames{"id", "account", "holder", "name"};
-
 struct VerifiedKeys {
   std::vector<std::u16string> hits;
   std::vector<std::u16string> between;
@@ -91,8 +89,8 @@ void openSet(BenchSet& set) {
 
 // Keeps the keys that end as intended: hits match, the others end with the kind's messages.
 void verifyKeys(BenchSet& set, const DataSetSample& sample) {
-  for (int k = 1; k <= 4; ++k) {
-    const KeyKind& kind = keyKind(k);
+  for (const KeyKind& kind : keyKinds()) {
+    const int k = kind.kind;
     const KindKeys& drawn = sample.kinds[k - 1];
     VerifiedKeys& keys = set.keys[k - 1];
     for (const std::u16string& key : drawn.hits)
@@ -118,7 +116,8 @@ void verifyKeys(BenchSet& set, const DataSetSample& sample) {
 void verifyPeer(BenchSet& set) {
   PeerRecord record;
   int otherHolder = 0;
-  for (int k = 1; k <= 4; ++k) {
+  for (const KeyKind& kind : keyKinds()) {
+    const int k = kind.kind;
     const VerifiedKeys& keys = set.keys[k - 1];
     for (const std::u16string& key : keys.hits) {
       typeAndSearch(window(set), k, key);
@@ -315,16 +314,17 @@ void prepareSet(BenchSet& set, const Settings& settings) {
 void registerSet(BenchSet& set, const Settings& settings) {
   BenchSet* s = &set;
   const std::string& label = set.label;
-  auto name = [&](const char* system, const char* action, const char* kind) {
-    return std::string(system) + "/" + action + "/" + kind + "/" + label;
+  auto name = [&](const char* system, const char* action, std::string_view kind) {
+    return std::string(system) + "/" + action + "/" + std::string(kind) + "/" + label;
   };
   add(name("kv884", "open_close", "-"), kv884OpenClose(s));
   if (set.peers) {
     add(name("sqlite", "import", "-"), sqliteImport(s), 1);
     add(name("sqlite", "open_close", "-"), sqliteOpenClose(s));
   }
-  for (int k = 1; k <= 4; ++k) {
-    const char* kind = kKindNames[k - 1];
+  for (const KeyKind& keyKind : keyKinds()) {
+    const int k = keyKind.kind;
+    const std::string_view kind = keyKind.commandName;
     VerifiedKeys& keys = set.keys[k - 1];
     struct Search {
       const char* action;
@@ -410,6 +410,10 @@ int main(int argc, char** argv) {
     std::cerr << "kv884-bench: " << e.what() << "\n";
     return 1;
   }
+  // The tables read the kinds from here, in order, named as the windows name them.
+  for (const kv884::KeyKind& k : kv884::keyKinds())
+    benchmark::AddCustomContext("kind " + std::to_string(k.kind),
+                                std::string(k.commandName) + "=" + kv884::toUtf8(k.name()));
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -16,15 +16,18 @@ ACTIONS = [
     ("next", "次筆"),
     ("paging", "前一畫面 / 下一畫面"),
 ]
-KINDS = [("id", "統一編號"), ("account", "帳號"), ("holder", "戶號"), ("name", "中文戶名"),
-         ("-", "")]
 SETS = [("10k", "10,000 holders"), ("100k", "100,000 holders"), ("1M", "999,999 holders"),
         ("1M-run10000", "999,999 holders, runs of 10,000 records")]
 
 
 def load(folder):
+    """The figures by (system, action, kind, set), and the kinds as kv884-bench names them."""
     with open(os.path.join(folder, "bench.json")) as f:
-        runs = json.load(f)["benchmarks"]
+        bench = json.load(f)
+    context = bench["context"]
+    kinds = [tuple(context[key].split("=", 1)) for key in sorted(context)
+             if key.startswith("kind ")]
+    runs = bench["benchmarks"]
     figures = {}
     for run in runs:
         parts = run["run_name"].split("/")
@@ -32,7 +35,7 @@ def load(folder):
             continue
         system, action, kind, label = parts[:4]
         figures[(system, action, kind, label)] = (run.get("median_us"), run.get("p99_us"))
-    return figures
+    return figures, kinds + [("-", "")]
 
 
 def us(value):
@@ -51,12 +54,12 @@ def ratio(a, b):
     return f"{a / b:.2f}"
 
 
-def set_table(figures, label, peer_label):
+def set_table(figures, kinds, label, peer_label):
     lines = ["| action | key | KV884 median | KV884 p99 | SQLite median | SQLite p99 | scan median"
              " | KV884/SQLite |",
              "|---|---|---:|---:|---:|---:|---:|---:|"]
     for action, caption in ACTIONS:
-        for kind, kind_caption in KINDS:
+        for kind, kind_caption in kinds:
             kv = figures.get(("kv884", action, kind, label))
             if kv is None:
                 continue
@@ -72,11 +75,11 @@ def set_table(figures, label, peer_label):
     return "\n".join(lines)
 
 
-def growth_table(figures):
+def growth_table(figures, kinds):
     lines = ["| action | key | " + " | ".join(caption for _, caption in SETS) + " |",
              "|---|---|" + "---:|" * len(SETS)]
     for action, caption in ACTIONS:
-        for kind, kind_caption in KINDS:
+        for kind, kind_caption in kinds:
             row = [figures.get(("kv884", action, kind, label), (None, None))[0]
                    for label, _ in SETS]
             if all(v is None for v in row):
@@ -193,7 +196,7 @@ def export_section(folder):
 
 def main():
     folder = sys.argv[1]
-    figures = load(folder)
+    figures, kinds = load(folder)
     with open(os.path.join(folder, "machine.txt")) as f:
         print("```\n" + f.read().strip() + "\n```\n")
     for label, caption in SETS:
@@ -201,9 +204,9 @@ def main():
         print(f"### {caption}\n")
         if peer != label:
             print("(SQLite and the scan: the same holders, from the 999,999-holder set.)\n")
-        print(set_table(figures, label, peer) + "\n")
+        print(set_table(figures, kinds, label, peer) + "\n")
     print("### Growth of the KV884 medians\n")
-    print(growth_table(figures) + "\n")
+    print(growth_table(figures, kinds) + "\n")
     print("### Whole process\n")
     print(process_table(folder) + "\n")
     print("### Peak memory of a walk through a whole key order\n")

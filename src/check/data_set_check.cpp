@@ -55,7 +55,8 @@ CheckReport checkDataSet(Program& program) {
   report.detailFile = checkedFile(detailIndexPath(folder, code), details.size, report.problems);
   holders.fingerprints = {};
 
-  for (int kind = 1; kind <= 4; ++kind) {
+  for (const KeyKind& k : keyKinds()) {
+    const int kind = k.kind;
     KindPages kindPages = checkKindPages(kind, pages, details.table.count(), report.problems);
     KindCounts& counts = report.kinds[kind - 1];
     counts.rootUsedEntries = kindPages.rootUsedEntries;

@@ -24,10 +24,9 @@ DetailTable::DetailTable(int64_t count)
       keys_{columnOf(1, count), columnOf(2, count), columnOf(3, count), columnOf(4, count)} {}
 
 void DetailTable::set(int64_t recNo, std::u16string_view text) {
-  for (int kind = 1; kind <= 4; ++kind) {
-    const KeyKind& k = keyKind(kind);
-    successors_[kind - 1].set(static_cast<size_t>(recNo), successorOf(k, text));
-    keys_[kind - 1].set(static_cast<size_t>(recNo), keyFieldOf(k, text));
+  for (const KeyKind& k : keyKinds()) {
+    successors_[k.kind - 1].set(static_cast<size_t>(recNo), successorOf(k, text));
+    keys_[k.kind - 1].set(static_cast<size_t>(recNo), keyFieldOf(k, text));
   }
 }
 

@@ -16,8 +16,7 @@ namespace {
 // Every leaf page number the root pages name, used entries or not.
 std::set<int64_t> namedLeaves(const std::map<int64_t, std::u16string>& roots) {
   std::set<int64_t> named;
-  for (int kind = 1; kind <= 4; ++kind) {
-    const KeyKind& k = keyKind(kind);
+  for (const KeyKind& k : keyKinds()) {
     auto root = roots.find(k.rootPage);
     if (root == roots.end()) continue;
     KeyPage page{k, std::u16string_view(root->second).substr(0, k.pageChars)};

@@ -5,6 +5,7 @@
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
+#include "dataset/key_kind.hpp"
 #include "platform/big5.hpp"
 #include "platform/file_error.hpp"
 
@@ -38,9 +39,9 @@ std::u16string mismatchNote(const DetailRecord& detail, int64_t dataRecNo, FileT
   }
   HolderRecord holder{text};
   std::u16string note;
-  compareField(note, u"統一編號", detail.idKey(), holder.idNo());
-  compareField(note, u"帳號", detail.accountKey(), holder.accountNo());
-  compareField(note, u"戶號", detail.holderNoKey(), holder.holderNo());
+  compareField(note, keyKind(1).name(), detail.idKey(), holder.idNo());
+  compareField(note, keyKind(2).name(), detail.accountKey(), holder.accountNo());
+  compareField(note, keyKind(3).name(), detail.holderNoKey(), holder.holderNo());
   return note;
 }
 

@@ -41,11 +41,6 @@ const ClassWords& wordsOf(ProblemClass problemClass) {
   return kClassWords[static_cast<size_t>(problemClass)];
 }
 
-// 統一編號, 帳號, 戶號, 中文戶名: the kind's caption without its "依 ".
-std::u16string kindName(int kind) {
-  return std::u16string(keyKind(kind).caption.substr(2));
-}
-
 std::u16string numberList(const std::vector<int64_t>& numbers) {
   std::u16string out;
   for (int64_t n : numbers) out += (out.empty() ? u"" : u"、") + decimalText(n);
@@ -74,11 +69,11 @@ std::u16string countsText(const CheckReport& r) {
   for (const KindCounts& k : r.kinds) leafPages += k.leafPages;
   out += u"索引頁 " + decimalText(r.keyIndexFile.records) + u" 頁，其中葉頁 " +
          decimalText(leafPages) + u" 頁\n";
-  for (int kind = 1; kind <= 4; ++kind) {
-    const KindCounts& k = r.kinds[kind - 1];
-    out += kindName(kind) + u"：根頁使用 " + decimalText(k.rootUsedEntries) + u" 項，葉頁 " +
-           decimalText(k.leafPages) + u" 頁，葉頁項目 " + decimalText(k.leafEntries) +
-           u" 項，鏈結 " + decimalText(k.chainLength) + u" 筆\n";
+  for (const KeyKind& kind : keyKinds()) {
+    const KindCounts& k = r.kinds[kind.kind - 1];
+    out += std::u16string(kind.name()) + u"：根頁使用 " + decimalText(k.rootUsedEntries) +
+           u" 項，葉頁 " + decimalText(k.leafPages) + u" 頁，葉頁項目 " +
+           decimalText(k.leafEntries) + u" 項，鏈結 " + decimalText(k.chainLength) + u" 筆\n";
   }
   return out;
 }
@@ -96,7 +91,7 @@ std::u16string problemsText(const ProblemList& problems) {
       u"結果：發現 " + decimalText(static_cast<int64_t>(problems.total())) + u" 項問題\n";
   for (const auto& [key, group] : problems.groups()) {
     out += u"【" + std::u16string(wordsOf(key.first).label) + u"】";
-    if (key.second > 0) out += kindName(key.second) + u" ";
+    if (key.second > 0) out += std::u16string(keyKind(key.second).name()) + u" ";
     out += decimalText(static_cast<int64_t>(group.count)) + u" 項\n";
     for (const Problem& p : group.shown) out += problemLine(p);
     if (group.count > group.shown.size())
@@ -118,9 +113,9 @@ ordered_json fileJson(const CheckedFile& f) {
           {"whole_records", !f.partial()}};
 }
 
-ordered_json kindJson(int kind, const KindCounts& k) {
-  return {{"kind", kind},
-          {"name", toUtf8(kindName(kind))},
+ordered_json kindJson(const KeyKind& kind, const KindCounts& k) {
+  return {{"kind", kind.kind},
+          {"name", toUtf8(kind.name())},
           {"root_used_entries", k.rootUsedEntries},
           {"leaf_pages", k.leafPages},
           {"leaf_entries", k.leafEntries},
@@ -150,16 +145,16 @@ ordered_json groupJson(const ProblemList::GroupKey& key, const ProblemList::Grou
 std::string reportText(const CheckReport& report) {
   std::u16string out =
       u"資料檢查：" + report.folder + u"\n" + countsText(report) + partialFilesText(report);
-  if (report.sound())
-    out += u"結果：正常，每位持有人皆可依統一編號、帳號、戶號及中文戶名查得\n";
-  else
-    out += problemsText(report.problems);
-  return toUtf8(out);
+  if (!report.sound()) return toUtf8(out + problemsText(report.problems));
+  out += u"結果：正常，每位持有人皆可依";
+  for (const KeyKind& k : keyKinds())  // "A、B、C及D"
+    out += (k.kind == 1 ? u"" : k.kind < 4 ? u"、" : u"及") + std::u16string(k.name());
+  return toUtf8(out + u"查得\n");
 }
 
 std::string reportJson(const CheckReport& r) {
   ordered_json kinds = ordered_json::array();
-  for (int kind = 1; kind <= 4; ++kind) kinds.push_back(kindJson(kind, r.kinds[kind - 1]));
+  for (const KeyKind& kind : keyKinds()) kinds.push_back(kindJson(kind, r.kinds[kind.kind - 1]));
   ordered_json problems = ordered_json::array();
   for (const auto& [key, group] : r.problems.groups()) problems.push_back(groupJson(key, group));
   ordered_json report{{"folder", toUtf8(r.folder)},

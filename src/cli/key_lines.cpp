@@ -1,15 +1,15 @@
 #include "cli/key_lines.hpp"
 
+#include "dataset/key_kind.hpp"
 #include "platform/ascii_text.hpp"
 #include "platform/utf.hpp"
-#include "querywin/query_controls.hpp"
 
 namespace kv884 {
 
 namespace {
 
-// Twelve characters take at most 36 bytes of UTF-8; what is kept beyond them only shows the
-// line in its result.
+// A key box's characters take at most three bytes each of UTF-8; what is kept beyond them only
+// shows the line in its result.
 constexpr size_t kKeptBytes = 64;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -48,7 +48,8 @@ LineKey keyOfLine(const KeyLine& line) {
   std::u16string key = fromUtf8(line.bytes);
   const bool utf8 = isUtf8(line.bytes);
   if (line.cut || (utf8 && key.size() > size_t{kKeyBoxLimit}))
-    return {key, lineNumbered(line.number, u"的查詢資料超過 12 個字，查詢資料欄容不下")};
+    return {key, lineNumbered(line.number, u"的查詢資料超過 " + decimalText(kKeyBoxLimit) +
+                                               u" 個字，查詢資料欄容不下")};
   if (!utf8) return {key, lineNumbered(line.number, u"不是 UTF-8 文字")};
   if (isBlank(line.bytes)) return {key, lineNumbered(line.number, u"是空白行，沒有查詢資料")};
   return {key, {}};

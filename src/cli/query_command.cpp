@@ -3,7 +3,6 @@
 #include <charconv>
 #include <functional>
 #include <istream>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -34,9 +33,6 @@
 namespace kv884 {
 namespace {
 
-// The names of the four kinds on the command line, by kind number.
-const std::map<std::string, int> kKindNames{{"id", 1}, {"account", 2}, {"holder", 3}, {"name", 4}};
-
 // A batch shows its progress from this many keys on; a shorter one is over before it would help.
 constexpr int64_t kBatchProgressFrom = 5000;
 
@@ -61,7 +57,9 @@ std::ostream* progressTerminal(std::ostream& err, bool errIsTerminal) {
 
 // The kind of --by; 統一編號 when it is left out (as --export may).
 int kindOf(const Options& o) {
-  return o.kind.empty() ? 1 : kKindNames.at(o.kind);
+  for (const KeyKind& k : keyKinds())
+    if (o.kind == k.commandName) return k.kind;
+  return 1;
 }
 
 // The program over one data folder, with its messages going to err.
@@ -257,10 +255,9 @@ void defineOptions(CLI::App& app, Options& o) {
       ->required();
   app.add_option("KEY", o.key, "with --by: the key typed into the key box (default empty)");
   std::vector<std::string> kinds;
-  for (const auto& [name, kind] : kKindNames) kinds.push_back(name);
+  for (const KeyKind& k : keyKinds()) kinds.emplace_back(k.commandName);
   app.add_option("--by", o.kind,
-                 "search by id, account, holder or name, then 次筆 to the end (or with --keys, "
-                 "--export: the key order)")
+                 "search by KIND, then 次筆 to the end (or with --keys, --export: the key order)")
       ->type_name("KIND")
       ->check(CLI::IsMember(kinds));
   app.add_option("--keys", o.keys,
@@ -269,12 +266,15 @@ void defineOptions(CLI::App& app, Options& o) {
                  "a line that finds nothing LINE<tab>KEY<tab>MESSAGE<tab>STATUS (with --json "
                  "\"line\" and \"key\", then the screen's fields or \"message\" and \"exit\"); "
                  "STATUS is 1 for no match, 2 for a record that cannot be read, 64 for a blank "
-                 "line, a key over 12 characters or bytes that are not UTF-8")
+                 "line, a key over " +
+                     std::to_string(kKeyBoxLimit) + " characters or bytes that are not UTF-8")
       ->type_name("FILE");
   app.add_option("--export", o.exportFile,
-                 "write every holder in the order of --by (default id) into FILE, a CSV file "
-                 "(.csv) or an Excel workbook (.xlsx), readable by its owner only; FILE is "
-                 "replaced only when complete and may not lie in the data set's folder")
+                 "write every holder in the order of --by (default " +
+                     std::string(keyKind(1).commandName) +
+                     ") into FILE, a CSV file (.csv) or an Excel workbook (.xlsx), readable by its "
+                     "owner only; FILE is replaced only when complete and may not lie in the "
+                     "data set's folder")
       ->type_name("FILE");
   app.add_option("--limit", o.limit, "with --by: at most N screens")
       ->type_name("N")
@@ -311,7 +311,8 @@ std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
   if (o.printFile && (app.count("--replay") || o.keys || o.exportFile))
     return "--print goes with a single search or --report; a script prints with print FILE";
   if (fromUtf8(o.key).size() > size_t{kKeyBoxLimit})
-    return "KEY has more than 12 characters, which the key box refuses";
+    return "KEY has more than " + std::to_string(kKeyBoxLimit) +
+           " characters, which the key box refuses";
   return std::nullopt;
 }
 

@@ -20,10 +20,10 @@ namespace {
 // Holders read per stretch of the order: both of their records held at once, some 28 MB.
 constexpr size_t kHoldersPerStretch = 100000;
 
-// A finding of the walk itself, in the program's own voice: the kind's name as the window's
-// caption gives it (without "依 "), then what happened to its chain.
+// A finding of the walk itself, in the program's own voice: the kind's name, then what happened
+// to its chain.
 std::u16string chainProblem(int kind, const std::u16string& what) {
-  return u"kv884-query: " + std::u16string(keyKind(kind).caption.substr(2)) + u" 鏈結" + what;
+  return u"kv884-query: " + std::u16string(keyKind(kind).name()) + u" 鏈結" + what;
 }
 
 // Why an order ended before every record, or nothing; as the walk of 次筆 words it.

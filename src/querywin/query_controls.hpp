@@ -1,11 +1,10 @@
 #pragma once
 // The controls of frm_1, the register query window, as plain data with their start state.
 
+#include "dataset/key_kind.hpp"
 #include "platform/controls.hpp"
 
 namespace kv884 {
-
-inline constexpr int kKeyBoxLimit = 12;  // characters the key box takes
 
 struct QueryControls {
   static constexpr std::u16string_view kCaption = u"配發有價證券劃撥轉帳清冊(KQD05)";
@@ -13,7 +12,7 @@ struct QueryControls {
   // Header and command row.
   Label Label1{u"配發有價證券劃撥轉帳清冊查詢"};
   Label Label2_0{u"查詢條件"};
-  ComboBox comb_1{u"依 統一編號", {u"依 統一編號", u"依 中文戶名", u"依 帳號", u"依 戶號"}};
+  ComboBox comb_1{std::u16string(keyKind(1).caption), kindCaptionList()};
   Label Label2_1{u"查詢資料"};
   TextBox tx_i_01{u"", true, false, kKeyBoxLimit};
   Button cmd_5{u"", true, u"前一畫面"};

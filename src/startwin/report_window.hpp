@@ -2,6 +2,7 @@
 // frm_5, the count report window: the report text in a read-only box, printing, closing. Its
 // query row is shown but inert.
 
+#include "dataset/key_kind.hpp"
 #include "platform/controls.hpp"
 
 namespace kv884 {
@@ -16,9 +17,9 @@ class ReportWindow {
 
   Label Label1{u"帳簿劃撥配發筆數查詢"};
   Label Label2_0{u"查詢條件"};
-  ComboBox comb_1{u"", {u"依 統一編號", u"依 中文戶名", u"依 帳號", u"依 戶號"}, false};
+  ComboBox comb_1{u"", kindCaptionList(), false};
   Label Label2_1{u"查詢資料"};
-  TextBox tx_i_01{u"", false, false, 12};
+  TextBox tx_i_01{u"", false, false, kKeyBoxLimit};
   Button Command2{u"查詢", false};
   Button Command1{u"次筆", false};
   Button cmd_1{u"列印"};

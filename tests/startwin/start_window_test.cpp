@@ -31,6 +31,8 @@ TEST_F(StartWindowTest, OpeningReadsNoRecordAndHandsThreeFilesToAFreshQueryWindo
   EXPECT_FALSE(frm_0().cmd_1.enabled);
   EXPECT_TRUE(ui.isShown(WindowId::Query));
   EXPECT_EQ(set.window().tx_o_23.text, u"20150115");
+  const std::vector<std::u16string> kinds{u"依 統一編號", u"依 中文戶名", u"依 帳號", u"依 戶號"};
+  EXPECT_EQ(set.window().comb_1.items, kinds);
 }
 
 TEST_F(StartWindowTest, QueryWindowsCloseGivesTheOpenButtonBackAndTheNextOpeningIsFresh) {

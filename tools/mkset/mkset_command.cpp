@@ -118,9 +118,10 @@ void build(const CommandLine& line, std::ostream& out) {
   BuildSummary summary = buildDataSet(building.path(), holders, options);
   building.commit(line.force);
   out << "kv884-mkset: " << summary.holders << " holders written to " << line.folder
-      << " (run length " << summary.runLength << "; leaf pages 統一編號 " << summary.leafPages[0]
-      << ", 帳號 " << summary.leafPages[1] << ", 戶號 " << summary.leafPages[2] << ", 中文戶名 "
-      << summary.leafPages[3] << ")\n";
+      << " (run length " << summary.runLength << "; leaf pages";
+  for (const KeyKind& k : keyKinds())
+    out << (k.kind == 1 ? " " : ", ") << toUtf8(k.name()) << " " << summary.leafPages[k.kind - 1];
+  out << ")\n";
 }
 
 int reportWriteError(std::ostream& err, const std::string& folder, const FileError& e) {

@@ -67,10 +67,9 @@ std::u16string holderRecordText(const Holder& holder) {
 
 std::u16string detailRecordText(const Holder& holder, const DetailLinks& links) {
   std::u16string text(kDetailRecordChars, u' ');
-  for (int kind = 1; kind <= 4; ++kind) {
-    const KeyKind& k = keyKind(kind);
-    putField(text, k.keyField, keyOf(holder, kind));
-    putField(text, k.successor, recordNumberText(links.next[static_cast<size_t>(kind - 1)]));
+  for (const KeyKind& k : keyKinds()) {
+    putField(text, k.keyField, keyOf(holder, k.kind));
+    putField(text, k.successor, recordNumberText(links.next[static_cast<size_t>(k.kind - 1)]));
   }
   putField(text, DetailRecord::kDataRecNo, recordNumberText(links.dataRecNo));
   for (const HolderFieldLayout& layout : holderFieldLayouts())

@@ -35,10 +35,10 @@ void press(QWidget* view, const char* button) {
 }
 
 // Searches in the query window of the opened set: key kind and key as typed, then 查詢.
-void search(kv884::Desktop& desktop, const char16_t* kind, const char16_t* key) {
+void search(kv884::Desktop& desktop, std::u16string_view kind, const char16_t* key) {
   kv884::QueryWindow* query = desktop.program.queryWindow();
   if (!query) return;
-  query->comb_1.text = kind;
+  query->comb_1.text = std::u16string(kind);
   query->tx_i_01.text = key;
   desktop.ui.refreshAll();
   press(desktop.ui.view(kv884::WindowId::Query), "cmd_1");
@@ -77,20 +77,20 @@ int main(int argc, char** argv) {
   // Out of the way, so that the other windows open whole on a screen without a window manager.
   desktop.ui.view(kv884::WindowId::Start)->hide();
   press(desktop.ui.view(kv884::WindowId::Start), "cmd_1");
-  search(desktop, u"依 統一編號", u"A1");
+  search(desktop, kv884::keyKind(1).caption, u"A1");
   press(desktop.ui.view(kv884::WindowId::Query), "cmd_2");
   saved = save(desktop.ui.view(kv884::WindowId::Query), out, "query_window.png") && saved;
 
   press(desktop.ui.view(kv884::WindowId::Start), "cmd_5");
   saved = save(desktop.ui.view(kv884::WindowId::Report), out, "report_window.png") && saved;
 
-  search(desktop, u"依 戶號", u"0000138069");
+  search(desktop, kv884::keyKind(3).caption, u"0000138069");
   saved = save(desktop.ui.view(kv884::WindowId::Query), out, "user_defined_mark.png") && saved;
   // The same holder in a window opened after the font was given.
   if (!kv884::installUserDefinedCharacters(arguments[3])) return 1;
   press(desktop.ui.view(kv884::WindowId::Query), "cmd_3");
   press(desktop.ui.view(kv884::WindowId::Start), "cmd_1");
-  search(desktop, u"依 戶號", u"0000138069");
+  search(desktop, kv884::keyKind(3).caption, u"0000138069");
   saved = save(desktop.ui.view(kv884::WindowId::Query), out, "user_defined_font.png") && saved;
   // The folder dialog in its detail view, once the file list has been read.
   const std::unique_ptr<QFileDialog> dialog = kv884::makeFolderDialog(
