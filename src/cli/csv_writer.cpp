@@ -1,6 +1,6 @@
 #include "cli/csv_writer.hpp"
 
-#include <unicode/ustring.h>
+#include "platform/utf.hpp"
 
 namespace kv884 {
 
@@ -8,8 +8,6 @@ namespace {
 
 // Written in pieces of about this size: few system calls, little memory.
 constexpr size_t kFlushAt = 1 << 20;
-// UTF-8's byte-order mark, by which a spreadsheet knows the file is not in the local code page.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // What a spreadsheet takes as the start of a formula in a cell it reads.
 bool startsFormula(std::u16string_view text) {
@@ -21,22 +19,10 @@ bool needsQuotes(std::u16string_view text) {
   return text.find_first_of(u",\"\r\n") != std::u16string_view::npos;
 }
 
-// Appends text as UTF-8, converted in place at the end of out.
-void appendUtf8(std::string& out, std::u16string_view text) {
-  const size_t at = out.size();
-  out.resize(at + text.size() * 3);
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(text.size() * 3), &length,
-                     reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
-                     0xFFFD, nullptr, &status);
-  out.resize(at + (U_SUCCESS(status) ? static_cast<size_t>(length) : 0));
-}
-
 }  // namespace
 
 void CsvWriter::writeHeader() {
-  buffer_.append(kByteOrderMark);
+  buffer_.append(kUtf8ByteOrderMark);
   ExportRow captions;
   for (size_t i = 0; i < captions.size(); ++i) captions[i] = exportColumns()[i].caption;
   line(captions, false);

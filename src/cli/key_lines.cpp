@@ -11,7 +11,6 @@ namespace {
 // A key box's characters take at most three bytes each of UTF-8; what is kept beyond them only
 // shows the line in its result.
 constexpr size_t kKeptBytes = 64;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(std::string_view bytes) {
   return bytes.find_first_not_of(" \t") == std::string_view::npos;
@@ -38,8 +37,8 @@ bool KeyLineReader::next(KeyLine& line) {
   }
   if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
   line.number = ++number_;
-  if (line.number == 1 && line.bytes.starts_with(kByteOrderMark))
-    line.bytes.erase(0, kByteOrderMark.size());
+  if (line.number == 1 && line.bytes.starts_with(kUtf8ByteOrderMark))
+    line.bytes.erase(0, kUtf8ByteOrderMark.size());
   return true;
 }
 

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "gui/view_widgets.hpp"
+#include "querywin/page_heading.hpp"
+
 namespace kv884 {
 
 QPixmap drawBanner() {
@@ -12,13 +15,12 @@ QPixmap drawBanner() {
   QPainter painter(&banner);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  QFont face(QString::fromUtf16(u"標楷體"));
+  QFont face(qText(kKaiFace));
   face.setPixelSize(29);
   face.setBold(true);
   painter.setFont(face);
   painter.setPen(Qt::black);
-  painter.drawText(QRect(0, 0, kBannerWidth, kBannerHeight), Qt::AlignCenter,
-                   QString::fromUtf16(u"鴻澤證券登錄託存處"));
+  painter.drawText(QRect(0, 0, kBannerWidth, kBannerHeight), Qt::AlignCenter, qText(kOfficeName));
   return banner;
 }
 

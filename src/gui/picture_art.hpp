@@ -13,7 +13,7 @@ inline constexpr int kArrowPictureHeight = 31;
 
 enum class ArrowDirection { Left, Right };
 
-// 鴻澤證券登錄託存處 in black brush-script characters on light grey, 284 x 47 pixels.
+// The office name in black brush-script characters on light grey, 284 x 47 pixels.
 QPixmap drawBanner();
 
 // Two blue-edged pages of lines with a grey arrow over them, 45 x 31 pixels.

@@ -26,8 +26,6 @@ constexpr ButtonBinding kButtons[] = {
     {"cmd_3", &QueryControls::cmd_3, &QueryWindow::cmd_3_Click},
 };
 
-const QString kBlueText = QStringLiteral("QLabel { color: #0000ff; }");
-
 }  // namespace
 
 QueryView::QueryView(Program& program, QtUi& ui)
@@ -40,15 +38,11 @@ QueryView::QueryView(Program& program, QtUi& ui)
   label("Label1", frm_1.Label1, windowFont(kKaiFace, 18), Qt::AlignLeft | Qt::AlignTop);
   line("Line1");
   const QFont captionFont = windowFont(kKaiFace, 11.25);
-  label("Label2_0", frm_1.Label2_0, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
-  label("Label2_1", frm_1.Label2_1, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
-  comboBox(
-      "comb_1", &QueryWindow::comb_1, windowFont(kKaiFace, 14.25, true),
-      QStringLiteral("QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"
-                     " QComboBox QAbstractItemView { color: #000000; background-color: #ffffff; }"),
-      &QueryWindow::comb_1_Click);
-  textBox("tx_i_01", &QueryWindow::tx_i_01, windowFont(kKaiFace, 14.25, true),
-          boxStyle("#ffffff", "#808000", true))
+  label("Label2_0", frm_1.Label2_0, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueCaptionStyle);
+  label("Label2_1", frm_1.Label2_1, captionFont, Qt::AlignRight | Qt::AlignTop, kBlueCaptionStyle);
+  comboBox("comb_1", &QueryWindow::comb_1, windowFont(kKaiFace, 14.25, true), kKindComboStyle,
+           &QueryWindow::comb_1_Click);
+  textBox("tx_i_01", &QueryWindow::tx_i_01, windowFont(kKaiFace, 14.25, true), kKeyBoxStyle)
       ->onMousePress = [this] { run(&QueryWindow::tx_i_01_Click); };
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
   for (const ButtonBinding& b : kButtons) button(b.name, b.control, buttonFont, b.handler);
@@ -63,7 +57,8 @@ QueryView::QueryView(Program& program, QtUi& ui)
   // Record area and footer.
   for (const QueryBox& b : kQueryBoxes)
     if (b.label)
-      label(b.labelName, frm_1.*(b.label), captionFont, Qt::AlignRight | Qt::AlignTop, kBlueText);
+      label(b.labelName, frm_1.*(b.label), captionFont, Qt::AlignRight | Qt::AlignTop,
+            kBlueCaptionStyle);
   makeOutputBoxes();
   label("Label9", frm_1.Label9, windowFont(kArialFace, 15.75), Qt::AlignCenter,
         QStringLiteral("QLabel { color: palette(window-text); background-color: #c0c0c0;"

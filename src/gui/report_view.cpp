@@ -17,14 +17,11 @@ ReportView::ReportView(Program& program, QtUi& ui)
   label("Label1", frm_5.Label1, windowFont(kKaiFace, 18), Qt::AlignLeft | Qt::AlignTop);
   line("Line1_0");
   const QFont captionFont = windowFont(kKaiFace, 11.25);
-  const QString blueText = QStringLiteral("QLabel { color: #0000ff; }");
-  label("Label2_0", frm_5.Label2_0, captionFont, Qt::AlignLeft | Qt::AlignTop, blueText);
-  label("Label2_1", frm_5.Label2_1, captionFont, Qt::AlignLeft | Qt::AlignTop, blueText);
+  label("Label2_0", frm_5.Label2_0, captionFont, Qt::AlignLeft | Qt::AlignTop, kBlueCaptionStyle);
+  label("Label2_1", frm_5.Label2_1, captionFont, Qt::AlignLeft | Qt::AlignTop, kBlueCaptionStyle);
   const QFont inputFont = windowFont(kKaiFace, 14.25, true);
-  comboBox("comb_1", &ReportWindow::comb_1, inputFont,
-           QStringLiteral(
-               "QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"));
-  textBox("tx_i_01", &ReportWindow::tx_i_01, inputFont, boxStyle("#ffffff", "#808000", true));
+  comboBox("comb_1", &ReportWindow::comb_1, inputFont, kKindComboStyle);
+  textBox("tx_i_01", &ReportWindow::tx_i_01, inputFont, kKeyBoxStyle);
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
   button("Command2", &ReportWindow::Command2, buttonFont);
   button("Command1", &ReportWindow::Command1, buttonFont);

@@ -27,6 +27,14 @@ QString qText(std::u16string_view text);
 QString boxStyle(const char* text, const char* background, bool border,
                  const char* widgetClass = "QLineEdit");
 
+// The style sheets of the query row that the query window and the count report window share: the
+// blue captions, the kind combo box and the key box in white on olive.
+inline const QString kBlueCaptionStyle = QStringLiteral("QLabel { color: #0000ff; }");
+inline const QString kKindComboStyle = QStringLiteral(
+    "QComboBox, QComboBox QLineEdit { color: #ffffff; background-color: #808000; }"
+    " QComboBox QAbstractItemView { color: #000000; background-color: #ffffff; }");
+inline const QString kKeyBoxStyle = boxStyle("#ffffff", "#808000", true);
+
 // Opens a window maximised with a fixed single border: once shown maximised, it cannot be
 // resized.
 void showMaximisedFixed(QWidget* window);

@@ -34,6 +34,9 @@ class Ui {
 
   // End the program: every window closes.
   virtual void endProgram() = 0;
+
+  // The program's own message box: captioned with the program's title, OK only, no icon.
+  void programMessage(const std::u16string& text) { messageBox(text, u"KV884", MessageIcon::None); }
 };
 
 // Shows the wait pointer over a control for the life of the guard, so every way out of a handler

@@ -11,14 +11,20 @@ constexpr UChar32 kReplacement = 0xFFFD;
 }
 
 std::string toUtf8(std::u16string_view text) {
-  std::string out(text.size() * 3, '\0');
+  std::string out;
+  appendUtf8(out, text);
+  return out;
+}
+
+void appendUtf8(std::string& out, std::u16string_view text) {
+  const size_t at = out.size();
+  out.resize(at + text.size() * 3);
   int32_t length = 0;
   UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length,
+  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(text.size() * 3), &length,
                      reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
                      kReplacement, nullptr, &status);
-  out.resize(U_SUCCESS(status) ? static_cast<size_t>(length) : 0);
-  return out;
+  out.resize(at + (U_SUCCESS(status) ? static_cast<size_t>(length) : 0));
 }
 
 std::u16string fromUtf8(std::string_view utf8) {

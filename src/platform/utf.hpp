@@ -8,7 +8,13 @@
 
 namespace kv884 {
 
+// UTF-8's byte order mark: written where a reader would else guess the local code page, skipped
+// where a text editor may have put it.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 std::string toUtf8(std::u16string_view text);
+// Appends text as UTF-8 to out, converted in place.
+void appendUtf8(std::string& out, std::u16string_view text);
 std::u16string fromUtf8(std::string_view utf8);
 // True when bytes are well-formed UTF-8 throughout.
 bool isUtf8(std::string_view bytes);

@@ -10,19 +10,11 @@
 
 namespace kv884 {
 
-namespace {
-
-int16_t nextSlot(int16_t slot) {
-  return slot + 1 > kRingSlots ? 1 : slot + 1;
-}
-
-}  // namespace
-
 void QueryWindow::ShowMatch() {
   // A push goes after the newest screen, whatever screen is on display; when the ring is full
   // the oldest screen gives way.
-  m_HistLast = nextSlot(m_HistLast);
-  if (m_HistLast == m_HistFirst) m_HistFirst = nextSlot(m_HistFirst);
+  m_HistLast = ringStep(m_HistLast, 1);
+  if (m_HistLast == m_HistFirst) m_HistFirst = ringStep(m_HistFirst, 1);
   if (m_HistFirst == 0) m_HistFirst = 1;
   m_HistIdxd[m_HistLast] = m_SearchRecNo;
   m_HistData[m_HistLast] = m_DataRecNo;

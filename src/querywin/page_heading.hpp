@@ -8,6 +8,9 @@
 
 namespace kv884 {
 
+// The office whose register the program shows: the windows' banner and the printed pages name it.
+inline constexpr std::u16string_view kOfficeName = u"鴻澤證券登錄託存處";
+
 inline void printPageHeading(PrintSurface& printer, std::u16string_view title) {
   printer.setFontSize(20);
   printer.setFontName(u"細明體");

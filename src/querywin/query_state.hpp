@@ -10,6 +10,12 @@ namespace kv884 {
 
 inline constexpr int kRingSlots = 1000;
 
+// The slot step slots (1 or -1) from slot in the ring, where the last slot is followed by the
+// first; from the empty ring's 0 one step forward is the first.
+constexpr int16_t ringStep(int16_t slot, int step) {
+  return static_cast<int16_t>((slot - 1 + step + kRingSlots) % kRingSlots + 1);
+}
+
 struct QueryState {
   int16_t m_SearchKind{0};     // 1 統一編號, 2 帳號, 3 戶號, 4 中文戶名
   std::u16string m_SearchKey;  // as compared: in capitals for kind 1

@@ -76,7 +76,7 @@ void QueryWindow::readDetailRecord(int64_t recNo) {
 }
 
 void QueryWindow::showMessage(const std::u16string& text) {
-  host_.ui.messageBox(text, u"KV884", MessageIcon::None);
+  host_.ui.programMessage(text);
 }
 
 }  // namespace kv884

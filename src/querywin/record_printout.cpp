@@ -63,7 +63,7 @@ void QueryWindow::cmd_4_Click() {
     printEmptyLine(printer);
     printer.printLine({u"     經                     主"});
     printer.printLine(
-        {u"     辦                     管                   製表：鴻澤證券登錄託存處"});
+        {u"     辦                     管                   製表：" + std::u16string(kOfficeName)});
     printer.endDocument();
   } catch (const PrintError& e) {
     showMessage(u"MSG_1_09:列印失敗 !\r\n" + e.reason());

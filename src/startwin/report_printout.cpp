@@ -11,7 +11,7 @@ namespace kv884 {
 namespace {
 
 void printReport(PrintSurface& printer, const std::u16string& text) {
-  printPageHeading(printer, u"　　　 鴻澤證券登錄託存處-帳簿劃撥配發筆數");
+  printPageHeading(printer, u"　　　 " + std::u16string(kOfficeName) + u"-帳簿劃撥配發筆數");
   // The text is one item; each CR LF in it starts a new printed line.
   size_t start = 0;
   while (true) {
@@ -29,7 +29,7 @@ void ReportWindow::cmd_1_Click() {
   try {
     printReport(defaultPrinter(program_.printer), tx_o_01.text);
   } catch (const PrintError& e) {
-    program_.ui.messageBox(u"MSG_0_18 列印失敗 !\r\n" + e.reason(), u"KV884", MessageIcon::None);
+    program_.ui.programMessage(u"MSG_0_18 列印失敗 !\r\n" + e.reason());
   }
 }
 

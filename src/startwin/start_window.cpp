@@ -41,7 +41,7 @@ std::string_view StartWindow::focusHeir(std::string_view) const {
 }
 
 void StartWindow::showMessage(const std::u16string& text) {
-  program_.ui.messageBox(text, u"KV884", MessageIcon::None);
+  program_.ui.programMessage(text);
 }
 
 // The three-line file error: code and path with " 開檔錯誤 !", the error number, its description.

@@ -24,7 +24,7 @@ class StartWindow {
   Button lab_01{u"檔案位置"};
   TextBox tx_i_01;  // the data folder
   Button cmd_6{u"結束作業"};
-  Label lab_02{u"瀚霖軟體工坊V10.0"};
+  Label lab_02{u"瀚霖軟體工坊V" KV884_VERSION};
 
   std::u16string m_FilePath;
   std::u16string m_SecurityCode;

@@ -1,6 +1,7 @@
 #include "mkset/csv_parser.hpp"
 
 #include "mkset/mkset_error.hpp"
+#include "platform/utf.hpp"
 
 namespace kv884::mkset {
 
@@ -9,7 +10,7 @@ namespace {
 class CsvScanner {
  public:
   explicit CsvScanner(std::string_view text) : text_(text) {
-    if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+    if (text_.starts_with(kUtf8ByteOrderMark)) pos_ = kUtf8ByteOrderMark.size();
   }
 
   std::vector<CsvRow> rows() {
