@@ -1,7 +1,6 @@
 #pragma once
-// kv884-check FOLDER [--json]: opens FOLDER as the start window's open button does, checks the
-// data set and prints the report. Exit status: 0 sound, 1 problems found, 2 the data set cannot
-// be opened or read, 64 bad usage.
+// kv884-check: opens a data folder as the start window's open button does, checks the data set
+// and prints the report.
 
 #include <ostream>
 #include <string>

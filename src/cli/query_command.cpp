@@ -50,11 +50,6 @@ struct Options {
   std::optional<std::string> printFile;
 };
 
-// Where the long runs draw their progress: err when it is a terminal, else nowhere.
-std::ostream* progressTerminal(std::ostream& err, bool errIsTerminal) {
-  return errIsTerminal ? &err : nullptr;
-}
-
 // The kind of --by; 統一編號 when it is left out (as --export may).
 int kindOf(const Options& o) {
   for (const KeyKind& k : keyKinds())
@@ -113,28 +108,29 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
   }
 }
 
-// The keys of --keys: standard input for -, else a file or a pipe opened by the one reading
-// rule; read once. A read error met later ends the run with its file error.
-struct KeySource {
+// The script of --replay or the keys of --keys: standard input for -, else a file or a pipe
+// opened by the one reading rule; read once. A read error met later ends the run with its file
+// error instead of input cut short.
+struct NamedInput {
   std::unique_ptr<InputFile> file;
   std::unique_ptr<InputFileBuffer> buffer;
   std::unique_ptr<std::istream> fileStream;
   std::istream* stream{nullptr};
 };
 
-void openKeys(const std::string& name, std::istream& in, KeySource& keys) {
+void openInput(const std::string& name, std::istream& in, NamedInput& input) {
   if (name == "-") {
-    keys.stream = &in;
+    input.stream = &in;
     return;
   }
-  keys.file = std::make_unique<InputFile>(name, InputKind::FileOrStream);
-  keys.buffer = std::make_unique<InputFileBuffer>(*keys.file);
-  keys.fileStream = std::make_unique<std::istream>(keys.buffer.get());
-  keys.fileStream->exceptions(std::ios::badbit);
-  keys.stream = keys.fileStream.get();
+  input.file = std::make_unique<InputFile>(name, InputKind::FileOrStream);
+  input.buffer = std::make_unique<InputFileBuffer>(*input.file);
+  input.fileStream = std::make_unique<std::istream>(input.buffer.get());
+  input.fileStream->exceptions(std::ios::badbit);
+  input.stream = input.fileStream.get();
 }
 
-int runBatch(Session& s, const Options& o, KeySource& keys, std::ostream& out,
+int runBatch(Session& s, const Options& o, NamedInput& keys, std::ostream& out,
              std::ostream* terminal) {
   if (!s.open()) return kExitFailure;
   ProgressMeter progress(terminal, u"筆查詢資料", kBatchProgressFrom);
@@ -316,17 +312,6 @@ std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
   return std::nullopt;
 }
 
-// The script, read in one pass: from in, a file or a pipe. A read error ends the run with its
-// file error instead of a script cut short.
-ReplayScript readScript(const std::string& name, std::istream& in) {
-  if (name == "-") return parseReplayScript(in);
-  InputFile file(name, InputKind::FileOrStream);
-  InputFileBuffer buffer(file);
-  std::istream stream(&buffer);
-  stream.exceptions(std::ios::badbit);
-  return parseReplayScript(stream);
-}
-
 }  // namespace
 
 int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -341,31 +326,28 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
 
   if (streams.inClosed && (o.script == "-" || o.keys == "-"))
     return usageError(app, err, "- reads standard input, which is closed");
-  auto cannotRead = [&](const std::string& name, const FileError& e) {
-    return usageError(
-        app, err,
-        "cannot read " + name + ": " + std::to_string(e.number()) + " " + toUtf8(e.description()));
-  };
   std::optional<ReplayScript> script;
   if (app.count("--replay")) {
     try {
-      script = readScript(o.script, in);
+      NamedInput source;
+      openInput(o.script, in, source);
+      script = parseReplayScript(*source.stream);
     } catch (const FileError& e) {
-      return cannotRead(o.script, e);
+      return unreadableFile(app, err, o.script, e);
     }
     if (script->badLine)
       return usageError(
           app, err, "line " + std::to_string(script->badLine) + " of the script is not an action");
   }
-  KeySource keys;
+  NamedInput keys;
   if (o.keys) {
     try {
-      openKeys(*o.keys, in, keys);
+      openInput(*o.keys, in, keys);
     } catch (const FileError& e) {
-      return cannotRead(*o.keys, e);
+      return unreadableFile(app, err, *o.keys, e);
     }
   }
-  std::ostream* terminal = progressTerminal(err, streams.errIsTerminal);
+  std::ostream* terminal = streams.errIsTerminal ? &err : nullptr;  // long runs' progress
   PrintFiles printFiles({dataFolderOnHost(pathTextOf(o.folder))});
   if (o.printFile) {
     try {

@@ -1,14 +1,8 @@
 #pragma once
 // kv884-query: the query window without a screen. It opens a data folder exactly as the start
 // window's open button does and drives the same window objects, so what it prints is what the
-// window would show.
-//   kv884-query FOLDER --by KIND [KEY] [--limit N] [--json] [--print FILE]
-//   kv884-query FOLDER --by KIND --keys FILE [--json]   (FILE: a path, or - for standard input)
-//   kv884-query FOLDER --export FILE.csv|FILE.xlsx [--by KIND]
-//   kv884-query FOLDER --replay SCRIPT          (SCRIPT: a path, or - for standard input)
-//   kv884-query FOLDER --report [--print FILE]
-// Exit status: 0 success; 1 a search found nothing; 2 the data set could not be opened, a
-// record not read or an export not completed; 64 bad usage.
+// window would show. Its options are defined in query_command.cpp, its exit statuses in
+// exit_status.hpp.
 
 #include <istream>
 #include <ostream>

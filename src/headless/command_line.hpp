@@ -10,13 +10,21 @@
 #include <vector>
 
 #include "headless/exit_usage.hpp"
+#include "platform/file_error.hpp"
+#include "platform/utf.hpp"
 
 namespace kv884 {
 
-// A usage error found after parsing: one line on err; returns kExitUsage.
 inline int usageError(const CLI::App& app, std::ostream& err, const std::string& problem) {
-  err << app.get_name() << ": " << problem << " (--help shows the usage)\n";
-  return kExitUsage;
+  return usageError(app.get_name(), err, problem);
+}
+
+// A file named on the command line that cannot be read: a usage error with its file error.
+inline int unreadableFile(const CLI::App& app, std::ostream& err, const std::string& what,
+                          const FileError& e) {
+  return usageError(
+      app, err,
+      "cannot read " + what + ": " + std::to_string(e.number()) + " " + toUtf8(e.description()));
 }
 
 // Gives a program's CLI11 application its --version flag ("NAME VERSION").

@@ -1,8 +1,5 @@
 #pragma once
-// The command line of kv884-mkset:
-//   kv884-mkset OUT_FOLDER (--csv FILE | --synthetic N) [options]
-// Exit status: 0 written, 1 the data set could not be built, 2 a file could not be written,
-// 64 bad usage.
+// The command line of kv884-mkset: its options, and the data set they ask for, built.
 
 #include <ostream>
 #include <string>
