@@ -58,33 +58,45 @@ void describe(CLI::App& app, CommandLine& line) {
       ->required();
   app.add_flag("--force", line.force, "replace OUT_FOLDER whole when it holds files");
   CLI::App* input = app.add_option_group("input");
-  input->add_option("--csv", line.csvFile,
-                    "holders from a UTF-8 CSV file with a header row (columns below)");
+  input
+      ->add_option("--csv", line.csvFile,
+                   "holders from a UTF-8 CSV file with a header row (columns below)")
+      ->type_name("FILE");
   input
       ->add_option("--synthetic", line.synthetic, "N made-up holders, the same for the same --seed")
+      ->type_name("N")
       ->check(CLI::Range(int64_t{1}, kMaxHolders));
   input->require_option(1);
   app.add_option("--code", line.code,
                  "security code: the file name stem and the descriptor's first item")
+      ->type_name("CODE")
       ->required();
-  app.add_option("--name", line.name, "security name (descriptor item 2)");
-  app.add_option("--date", line.date, "data date, shown as written (descriptor item 3)");
+  app.add_option("--name", line.name, "security name (descriptor item 2)")->type_name("NAME");
+  app.add_option("--date", line.date, "data date, shown as written (descriptor item 3)")
+      ->type_name("DATE");
   app.add_option("--decimal-flag", line.decimalFlag,
                  "Y: quantities carry two implied decimals; anything else: whole numbers")
+      ->type_name("F")
       ->capture_default_str();
   app.add_option("--report", line.reportFile,
                  "count report text (UTF-8), written in Big5 with CR LF line ends; without it "
                  "a report of holders and shares per allotment type and per data category is "
-                 "computed");
+                 "computed")
+      ->type_name("FILE");
   app.add_option("--run-length", line.options.runLength,
                  "records per leaf page entry (default: the smallest that fits; a key kind "
-                 "holds at most 100 leaf pages of --runs-per-page runs)")
+                 "holds at most " +
+                     std::to_string(kEntriesPerPage) +
+                     " leaf pages, one per root page entry, of --runs-per-page runs)")
+      ->type_name("N")
       ->check(CLI::Range(int64_t{1}, kMaxHolders));
   app.add_option("--runs-per-page", line.options.runsPerPage, "entries used in each leaf page")
+      ->type_name("N")
       ->check(CLI::Range(1, kEntriesPerPage))
       ->capture_default_str();
   app.add_option("--seed", line.options.seed,
                  "seed of the synthetic holders and of the record shuffle")
+      ->type_name("N")
       ->capture_default_str();
 }
 
