@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dataset/count_report_reader.hpp"
-#include "dataset/descriptor_reader.hpp"
+#include "dataset/count_report.hpp"
+#include "dataset/descriptor.hpp"
 #include "platform/file_error.hpp"
 #include "platform/file_table.hpp"
 #include "platform/utf.hpp"

@@ -11,9 +11,6 @@
 namespace kv884::mkset {
 
 // Lines joined and ended by CR LF.
-std::u16string countReportText(const std::vector<Holder>& holders, const SecurityItems& security);
-
-// text with every line break (LF, CR LF or CR) written as CR LF.
-std::u16string withCrLf(std::u16string_view text);
+std::u16string countReportOf(const std::vector<Holder>& holders, const SecurityItems& security);
 
 }  // namespace kv884::mkset
