@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "dataset/data_paths.hpp"
+#include "dataset/holder_record.hpp"
+#include "mkset/holder.hpp"
 #include "mkset/holder_csv.hpp"
 #include "mkset/mkset_error.hpp"
-#include "mkset/record_texts.hpp"
 #include "platform/big5.hpp"
 
 namespace {
@@ -27,8 +27,8 @@ void require(bool property) {
 void checkHolder(const Holder& holder) {
   for (const HolderFieldLayout& layout : holderFieldLayouts())
     require(holder.get(layout.field).size() == layout.width());
-  require(encodeBig5(holderRecordText(holder)).size() <= size_t{kHolderRecordLength});
-  require(encodeBig5(nameKey(holder.get(HolderField::HolderName))).size() == 12);
+  require(encodeBig5(holderRecordOf(holder)).size() <= size_t{kHolderRecordLength});
+  require(encodeBig5(nameKeyOf(holder.get(HolderField::HolderName))).size() == 12);
 }
 
 }  // namespace

@@ -7,19 +7,19 @@
 #include "dataset/key_kind.hpp"
 #include "dataset/key_page.hpp"
 #include "platform/ascii_text.hpp"
-#include "platform/big5.hpp"
 
 namespace kv884 {
 
 namespace {
 
 // Every leaf page number the root pages name, used entries or not.
-std::set<int64_t> namedLeaves(const std::map<int64_t, std::u16string>& roots) {
+std::set<int64_t> namedLeaves(const std::map<int64_t, std::string>& roots) {
   std::set<int64_t> named;
   for (const KeyKind& k : keyKinds()) {
     auto root = roots.find(k.rootPage);
     if (root == roots.end()) continue;
-    KeyPage page{k, std::u16string_view(root->second).substr(0, k.pageChars)};
+    const std::u16string text = decodeKeyPage(k, root->second);
+    const KeyPage page{k, text};
     for (int e = 1; e <= kEntriesPerPage; ++e)
       if (page.number(e) > kRootPages) named.insert(page.number(e));
   }
@@ -41,17 +41,14 @@ class PageChecker {
     if (root == pages_.pages.end()) {
       add(ProblemClass::PageLink, kind_.rootPage, 0, u"根頁不存在");
     } else {
-      checkRoot(pageOf(root->second), kind_.rootPage);
+      const std::u16string text = decodeKeyPage(kind_, root->second);
+      checkRoot(KeyPage{kind_, text}, kind_.rootPage);
     }
     result_.sound = problems_.total() == before;
     return std::move(result_);
   }
 
  private:
-  KeyPage pageOf(const std::u16string& text) const {
-    return KeyPage{kind_, std::u16string_view(text).substr(0, kind_.pageChars)};
-  }
-
   void add(ProblemClass problemClass, int64_t page, int entry, std::u16string note) {
     problems_.add({problemClass, kind_.kind, {}, {}, page, entry, std::move(note)});
   }
@@ -89,7 +86,8 @@ class PageChecker {
         continue;
       }
       result_.leafPages.push_back(leafNo);
-      checkLeaf(pageOf(leaf->second), leafNo, root.key(e), rootNo, e);
+      const std::u16string text = decodeKeyPage(kind_, leaf->second);
+      checkLeaf(KeyPage{kind_, text}, leafNo, root.key(e), rootNo, e);
     }
   }
 
@@ -135,8 +133,7 @@ KeyPages readKeyPages(FileTable& files) {
   std::set<int64_t> wanted;
   result.size = readRecordFile(files, kKeyIndexFile, [&](int64_t recNo, std::string_view bytes) {
     if (recNo == kRootPages + 1) wanted = namedLeaves(result.pages);
-    if (recNo <= kRootPages || wanted.count(recNo))
-      result.pages[recNo] = decodeRecord(bytes, kKeyPageLength);
+    if (recNo <= kRootPages || wanted.count(recNo)) result.pages[recNo] = bytes;
   });
   return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The holder-key index file as the checks see it: read once from start to end, keeping the four
-// root pages and the leaf pages they name (at most 400), decoded; and, per key kind, the pages
+// root pages and the leaf pages they name (at most 400); and, per key kind, the pages decoded,
 // checked and flattened into the list of leaf entries in the order the search meets them.
 
 #include <cstdint>
@@ -15,7 +15,7 @@ namespace kv884 {
 
 struct KeyPages {
   RecordFileSize size;
-  std::map<int64_t, std::u16string> pages;  // record number -> 1800 decoded characters
+  std::map<int64_t, std::string> pages;  // record number -> the page's bytes
 };
 
 KeyPages readKeyPages(FileTable& files);

@@ -15,15 +15,11 @@ std::u16string keyIndexPath(std::u16string_view folder, std::u16string_view code
 std::u16string detailIndexPath(std::u16string_view folder, std::u16string_view code);
 std::u16string countReportPath(std::u16string_view folder, std::u16string_view code);
 
-// Numbers and record lengths of the data set's files in the table of open files.
+// Numbers of the data set's files in the table of open files.
 inline constexpr int kKeyIndexFile = 1;
 inline constexpr int kDetailIndexFile = 2;
 inline constexpr int kHolderDataFile = 3;
 inline constexpr int kCountReportFile = 14;
 inline constexpr int kDescriptorFile = 15;
-
-inline constexpr int kKeyPageLength = 1800;
-inline constexpr int kDetailRecordLength = 153;
-inline constexpr int kHolderRecordLength = 122;
 
 }  // namespace kv884

@@ -2,8 +2,9 @@
 // A detail index record: 153 bytes in the file, its first 120 decoded characters as text. It names
 // one holder data record, holds the four keys and the four successor numbers that chain all
 // detail records in each key order (the key kinds say which is whose), and three fields that the
-// record display shows.
+// record display shows. Read as a view on the decoded text, written as that text from its values.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 
 namespace kv884 {
 
+inline constexpr int kDetailRecordLength = 153;  // bytes; only the first 120 characters are read
 inline constexpr int kDetailRecordChars = 120;
 
 struct DetailRecord {
@@ -40,5 +42,25 @@ struct DetailRecord {
   std::u16string_view collateralCount() const { return field(text, kCollateralCount); }
   std::u16string_view holderName() const { return field(text, kHolderName); }
 };
+
+// The name key of a holder's name: its first six characters, ASCII ones in their double-byte
+// forms (full-width, U+3000 for a blank), so that a name page keeps its 1800 bytes.
+std::u16string nameKeyOf(std::u16string_view holderName);
+
+// Where a detail record points: the holder data record and the next record of each kind's order
+// (indexed by kind - 1; 999999 at the end of an order).
+struct DetailLinks {
+  int64_t dataRecNo;
+  std::array<int64_t, 4> next;
+};
+
+struct DetailValues {
+  std::array<std::u16string, 4> keys;  // indexed by kind - 1
+  DetailLinks links;
+  std::u16string_view collateralShares, collateralCount, holderName;
+};
+
+// The record text: each value in its field, blanks at the positions that are not read.
+std::u16string detailRecordText(const DetailValues& values);
 
 }  // namespace kv884

@@ -1,6 +1,7 @@
 #pragma once
-// A holder data record: 122 bytes in the file, its first 122 decoded characters as text; and
-// the codes of its allotment type and data category.
+// A holder data record: 122 bytes in the file, its first 122 decoded characters as text, read as
+// a view on that text and written as that text from its values; and the codes of its allotment
+// type and data category.
 
 #include <array>
 #include <string>
@@ -10,6 +11,7 @@
 
 namespace kv884 {
 
+inline constexpr int kHolderRecordLength = 122;  // bytes
 inline constexpr int kHolderRecordChars = 122;
 
 struct HolderRecord {
@@ -35,6 +37,27 @@ struct HolderRecord {
   std::u16string_view holderNo() const { return field(text, kHolderNo); }
   std::u16string_view perHolderFlag() const { return field(text, kPerHolderFlag); }
 };
+
+struct HolderValues {
+  std::u16string_view accountNo, idNo, transferShares, forcedPostingFlag, dataCategory,
+      securityCode, allotmentType, holderNo, perHolderFlag;
+};
+
+// The record text: each value in its field, blanks at the positions that are not read.
+inline std::u16string holderRecordText(const HolderValues& values) {
+  using R = HolderRecord;
+  std::u16string text(kHolderRecordChars, u' ');
+  putField(text, R::kAccountNo, values.accountNo);
+  putField(text, R::kIdNo, values.idNo);
+  putField(text, R::kTransferShares, values.transferShares);
+  putField(text, R::kForcedPostingFlag, values.forcedPostingFlag);
+  putField(text, R::kDataCategory, values.dataCategory);
+  putField(text, R::kSecurityCode, values.securityCode);
+  putField(text, R::kAllotmentType, values.allotmentType);
+  putField(text, R::kHolderNo, values.holderNo);
+  putField(text, R::kPerHolderFlag, values.perHolderFlag);
+  return text;
+}
 
 // A one-character code and its text.
 struct CodeText {

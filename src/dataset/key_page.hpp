@@ -1,16 +1,20 @@
 #pragma once
-// A key page of the holder-key index file: 100 entries side by side, each a key followed by a
-// six-digit record number ("000000" for an unused entry).
+// A key page of the holder-key index file: 1800 bytes in the file, 100 entries side by side, each
+// a key followed by a six-digit record number ("000000" for an unused entry). Read as a view on
+// the page's decoded text, written as that text from the used entries.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dataset/key_kind.hpp"
 #include "dataset/record_field.hpp"
 #include "dataset/record_number.hpp"
 
 namespace kv884 {
+
+inline constexpr int kKeyPageLength = 1800;  // bytes; a name page decodes to fewer characters
 
 // Where entry (1 to 100) of a page of kind holds its key and its record number.
 inline RecordField entryKeyField(const KeyKind& kind, int entry) {
@@ -32,19 +36,21 @@ struct KeyPage {
   bool isEmptyEntry(int entry) const { return numberField(entry) == kEmptyEntryNumber; }
 };
 
-// The key as a page entry holds it: cut or filled to the kind's key width.
-inline std::u16string pageKey(const KeyKind& kind, std::u16string_view key) {
-  std::u16string padded(key.substr(0, static_cast<size_t>(kind.keyWidth)));
-  padded.resize(static_cast<size_t>(kind.keyWidth), kind.keyFiller);
-  return padded;
-}
+// The decoded text of a page of kind from its bytes.
+std::u16string decodeKeyPage(const KeyKind& kind, std::string_view bytes);
 
-// The text of a page of kind whose entries are all unused.
-inline std::u16string emptyKeyPage(const KeyKind& kind) {
-  std::u16string text(static_cast<size_t>(kind.pageChars), kind.keyFiller);
-  for (int entry = 1; entry <= kEntriesPerPage; ++entry)
-    putField(text, entryNumberField(kind, entry), kEmptyEntryNumber);
-  return text;
-}
+// The key as a page entry holds it: cut or filled to the kind's key width.
+std::u16string pageKey(const KeyKind& kind, std::u16string_view key);
+
+struct PageEntry {
+  std::u16string key;  // in the page's key width
+  int64_t number;
+};
+
+using PageEntries = std::vector<PageEntry>;
+
+// The text of a page of kind holding entries (at most 100) in their order; the unused entries
+// after them hold a blank key (U+3000 on name pages) and the number 000000.
+std::u16string keyPageText(const KeyKind& kind, const PageEntries& entries);
 
 }  // namespace kv884

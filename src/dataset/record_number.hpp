@@ -8,8 +8,7 @@
 namespace kv884 {
 
 inline constexpr int kRecordNumberWidth = 6;
-inline constexpr int64_t kEmptyEntry = 0;  // an unused page entry, written as:
-inline constexpr std::u16string_view kEmptyEntryNumber = u"000000";
+inline constexpr std::u16string_view kEmptyEntryNumber = u"000000";  // an unused page entry
 inline constexpr int64_t kEndOfChain = 999999;  // the last record of a key order
 
 // Read as a decimal number by the numeric field rule; a field without digits reads as 0.

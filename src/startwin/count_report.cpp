@@ -1,6 +1,7 @@
 // The count report: read afresh into the report window on every request.
 
-#include "dataset/count_report_reader.hpp"
+#include "dataset/count_report.hpp"
+
 #include "dataset/data_paths.hpp"
 #include "platform/file_error.hpp"
 #include "startwin/program.hpp"

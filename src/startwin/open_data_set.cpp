@@ -1,7 +1,10 @@
 // Reading the security descriptor and opening the data set for the query window.
 
 #include "dataset/data_paths.hpp"
-#include "dataset/descriptor_reader.hpp"
+#include "dataset/descriptor.hpp"
+#include "dataset/detail_record.hpp"
+#include "dataset/holder_record.hpp"
+#include "dataset/key_page.hpp"
 #include "platform/file_error.hpp"
 #include "startwin/program.hpp"
 #include "startwin/start_window.hpp"

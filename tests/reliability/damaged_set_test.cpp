@@ -64,7 +64,7 @@ Step cutTo(fs::path (FixtureSet::*file)() const, size_t length) {
 Step blankRoot(int kind) {
   return [=](FixtureSet& s) {
     FixtureSet::patchAt(s.keyIndex(), (keyKind(kind).rootPage - 1) * size_t{kKeyPageLength},
-                        encodeBig5(emptyKeyPage(keyKind(kind))));
+                        encodeBig5(keyPageText(keyKind(kind), {})));
   };
 }
 Box id(std::u16string text) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "dataset/key_kind.hpp"
+#include "platform/big5.hpp"
 
 namespace kv884::test {
 
@@ -13,16 +14,11 @@ size_t recordStart(int64_t recNo, int length) {
   return static_cast<size_t>(recNo - 1) * static_cast<size_t>(length);
 }
 
-// The byte at which character position begins: a lead byte followed by a trail byte is one
-// character, every other byte one character, as the record texts count them.
+// The byte at which character position begins, as the record texts count characters: after the
+// longest beginning of the record that decodes to fewer characters than position.
 size_t byteOfCharacter(std::string_view record, int position) {
   size_t at = 0;
-  for (int c = 1; c < position && at < record.size(); ++c) {
-    auto b = static_cast<unsigned char>(record[at]);
-    auto t = at + 1 < record.size() ? static_cast<unsigned char>(record[at + 1]) : 0;
-    bool pair = b >= 0x81 && b <= 0xFE && ((t >= 0x40 && t <= 0x7E) || (t >= 0xA1 && t <= 0xFE));
-    at += pair ? 2 : 1;
-  }
+  while (at < record.size() && decodeBig5(record.substr(0, at + 1)).size() < size_t(position)) ++at;
   return at;
 }
 

@@ -70,7 +70,7 @@ std::map<char16_t, Tally> tallyBy(const std::vector<Holder>& holders, HolderFiel
 
 }  // namespace
 
-std::u16string countReportText(const std::vector<Holder>& holders, const SecurityItems& security) {
+std::u16string countReportOf(const std::vector<Holder>& holders, const SecurityItems& security) {
   std::u16string text = security.code + u"  " + security.name + u"  帳簿劃撥配發筆數\r\n";
   text += u"資料日期：" + security.dataDate + u"\r\n\r\n";
   text += table(u"配發類別", kAllotmentTypes, tallyBy(holders, HolderField::AllotmentType),
@@ -79,19 +79,6 @@ std::u16string countReportText(const std::vector<Holder>& holders, const Securit
   text += table(u"資料類別", kDataCategories, tallyBy(holders, HolderField::DataCategory),
                 security.decimalFlag);
   return text;
-}
-
-std::u16string withCrLf(std::u16string_view text) {
-  std::u16string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\r' || text[i] == u'\n') {
-      if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      out += u"\r\n";
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
 }
 
 }  // namespace kv884::mkset

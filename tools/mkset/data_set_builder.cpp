@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dataset/count_report.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
@@ -9,12 +10,10 @@
 #include "dataset/key_page.hpp"
 #include "dataset/record_number.hpp"
 #include "mkset/count_report.hpp"
-#include "mkset/index_pages.hpp"
 #include "mkset/key_orders.hpp"
 #include "mkset/mkset_error.hpp"
 #include "mkset/record_file.hpp"
 #include "mkset/record_numbering.hpp"
-#include "mkset/record_texts.hpp"
 #include "platform/output_file.hpp"
 #include "platform/utf.hpp"
 
@@ -37,12 +36,26 @@ void checkCode(const std::u16string& code) {
     throw MksetError("the security code \"" + toUtf8(code) + "\" cannot be part of a file name");
 }
 
+// A kind's chain is cut into runs of runLength records; a leaf page names up to runsPerPage runs
+// by their first detail record and their last key; the kind's root page names its leaf pages by
+// their last key, so a kind has at most 100 leaf pages.
+constexpr int64_t kMaxLeafPages = kEntriesPerPage;
+
+int64_t ceilDiv(int64_t a, int64_t b) {
+  return (a + b - 1) / b;
+}
+
+int64_t leafPagesNeeded(int64_t count, int64_t runLength, int runsPerPage) {
+  return ceilDiv(ceilDiv(count, runLength), runsPerPage);
+}
+
 int64_t chooseRunLength(int64_t count, const DataSetOptions& options) {
-  std::optional<int64_t> smallest = smallestRunLength(count, options.runsPerPage);
-  if (!smallest)
+  if (options.runsPerPage < 1 || options.runsPerPage > kEntriesPerPage)
     throw MksetError("runs per page must be 1 to " + std::to_string(kEntriesPerPage) + ", not " +
                      std::to_string(options.runsPerPage));
-  if (!options.runLength) return *smallest;
+  const int64_t smallest =
+      std::max<int64_t>(1, ceilDiv(count, kMaxLeafPages * options.runsPerPage));
+  if (!options.runLength) return smallest;
   int64_t runLength = *options.runLength;
   if (runLength < 1) throw MksetError("the run length must be at least 1");
   if (leafPagesNeeded(count, runLength, options.runsPerPage) > kMaxLeafPages)
@@ -50,22 +63,8 @@ int64_t chooseRunLength(int64_t count, const DataSetOptions& options) {
         "a run length of " + std::to_string(runLength) + " cannot hold " + std::to_string(count) +
         " holders: a key kind has at most " + std::to_string(kMaxLeafPages) + " leaf pages of " +
         std::to_string(options.runsPerPage) + " runs each; the smallest run length that fits is " +
-        std::to_string(*smallest));
+        std::to_string(smallest));
   return runLength;
-}
-
-// The descriptor: "code","name","date","flag" CR LF.
-std::u16string descriptorText(const SecurityItems& items) {
-  auto quoted = [](std::u16string_view item, const char* what) {
-    if (item.find_first_of(u"\"\r\n") != std::u16string_view::npos)
-      throw MksetError(
-          std::string("the ") + what + " \"" + toUtf8(item) +
-          "\" holds a double quote or a line break, which the descriptor cannot carry");
-    return u"\"" + std::u16string(item) + u"\"";
-  };
-  return quoted(items.code, "security code") + u"," + quoted(items.name, "security name") + u"," +
-         quoted(items.dataDate, "data date") + u"," + quoted(items.decimalFlag, "decimal flag") +
-         u"\r\n";
 }
 
 std::optional<uint32_t> holderForRecord999999(const std::array<KeyOrder, 4>& orders) {
@@ -117,10 +116,11 @@ std::vector<std::u16string> keyIndexPages(const std::vector<Holder>& holders,
   std::vector<std::u16string> pages(kRootPages);
   for (size_t k = 0; k < 4; ++k) {
     const KeyKind& kind = keyKind(static_cast<int>(k) + 1);
-    pages[static_cast<size_t>(kind.rootPage - 1)] = pageText(kind, roots[k]);
+    pages[static_cast<size_t>(kind.rootPage - 1)] = keyPageText(kind, roots[k]);
   }
   for (uint32_t leaf : placement)
-    pages.push_back(pageText(keyKind(static_cast<int>(leaves[leaf].k) + 1), leaves[leaf].entries));
+    pages.push_back(
+        keyPageText(keyKind(static_cast<int>(leaves[leaf].k) + 1), leaves[leaf].entries));
   return pages;
 }
 
@@ -132,7 +132,7 @@ void makeFolder(const fs::path& folder) {
 
 void writeHolderData(const fs::path& path, const std::vector<Holder>& holders) {
   RecordFile file(path);
-  for (const Holder& h : holders) file.write(holderRecordText(h), kHolderRecordLength);
+  for (const Holder& h : holders) file.write(holderRecordOf(h), kHolderRecordLength);
   file.close();
 }
 
@@ -150,8 +150,7 @@ void writeDetailIndex(const fs::path& path, const std::vector<Holder>& holders,
     holderAt[static_cast<size_t>(detailNo[h] - 1)] = static_cast<uint32_t>(h);
 
   RecordFile file(path);
-  for (uint32_t h : holderAt)
-    file.write(detailRecordText(holders[h], links[h]), kDetailRecordLength);
+  for (uint32_t h : holderAt) file.write(detailRecordOf(holders[h], links[h]), kDetailRecordLength);
   file.close();
 }
 
@@ -170,7 +169,12 @@ BuildSummary buildDataSet(const fs::path& folder, const std::vector<Holder>& hol
   checkCode(options.security.code);
   auto count = static_cast<int64_t>(holders.size());
   int64_t runLength = chooseRunLength(count, options);
-  std::u16string descriptor = descriptorText(options.security);
+  std::u16string descriptor;
+  try {
+    descriptor = descriptorText(options.security);
+  } catch (const std::invalid_argument& e) {
+    throw MksetError(e.what());
+  }
 
   std::array<KeyOrder, 4> orders = keyOrders(holders);
   std::vector<int64_t> detailNo =
@@ -196,8 +200,8 @@ BuildSummary buildDataSet(const fs::path& folder, const std::vector<Holder>& hol
   writeFile(inFolder(keyIndexPath(u"", code)), pages, kKeyPageLength);
   writeFile(inFolder(descriptorPath(u"")), {descriptor});
   writeFile(inFolder(countReportPath(u"", code)),
-            {options.reportText ? withCrLf(*options.reportText)
-                                : countReportText(holders, options.security)});
+            {countReportText(options.reportText ? *options.reportText
+                                                : countReportOf(holders, options.security))});
   return summary;
 }
 

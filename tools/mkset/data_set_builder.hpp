@@ -9,17 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "dataset/descriptor.hpp"
 #include "mkset/holder.hpp"
 
 namespace kv884::mkset {
-
-// The items of the security descriptor.
-struct SecurityItems {
-  std::u16string code;
-  std::u16string name;
-  std::u16string dataDate;
-  std::u16string decimalFlag;
-};
 
 struct DataSetOptions {
   SecurityItems security;

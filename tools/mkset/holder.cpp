@@ -4,6 +4,7 @@
 
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
+#include "platform/key_compare.hpp"
 
 namespace kv884::mkset {
 
@@ -11,33 +12,30 @@ namespace {
 
 using Data = HolderRecord;
 using Detail = DetailRecord;
-constexpr bool kData = false;
-constexpr bool kDetail = true;
 constexpr bool kQuantity = true;
 
 constexpr std::array<HolderFieldLayout, kHolderFieldCount> kLayouts{{
-    {HolderField::AccountNo, "account_no", Data::kAccountNo, kData, false,
+    {HolderField::AccountNo, "account_no", Data::kAccountNo, false,
      "集保帳號, depository account number"},
-    {HolderField::IdNo, "id_no", Data::kIdNo, kData, false,
+    {HolderField::IdNo, "id_no", Data::kIdNo, false,
      "身分證/營利事業統一編號 (letter + 9 digits, or 8 digits)"},
-    {HolderField::TransferShares, "transfer_shares", Data::kTransferShares, kData, kQuantity,
+    {HolderField::TransferShares, "transfer_shares", Data::kTransferShares, kQuantity,
      "劃撥股數 as stored (hundredths when the decimal flag is Y)"},
-    {HolderField::ForcedPostingFlag, "forced_posting_flag", Data::kForcedPostingFlag, kData, false,
+    {HolderField::ForcedPostingFlag, "forced_posting_flag", Data::kForcedPostingFlag, false,
      "2 = posted although the ID did not match"},
-    {HolderField::DataCategory, "data_category", Data::kDataCategory, kData, false,
+    {HolderField::DataCategory, "data_category", Data::kDataCategory, false,
      "資料類別: 1 無償配股, 2 有償配股, empty 其他"},
-    {HolderField::SecurityCode, "security_code", Data::kSecurityCode, kData, false,
+    {HolderField::SecurityCode, "security_code", Data::kSecurityCode, false,
      "證券代號 (default: the --code value)"},
-    {HolderField::AllotmentType, "allotment_type", Data::kAllotmentType, kData, false,
+    {HolderField::AllotmentType, "allotment_type", Data::kAllotmentType, false,
      "配發類別 code: 0 A B C E F G (others are shown as stored)"},
-    {HolderField::HolderNo, "holder_no", Data::kHolderNo, kData, false, "戶號"},
-    {HolderField::PerHolderFlag, "per_holder_flag", Data::kPerHolderFlag, kData, false,
-     "逐戶配發 flag"},
-    {HolderField::HolderName, "holder_name", Detail::kHolderName, kDetail, false,
+    {HolderField::HolderNo, "holder_no", Data::kHolderNo, false, "戶號"},
+    {HolderField::PerHolderFlag, "per_holder_flag", Data::kPerHolderFlag, false, "逐戶配發 flag"},
+    {HolderField::HolderName, "holder_name", Detail::kHolderName, false,
      "戶名 (up to 19 characters)"},
-    {HolderField::CollateralShares, "collateral_shares", Detail::kCollateralShares, kDetail,
-     kQuantity, "擔保品/全權委託撥轉股數 as stored"},
-    {HolderField::CollateralCount, "collateral_count", Detail::kCollateralCount, kDetail, kQuantity,
+    {HolderField::CollateralShares, "collateral_shares", Detail::kCollateralShares, kQuantity,
+     "擔保品/全權委託撥轉股數 as stored"},
+    {HolderField::CollateralCount, "collateral_count", Detail::kCollateralCount, kQuantity,
      "擔保品/全權委託撥轉筆數"},
 }};
 
@@ -94,6 +92,37 @@ void Holder::set(HolderField field, std::u16string_view value) {
     std::copy(value.begin(), value.end(), out);
     std::fill(out + value.size(), out + width, u' ');
   }
+}
+
+std::u16string keyOf(const Holder& holder, int kind) {
+  switch (kind) {
+    case 1:
+      return upperCaseKey(holder.get(HolderField::IdNo));
+    case 2:
+      return std::u16string(holder.get(HolderField::AccountNo));
+    case 3:
+      return std::u16string(holder.get(HolderField::HolderNo));
+    default:
+      return nameKeyOf(holder.get(HolderField::HolderName));
+  }
+}
+
+std::u16string holderRecordOf(const Holder& h) {
+  // The ID in capitals, as its key holds it: a data set whose key and holder record disagree is
+  // one the checker rejects.
+  const std::u16string id = keyOf(h, 1);
+  return holderRecordText({h.get(HolderField::AccountNo), id, h.get(HolderField::TransferShares),
+                           h.get(HolderField::ForcedPostingFlag), h.get(HolderField::DataCategory),
+                           h.get(HolderField::SecurityCode), h.get(HolderField::AllotmentType),
+                           h.get(HolderField::HolderNo), h.get(HolderField::PerHolderFlag)});
+}
+
+std::u16string detailRecordOf(const Holder& h, const DetailLinks& links) {
+  return detailRecordText({{keyOf(h, 1), keyOf(h, 2), keyOf(h, 3), keyOf(h, 4)},
+                           links,
+                           h.get(HolderField::CollateralShares),
+                           h.get(HolderField::CollateralCount),
+                           h.get(HolderField::HolderName)});
 }
 
 }  // namespace kv884::mkset

@@ -1,11 +1,13 @@
 #pragma once
 // One holder of the register as the builder keeps it: every field already in its stored width,
-// so a million holders take one flat block of memory and the record writers only copy.
+// so a million holders take one flat block of memory; and the keys and records it is written as.
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
+#include "dataset/detail_record.hpp"
 #include "dataset/record_field.hpp"
 
 namespace kv884::mkset {
@@ -31,7 +33,6 @@ struct HolderFieldLayout {
   HolderField field;
   std::string_view column;  // the CSV header name
   RecordField at;           // in the holder data record, or in the detail record
-  bool inDetailRecord;      // the name and the collateral fields
   bool quantity;            // digits only are right-aligned with leading zeros
   std::string_view help;
 
@@ -59,5 +60,11 @@ class Holder {
  private:
   std::array<char16_t, kChars> chars_;
 };
+
+// The key of a kind (1 統一編號 in capitals, 2 帳號, 3 戶號, 4 中文戶名) in its detail-field width.
+std::u16string keyOf(const Holder& holder, int kind);
+
+std::u16string holderRecordOf(const Holder& holder);
+std::u16string detailRecordOf(const Holder& holder, const DetailLinks& links);
 
 }  // namespace kv884::mkset

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "dataset/detail_record.hpp"
 #include "mkset/csv_parser.hpp"
 #include "mkset/mkset_error.hpp"
-#include "mkset/record_texts.hpp"
 #include "platform/big5.hpp"
 #include "platform/utf.hpp"
 
@@ -53,7 +53,7 @@ std::optional<std::string> problem(const HolderFieldLayout& layout, std::u16stri
     if (!hasBig5Form(c)) return "\"" + toUtf8(std::u16string_view(&c, 1)) + "\" has no Big5 form";
   }
   if (layout.field == HolderField::HolderName) {
-    const std::u16string key = nameKey(value);
+    const std::u16string key = nameKeyOf(value);
     for (size_t i = 0; i < key.size() && i < value.size(); ++i)
       if (displayWidth(key[i]) != 2)
         return "\"" + toUtf8(value.substr(i, 1)) +

@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "mkset/record_texts.hpp"
+#include "mkset/holder.hpp"
 #include "platform/key_compare.hpp"
 
 namespace kv884::mkset {

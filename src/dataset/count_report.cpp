@@ -1,4 +1,4 @@
-#include "dataset/count_report_reader.hpp"
+#include "dataset/count_report.hpp"
 
 #include "platform/big5.hpp"
 #include "platform/file_error.hpp"
@@ -24,6 +24,16 @@ void requireReportLength(int64_t length) {
 
 std::u16string reportWindowLine(const std::u16string& line) {
   return u"\r\n  " + line;
+}
+
+std::u16string countReportText(std::u16string_view text) {
+  std::u16string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool crLf = text.substr(i, 2) == u"\r\n";
+    out += text[i] == u'\r' || text[i] == u'\n' ? std::u16string_view(u"\r\n") : text.substr(i, 1);
+    i += crLf;
+  }
+  return out;
 }
 
 }  // namespace kv884

@@ -1,6 +1,6 @@
 #pragma once
-// Items of the security descriptor (code, name, data date, decimal flag), read one at a time so
-// the caller can store each value as soon as it has been read.
+// The security descriptor: four items (code, name, data date, decimal flag), read one at a time
+// so the caller can store each value as soon as it has been read, and written as one line.
 
 #include <string>
 
@@ -23,5 +23,16 @@ inline constexpr size_t kDescriptorItemLimit = 1024;
 // forms fits the host's limit of 255 bytes a name). Anything else throws FileError 52, so a
 // crafted descriptor cannot lead the program to files outside the data folder.
 std::u16string readSecurityCode(SequentialInput& input);
+
+struct SecurityItems {
+  std::u16string code;
+  std::u16string name;
+  std::u16string dataDate;
+  std::u16string decimalFlag;
+};
+
+// The descriptor's text: "code","name","date","flag" CR LF. Throws std::invalid_argument naming
+// an item that holds a double quote or a line break, which no item of the descriptor can carry.
+std::u16string descriptorText(const SecurityItems& items);
 
 }  // namespace kv884

@@ -1,6 +1,7 @@
 #pragma once
-// Lines of the count report: a line ends at CR or CR LF (a lone LF stays in the line), and a last
-// line without a terminator is read as well.
+// The count report: lines of Big5 text. A line ends at CR or CR LF when read (a lone LF stays in
+// the line, and a last line without a terminator is read as well); every line ends with CR LF
+// when written.
 
 #include <cstdint>
 #include <string>
@@ -19,5 +20,8 @@ void requireReportLength(int64_t length);
 
 // The text one line adds to the report window: CR LF, two blanks, the line.
 std::u16string reportWindowLine(const std::u16string& line);
+
+// The report's text as written: every line break (LF, CR LF or CR) as CR LF.
+std::u16string countReportText(std::u16string_view text);
 
 }  // namespace kv884

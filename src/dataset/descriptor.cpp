@@ -1,8 +1,11 @@
-#include "dataset/descriptor_reader.hpp"
+#include "dataset/descriptor.hpp"
+
+#include <stdexcept>
 
 #include "platform/big5.hpp"
 #include "platform/file_error.hpp"
 #include "platform/host_path.hpp"
+#include "platform/utf.hpp"
 
 namespace kv884 {
 
@@ -55,6 +58,19 @@ std::u16string readSecurityCode(SequentialInput& in) {
   std::u16string code = readDescriptorItem(in);
   if (!isPlainStem(code)) throw FileError(FileError::kBadFileNameOrNumber);
   return code;
+}
+
+std::u16string descriptorText(const SecurityItems& items) {
+  auto quoted = [](std::u16string_view item, const char* what) {
+    if (item.find_first_of(u"\"\r\n") != std::u16string_view::npos)
+      throw std::invalid_argument(
+          std::string("the ") + what + " \"" + toUtf8(item) +
+          "\" holds a double quote or a line break, which the descriptor cannot carry");
+    return u"\"" + std::u16string(item) + u"\"";
+  };
+  return quoted(items.code, "security code") + u"," + quoted(items.name, "security name") + u"," +
+         quoted(items.dataDate, "data date") + u"," + quoted(items.decimalFlag, "decimal flag") +
+         u"\r\n";
 }
 
 }  // namespace kv884
