@@ -1,7 +1,7 @@
 #include "dataset/display_formats.hpp"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,8 +18,11 @@ constexpr int kSignificantDigits = 15;
 // away from zero in integers. The digits are taken by position, so the C library's
 // locale-dependent point between them never reaches the result.
 std::string roundedDigits(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
+  char buffer[64] = {};
+  // to_chars, not printf: the same correctly rounded digits at a fraction of the cost, which an
+  // export of a million rows feels.
+  std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific,
+                kSignificantDigits - 1);
   const uint64_t mantissa =
       std::stoull(buffer[0] + std::string(buffer + 2, kSignificantDigits - 1));
   const int shift = std::atoi(std::strchr(buffer, 'e') + 1) - (kSignificantDigits - 1) + decimals;
