@@ -36,10 +36,12 @@ namespace {
 // stood (WalkResume), then printed in the file's order. Bounds the memory of any batch.
 constexpr size_t kLinesPerRound = 131072;
 // The batch's first searches, timed record by record, from which it tells what the medium costs
-// (readsAhead): as many keys, or as long, as it takes for a pause of the machine to weigh little;
-// a batch of no more keys is searched record by record.
+// (readsAhead): as many keys, or as long, as it takes for a pause of the machine to weigh little,
+// and never more than half the keys.
 constexpr size_t kTimedKeys = 1024;
 constexpr std::chrono::duration<double> kTimedSearches{0.5};
+// Batches of no more keys are searched record by record: reading ahead could spare them little.
+constexpr size_t kLeastKeysAhead = 64;
 constexpr size_t kReadAheadStretch = 32768;  // holders: both of their records, some 9 MB
 
 struct Line {
@@ -192,10 +194,11 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       progress.advance();
     };
     size_t next = 0;
-    if (!readAhead && searched.size() > kTimedKeys) {
+    if (!readAhead && searched.size() > kLeastKeysAhead) {
+      const size_t timed = std::min(kTimedKeys, searched.size() / 2);
       const auto start = std::chrono::steady_clock::now();
       std::chrono::duration<double> spent{};
-      while (next < kTimedKeys && spent < kTimedSearches) {
+      while (next < timed && spent < kTimedSearches) {
         search(next++);
         spent = std::chrono::steady_clock::now() - start;
       }
