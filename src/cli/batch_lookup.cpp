@@ -1,6 +1,8 @@
 #include "cli/batch_lookup.hpp"
 
 #include <algorithm>
+#include <chrono>
+#include <limits>
 #include <numeric>
 #include <optional>
 #include <vector>
@@ -9,7 +11,10 @@
 #include "cli/json_output.hpp"
 #include "cli/key_lines.hpp"
 #include "cli/progress_meter.hpp"
+#include "cli/read_ahead_rule.hpp"
 #include "cli/register_export.hpp"
+#include "cli/spilled_lines.hpp"
+#include "dataset/block_reader.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
@@ -17,6 +22,7 @@
 #include "headless/exit_usage.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
+#include "platform/file_error.hpp"
 #include "platform/file_table.hpp"
 #include "platform/key_compare.hpp"
 #include "platform/utf.hpp"
@@ -29,17 +35,18 @@ namespace {
 // Lines searched together: in the kind's order, so that each walk takes up where the last one
 // stood (WalkResume), then printed in the file's order. Bounds the memory of any batch.
 constexpr size_t kLinesPerRound = 131072;
-// From this many keys in a round on, the records are read ahead along the key order, a stretch
-// of it in one go, instead of one at a time: reading a stretch costs about a pass over both files,
-// which pays once the keys come close enough together that the walks would read much of the
-// stretch anyway (the switch point and how it was measured: docs/performance.md).
-constexpr size_t kReadAheadFrom = 20000;
+// The batch's first searches, timed record by record, from which it tells what the medium costs
+// (readsAhead): as many keys, or as long, as it takes for a pause of the machine to weigh little,
+// and never more than half the keys.
+constexpr size_t kTimedKeys = 1024;
+constexpr std::chrono::duration<double> kTimedSearches{0.5};
+// Batches of no more keys are searched record by record: reading ahead could spare them little.
+constexpr size_t kLeastKeysAhead = 64;
 constexpr size_t kReadAheadStretch = 32768;  // holders: both of their records, some 9 MB
 
 struct Line {
   int64_t number;
   LineKey key;
-  std::string result;
   int status{0};
 };
 
@@ -62,9 +69,9 @@ bool isExactMatch(const QueryWindow& window, FileTable& files, const KeyKind& ki
                               : key == window.m_SearchKey;
 }
 
-// 查詢 for one key as in a freshly opened window, whose ring shows the one screen.
-void lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
-            const BatchOptions& options, Line& line) {
+// 查詢 for one key as in a freshly opened window, whose ring shows the one screen; its output line.
+std::string lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
+                   const BatchOptions& options, Line& line) {
   window.Form_Load();
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text = line.key.key;
@@ -72,12 +79,9 @@ void lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
   std::vector<std::u16string> messages = ui.takeMessages();
   if (messages.empty() && options.exact && !isExactMatch(window, files, keyKind(kind)))
     messages.emplace_back(keyKind(kind).walkMissMessage);
-  if (messages.empty()) {
-    line.result = foundLine(line, window, options.json);
-    return;
-  }
+  if (messages.empty()) return foundLine(line, window, options.json);
   line.status = statusOfSearchMessage(messages.front());
-  line.result = missLine(line.number, line.key.key, messages.front(), line.status, options.json);
+  return missLine(line.number, line.key.key, messages.front(), line.status, options.json);
 }
 
 // The lines to search, in the kind's order of their keys as 查詢 compares them.
@@ -99,7 +103,7 @@ bool readRound(KeyLineReader& keys, std::vector<Line>& lines) {
   lines.clear();
   KeyLine read;
   while (lines.size() < kLinesPerRound && keys.next(read))
-    lines.push_back({read.number, keyOfLine(read), {}, 0});
+    lines.push_back({read.number, keyOfLine(read), 0});
   return !lines.empty();
 }
 
@@ -128,9 +132,28 @@ class ReadAlongOrder {
   OrderReadAhead readAhead_;
 };
 
-size_t searchedLines(const std::vector<Line>& lines) {
-  return static_cast<size_t>(std::count_if(
-      lines.begin(), lines.end(), [](const Line& line) { return line.key.refusal.empty(); }));
+// What the medium costs: secondsPerKey as the first searches found it, and one block read of the
+// detail index file timed now.
+MediumCosts mediumCosts(FileTable& files, double secondsPerKey) {
+  MediumCosts costs{secondsPerKey};
+  costs.blockBytes = std::min<int64_t>(kBlockBytes, files.length(kDetailIndexFile));
+  // Filled first, so that the time is the read's and not the memory's first touch.
+  std::vector<char> block(static_cast<size_t>(costs.blockBytes));
+  // The quicker of two reads: a pause of the machine in one of them is not the medium's.
+  costs.secondsPerBlock = std::numeric_limits<double>::max();
+  for (int read = 0; read < 2; ++read) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+      files.readBytes(kDetailIndexFile, 0, block.data(), static_cast<size_t>(costs.blockBytes));
+    } catch (const FileError&) {
+      return {};  // no reading ahead where the file cannot be read in blocks
+    }
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+    costs.secondsPerBlock = std::min(costs.secondsPerBlock, spent.count());
+  }
+  costs.setBytes = files.length(kDetailIndexFile) + files.length(kHolderDataFile);
+  costs.holders = files.recordCount(kDetailIndexFile);
+  return costs;
 }
 
 }  // namespace
@@ -160,10 +183,30 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
     ~Release() { window.resumeWalksFrom(nullptr); }
   } release{window};
   int status = 0;
+  std::optional<bool> readAhead;  // decided at the batch's first searches
   std::vector<Line> lines;
+  SpilledLines results;
   while (readRound(keys, lines)) {
+    results.startRound(lines.size());
+    const std::vector<size_t> searched = searchOrder(lines, keyKind(kind));
+    auto search = [&](size_t i) {
+      results.put(searched[i], lookUp(window, ui, files, kind, options, lines[searched[i]]));
+      progress.advance();
+    };
+    size_t next = 0;
+    if (!readAhead && searched.size() > kLeastKeysAhead) {
+      const size_t timed = std::min(kTimedKeys, searched.size() / 2);
+      const auto start = std::chrono::steady_clock::now();
+      std::chrono::duration<double> spent{};
+      while (next < timed && spent < kTimedSearches) {
+        search(next++);
+        spent = std::chrono::steady_clock::now() - start;
+      }
+      readAhead = readsAhead(mediumCosts(files, spent.count() / static_cast<double>(next)),
+                             searched.size() - next, kReadAheadStretch);
+    }
     std::optional<ReadAlongOrder> readAlong;
-    if (searchedLines(lines) >= kReadAheadFrom) {
+    if (readAhead.value_or(false)) {
       if (!orderLearned) {
         window.resumeWalksFrom(nullptr);  // the search for the first holder is not the batch's
         window.Form_Load();
@@ -173,20 +216,18 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       }
       if (order) readAlong.emplace(files, *order);
     }
-    for (size_t i : searchOrder(lines, keyKind(kind))) {
-      lookUp(window, ui, files, kind, options, lines[i]);
-      progress.advance();
-    }
-    for (Line& line : lines) {
+    for (; next < searched.size(); ++next) search(next);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      Line& line = lines[i];
       if (!line.key.refusal.empty()) {
         line.status = kExitUsage;
-        line.result =
-            missLine(line.number, line.key.key, line.key.refusal, kExitUsage, options.json);
+        results.put(
+            i, missLine(line.number, line.key.key, line.key.refusal, kExitUsage, options.json));
         progress.advance();
       }
-      options.out << line.result << '\n';
       status = combined(status, line);
     }
+    results.writeInOrder(options.out);
   }
   progress.finish();
   return status;

@@ -6,12 +6,6 @@
 
 namespace kv884 {
 
-namespace {
-
-constexpr size_t kBlockBytes = 4 << 20;
-
-}  // namespace
-
 bool RecordFileSize::partial() const {
   return recordLength > 0 && length % recordLength != 0;
 }

@@ -4,6 +4,7 @@
 // per record. A last record that is only partly present is padded with blanks, as a record read
 // pads it.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -11,6 +12,9 @@
 #include "platform/file_table.hpp"
 
 namespace kv884 {
+
+// The size of a block read: a few reads cover a whole file.
+inline constexpr size_t kBlockBytes = 4 << 20;
 
 struct RecordFileSize {
   int64_t length{0};   // bytes

@@ -1,7 +1,7 @@
 #include "dataset/display_formats.hpp"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,10 +18,13 @@ constexpr int kSignificantDigits = 15;
 // away from zero in integers. The digits are taken by position, so the C library's
 // locale-dependent point between them never reaches the result.
 std::string roundedDigits(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
-  const uint64_t mantissa =
-      std::stoull(buffer[0] + std::string(buffer + 2, kSignificantDigits - 1));
+  char buffer[64] = {};
+  // to_chars, not printf: the same correctly rounded digits at a fraction of the cost, which an
+  // export of a million rows feels.
+  std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific,
+                kSignificantDigits - 1);
+  uint64_t mantissa = static_cast<uint64_t>(buffer[0] - '0');
+  for (int i = 0; i < kSignificantDigits - 1; ++i) mantissa = mantissa * 10 + (buffer[2 + i] - '0');
   const int shift = std::atoi(std::strchr(buffer, 'e') + 1) - (kSignificantDigits - 1) + decimals;
   if (shift >= 0) return std::to_string(mantissa) + std::string(static_cast<size_t>(shift), '0');
   if (shift < -kSignificantDigits) return "0";

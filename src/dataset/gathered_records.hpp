@@ -24,12 +24,13 @@ class GatheredRecords {
   std::string_view operator[](size_t i) const;
 
  private:
-  void readRun(FileTable& files, int fileNo, const std::vector<uint32_t>& recNos,
-               const std::vector<size_t>& sorted, size_t from, size_t to, std::string& run);
+  void readRun(FileTable& files, int fileNo, size_t from, size_t to, char* run);
+  int64_t recordAt(size_t k) const { return static_cast<int64_t>(sorted_[k] >> 32); }
 
   size_t recordLength_{0};
-  std::string records_;        // recordLength_ bytes for each listed record, in list order
-  std::vector<bool> present_;  // by list position
+  std::string records_;           // recordLength_ bytes for each listed record, in list order
+  std::vector<bool> present_;     // by list position
+  std::vector<uint64_t> sorted_;  // record number << 32 | list position, ascending
 };
 
 }  // namespace kv884

@@ -2,6 +2,8 @@
 
 #include <unicode/ustring.h>
 
+#include <algorithm>
+
 namespace kv884 {
 
 // Ill-formed input becomes U+FFFD, one for each maximal ill-formed part, as Unicode recommends: a
@@ -17,6 +19,12 @@ std::string toUtf8(std::u16string_view text) {
 }
 
 void appendUtf8(std::string& out, std::u16string_view text) {
+  // Most cells of an export are ASCII (numbers, IDs, accounts) and are copied as they stand,
+  // which a million rows feel.
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+    out.append(text.begin(), text.end());
+    return;
+  }
   const size_t at = out.size();
   out.resize(at + text.size() * 3);
   int32_t length = 0;

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli/read_ahead_rule.hpp"
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
 #include "support/full_disc.hpp"
@@ -329,6 +330,26 @@ TEST(BatchLookUp, ReadingAheadAlongTheOrderChangesNoLine) {
       ASSERT_EQ(lines[i], std::to_string(i + 1) + answer.substr(answer.find('\t'))) << i;
     }
   }
+}
+
+// The medium's costs as a batch measures them, at the points measured on the 999,999-holder set
+// (the page cache, a share) and the 100,000-holder set (a disc): reading ahead where the passes
+// cost less than the searches, and only there.
+TEST(BatchLookUp, ReadsAheadWhereThePassesCostLessThanTheSearches) {
+  constexpr int64_t k1M = 274999725, k100k = 27500000;
+  const struct {
+    const char* medium;
+    MediumCosts costs;
+    size_t keys;
+    bool ahead;
+  } rows[]{
+      {"page cache, 100,000 keys", {70e-6, 0.32e-3, 4 << 20, k1M, 999999}, 100000, false},
+      {"share, 100,000 keys", {5e-3, 42e-3, 4 << 20, k1M, 999999}, 100000, true},
+      {"share, 1,000 keys", {35e-3, 42e-3, 4 << 20, k1M, 999999}, 1000, false},
+      {"disc, 100 keys", {0.8, 0.52, 4 << 20, k100k, 100000}, 100, true},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(readsAhead(row.costs, row.keys, 32768), row.ahead) << row.medium;
 }
 
 // text without trailing blanks and ideographic spaces.
