@@ -68,15 +68,18 @@ void lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
   window.Form_Load();
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text = line.key.key;
-  window.cmd_1_Click();
+  ClickOutcome outcome = window.cmd_1_Click();
   std::vector<std::u16string> messages = ui.takeMessages();
-  if (messages.empty() && options.exact && !isExactMatch(window, files, keyKind(kind)))
+  if (outcome == ClickOutcome::Done && options.exact &&
+      !isExactMatch(window, files, keyKind(kind))) {
+    outcome = ClickOutcome::NoMatch;
     messages.emplace_back(keyKind(kind).walkMissMessage);
-  if (messages.empty()) {
+  }
+  if (outcome == ClickOutcome::Done) {
     line.result = foundLine(line, window, options.json);
     return;
   }
-  line.status = statusOfSearchMessage(messages.front());
+  line.status = exitStatusOf(outcome);
   line.result = missLine(line.number, line.key.key, messages.front(), line.status, options.json);
 }
 

@@ -71,20 +71,18 @@ struct Session {
   }
   // Presses the start window's open button; false (the message on err) when it failed.
   bool open() {
-    program.frm_0.cmd_1_Click();
-    if (program.queryWindow()) return true;
+    if (program.frm_0.cmd_1_Click() == ClickOutcome::Done) return true;
     printMessages(err, ui.takeMessages());
     return false;
   }
   // Presses a 列印 button with printer as the program's printer; false when the printer
   // failed (its message is then on err).
-  bool print(PrintSurface& printer, const std::function<void()>& press) {
+  bool print(PrintSurface& printer, const std::function<ClickOutcome()>& press) {
     program.printer = &printer;
-    press();
+    const ClickOutcome printed = press();
     program.printer = nullptr;
-    std::vector<std::u16string> messages = ui.takeMessages();
-    printMessages(err, messages);
-    return messages.empty();
+    printMessages(err, ui.takeMessages());
+    return printed == ClickOutcome::Done;
   }
 
   HeadlessUi ui;
@@ -100,18 +98,17 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
   // A sound key order shows each holder once: more screens than records means a cycle.
   const long bound = static_cast<long>(s.program.files.recordCount(kDetailIndexFile));
   const long limit = o.limit ? std::min(*o.limit, bound) : bound;
-  w.cmd_1_Click();
-  for (long shown = 0;;) {
-    std::vector<std::u16string> messages = s.ui.takeMessages();
-    if (!messages.empty()) {
-      printMessages(s.err, messages);
-      return statusOfSearchMessage(messages.front());
+  long shown = 0;
+  for (ClickOutcome shows = w.cmd_1_Click();; shows = w.cmd_2_Click()) {
+    if (shows != ClickOutcome::Done) {
+      printMessages(s.err, s.ui.takeMessages());
+      return exitStatusOf(shows);
     }
     out << (o.json ? jsonLine(screenJson(w)) : screenText(w)) << '\n';
-    if (o.printFile && !s.print(printFiles.surfaceFor(*o.printFile), [&] { w.cmd_4_Click(); }))
+    if (o.printFile &&
+        !s.print(printFiles.surfaceFor(*o.printFile), [&] { return w.cmd_4_Click(); }))
       return kExitFailure;
     if (++shown >= limit || !w.cmd_2.enabled) return 0;
-    w.cmd_2_Click();
   }
 }
 
@@ -222,17 +219,17 @@ int runExport(Session& s, const Options& o, const CLI::App& app, std::ostream* t
 
 int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out,
               bool outIsTerminal) {
-  s.program.frm_0.cmd_5_Click();
-  ReportWindow* report = s.program.reportWindow();
-  if (!report || !report->visible) {
+  if (s.program.frm_0.cmd_5_Click() != ClickOutcome::Done) {
     printMessages(s.err, s.ui.takeMessages());
     return kExitFailure;
   }
+  ReportWindow* report = s.program.reportWindow();
   out << toUtf8(report->tx_o_01.text);
   // The text exactly, as files and pipes take it; on a terminal a line break after it, so that
   // the prompt or a message that follows starts a line of its own.
   if (outIsTerminal) out << '\n';
-  if (o.printFile && !s.print(printFiles.surfaceFor(*o.printFile), [&] { report->cmd_1_Click(); }))
+  if (o.printFile &&
+      !s.print(printFiles.surfaceFor(*o.printFile), [&] { return report->cmd_1_Click(); }))
     return kExitFailure;
   return 0;
 }

@@ -13,34 +13,30 @@
 
 namespace kv884 {
 
-void QueryWindow::cmd_1_Click() {
+ClickOutcome QueryWindow::cmd_1_Click() {
   WaitPointer wait(host_.ui, WindowId::Query, "cmd_1");
-  showScreenAtomically([this] {
+  return showScreenAtomically([this] {
     m_SearchKeyLen = static_cast<int16_t>(tx_i_01.text.size());
     std::optional<int> kindNo = kindOfCaption(comb_1.text);
     if (!kindNo) {
       showMessage(u"MSG_1_01:查詢條件 不在範圍內 !");
-      return;
+      return ClickOutcome::NoMatch;
     }
     const KeyKind& kind = keyKind(*kindNo);
     m_SearchKind = static_cast<int16_t>(kind.kind);
     if (kind.upperCasesKey) tx_i_01.text = upperCaseKey(tx_i_01.text);
     m_SearchKey = tx_i_01.text;
 
-    switch (findFirstMatch(kind)) {
-      case SearchEnd::Match:
-        ShowMatch();
-        break;
-      case SearchEnd::RootMiss:
-        // 次筆 would otherwise follow the new kind's chain from the old kind's record.
-        cmd_2.enabled = false;
-        showMessage(std::u16string(kind.rootMissMessage));
-        break;
-      case SearchEnd::WalkMiss:
-        cmd_2.enabled = false;
-        showMessage(std::u16string(kind.walkMissMessage));
-        break;
+    const SearchEnd end = findFirstMatch(kind);
+    if (end == SearchEnd::Match) {
+      ShowMatch();
+      return ClickOutcome::Done;
     }
+    // 次筆 would otherwise follow the new kind's chain from the old kind's record.
+    cmd_2.enabled = false;
+    showMessage(
+        std::u16string(end == SearchEnd::RootMiss ? kind.rootMissMessage : kind.walkMissMessage));
+    return ClickOutcome::NoMatch;
   });
 }
 

@@ -9,9 +9,9 @@
 
 namespace kv884 {
 
-void StartWindow::cmd_5_Click() {
+ClickOutcome StartWindow::cmd_5_Click() {
   ReadSecurityFile();
-  if (m_ReadFailed == 1) return;
+  if (m_ReadFailed == 1) return ClickOutcome::OpenFailed;
 
   FileTable& files = program_.files;
   try {
@@ -27,9 +27,11 @@ void StartWindow::cmd_5_Click() {
     }
     files.close(kCountReportFile);
     program_.showReportWindow();
+    return ClickOutcome::Done;
   } catch (const FileError& e) {
     files.close(kCountReportFile);
     showFileError(u"MSG_0_15 ", e.number(), e.description());
+    return ClickOutcome::OpenFailed;
   }
 }
 

@@ -29,10 +29,10 @@ void StartWindow::ReadSecurityFile() {
   }
 }
 
-void StartWindow::cmd_1_Click() {
-  if (!cmd_1.enabled) return;  // the data set is open in the query window
+ClickOutcome StartWindow::cmd_1_Click() {
+  if (!cmd_1.enabled) return ClickOutcome::Disabled;  // the data set is open in the query window
   ReadSecurityFile();
-  if (m_ReadFailed == 1) return;
+  if (m_ReadFailed == 1) return ClickOutcome::OpenFailed;
 
   FileTable& files = program_.files;
   const std::u16string folder = tx_i_01.text;
@@ -43,7 +43,7 @@ void StartWindow::cmd_1_Click() {
     if (files.length(kHolderDataFile) == 0) {
       showMessage(u"MSG_0_16 資料燒錄錯誤 !");
       files.close(kHolderDataFile);
-      return;
+      return ClickOutcome::OpenFailed;
     }
     m_OpenStage = 1;
 
@@ -53,7 +53,7 @@ void StartWindow::cmd_1_Click() {
       showMessage(u"MSG_0_01 無可查詢資料 !");
       files.close(kKeyIndexFile);
       files.close(kHolderDataFile);
-      return;
+      return ClickOutcome::OpenFailed;
     }
     m_OpenStage = 2;
 
@@ -64,17 +64,19 @@ void StartWindow::cmd_1_Click() {
       files.close(kKeyIndexFile);
       files.close(kDetailIndexFile);
       files.close(kHolderDataFile);
-      return;
+      return ClickOutcome::OpenFailed;
     }
 
     cmd_1.enabled = false;
     program_.showQueryWindow();
+    return ClickOutcome::Done;
   } catch (const FileError& e) {
     showFileError(u"MSG_0_03 ", e.number(), e.description());
     if (m_OpenStage >= 1) {
       if (m_OpenStage == 2) files.close(kKeyIndexFile);
       files.close(kHolderDataFile);
     }
+    return ClickOutcome::OpenFailed;
   }
 }
 

@@ -25,11 +25,13 @@ void printReport(PrintSurface& printer, const std::u16string& text) {
 
 }  // namespace
 
-void ReportWindow::cmd_1_Click() {
+ClickOutcome ReportWindow::cmd_1_Click() {
   try {
     printReport(defaultPrinter(program_.printer), tx_o_01.text);
+    return ClickOutcome::Done;
   } catch (const PrintError& e) {
     program_.ui.messageBox(u"MSG_0_18 列印失敗 !\r\n" + e.reason(), u"KV884", MessageIcon::None);
+    return ClickOutcome::PrintFailed;
   }
 }
 

@@ -6,8 +6,9 @@ namespace kv884 {
 
 ReportWindow::ReportWindow(Program& program) : program_(program) {}
 
-void ReportWindow::cmd_2_Click() {
+ClickOutcome ReportWindow::cmd_2_Click() {
   program_.closeReportWindow();
+  return ClickOutcome::Done;
 }
 
 }  // namespace kv884

@@ -2,6 +2,7 @@
 // frm_5, the count report window: the report text in a read-only box, printing, closing. Its
 // query row is shown but inert.
 
+#include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 
 namespace kv884 {
@@ -27,8 +28,8 @@ class ReportWindow {
 
   bool visible{false};  // hidden from creation until the report has been read
 
-  void cmd_1_Click();  // print the report
-  void cmd_2_Click();  // close the window; its text is discarded
+  ClickOutcome cmd_1_Click();  // print the report
+  ClickOutcome cmd_2_Click();  // close the window; its text is discarded
 
  private:
   Program& program_;

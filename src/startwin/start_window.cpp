@@ -9,7 +9,7 @@ namespace kv884 {
 
 StartWindow::StartWindow(Program& program) : program_(program) {}
 
-void StartWindow::lab_01_Click() {
+ClickOutcome StartWindow::lab_01_Click() {
   std::u16string folder = BrowseForFolder(u"選擇檔案所在資料夾");
   if (!folder.empty()) {
     tx_i_01.text = folder;
@@ -17,6 +17,7 @@ void StartWindow::lab_01_Click() {
   } else {
     showMessage(u"未選擇資料夾或取消選擇資料夾！");
   }
+  return ClickOutcome::Done;
 }
 
 std::u16string StartWindow::BrowseForFolder(const std::u16string& prompt) {
@@ -29,8 +30,9 @@ void StartWindow::CheckIndexFolder(const std::u16string& folder) {
                            MessageIcon::Information);
 }
 
-void StartWindow::cmd_6_Click() {
+ClickOutcome StartWindow::cmd_6_Click() {
   program_.end();
+  return ClickOutcome::Done;
 }
 
 // Only the open button is ever withdrawn, by its own opening, with the query window then in

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 
 namespace kv884 {
@@ -33,10 +34,10 @@ class StartWindow {
   int16_t m_OpenStage{0};  // 0 nothing open, 1 holder data open, 2 holder-key index also open
   int16_t m_ReadFailed{0};
 
-  void lab_01_Click();
-  void cmd_1_Click();  // open the data set and show the query window
-  void cmd_5_Click();  // show the count report
-  void cmd_6_Click();  // end the program
+  ClickOutcome lab_01_Click();
+  ClickOutcome cmd_1_Click();  // open the data set and show the query window
+  ClickOutcome cmd_5_Click();  // show the count report
+  ClickOutcome cmd_6_Click();  // end the program
 
   // The control that takes the focus when a handler disables `withdrawn` while it has it.
   std::string_view focusHeir(std::string_view withdrawn) const;
