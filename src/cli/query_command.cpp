@@ -12,6 +12,7 @@
 #include "cli/export_target.hpp"
 #include "cli/json_output.hpp"
 #include "cli/key_lines.hpp"
+#include "cli/loaded_library.hpp"
 #include "cli/print_files.hpp"
 #include "cli/progress_meter.hpp"
 #include "cli/register_export.hpp"
@@ -187,7 +188,7 @@ int exportInto(Session& s, const Options& o, OutputFile& file, ProgressMeter& pr
   } catch (const FileError& e) {
     progress.finish();
     reportWriteError(s.err, *o.exportFile, e);
-  } catch (const std::runtime_error& e) {  // libxlsxwriter could not be loaded
+  } catch (const LibraryUnavailable& e) {
     s.err << "kv884-query: 無法載入 Excel 活頁簿程式庫：" << e.what() << "\n";
   }
   reportNotExported(s.err, *o.exportFile, written);

@@ -1,9 +1,6 @@
 #include "cli/xlsx_library.hpp"
 
-#include <dlfcn.h>
-
-#include <stdexcept>
-#include <string>
+#include "cli/loaded_library.hpp"
 
 namespace kv884 {
 
@@ -12,17 +9,10 @@ namespace {
 // The soname of the libxlsxwriter whose header the program is built against.
 constexpr const char* kLibraryFile = "libxlsxwriter.so.4";
 
-template <typename Function>
-void bind(void* handle, Function& function, const char* name) {
-  function = reinterpret_cast<Function>(::dlsym(handle, name));
-  if (!function) throw std::runtime_error(std::string(kLibraryFile) + ": " + name + " ?");
-}
-
 XlsxLibrary load() {
-  void* handle = ::dlopen(kLibraryFile, RTLD_NOW | RTLD_LOCAL);
-  if (!handle) throw std::runtime_error(::dlerror());
+  const LoadedLibrary loaded(kLibraryFile);
   XlsxLibrary library;
-#define KV884_BIND(name) bind(handle, library.name, #name)
+#define KV884_BIND(name) loaded.bind(library.name, #name)
   KV884_BIND(workbook_new_opt);
   KV884_BIND(workbook_add_worksheet);
   KV884_BIND(workbook_add_format);

@@ -22,8 +22,8 @@ struct XlsxLibrary {
   decltype(&::worksheet_autofilter) worksheet_autofilter;
 };
 
-// The library's functions, loaded on the first call; std::runtime_error (saying why) when it
-// cannot be loaded, and a later call tries again.
+// The library's functions, loaded on the first call; LibraryUnavailable when it cannot be
+// loaded, and a later call tries again.
 const XlsxLibrary& xlsxLibrary();
 
 }  // namespace kv884
