@@ -3,8 +3,6 @@
 #include "dataset/count_report_reader.hpp"
 #include "dataset/data_paths.hpp"
 #include "platform/file_error.hpp"
-#include "startwin/program.hpp"
-#include "startwin/report_window.hpp"
 #include "startwin/start_window.hpp"
 
 namespace kv884 {
@@ -13,24 +11,24 @@ ClickOutcome StartWindow::cmd_5_Click() {
   ReadSecurityFile();
   if (m_ReadFailed == 1) return ClickOutcome::OpenFailed;
 
-  FileTable& files = program_.files;
+  FileTable& files = host_.files;
   try {
     m_FilePath = countReportPath(tx_i_01.text, m_SecurityCode);
     files.openInput(kCountReportFile, m_FilePath);
     requireReportLength(files.length(kCountReportFile));
     SequentialInput& in = files.input(kCountReportFile);
-    TextBox& text = program_.reportWindowCreated().tx_o_01;
+    TextBox& text = host_.reportText();
     text.text.clear();
     while (!in.atEnd()) {
       m_TextLine = readReportLine(in);
       text.text += reportWindowLine(m_TextLine);
     }
     files.close(kCountReportFile);
-    program_.showReportWindow();
+    host_.showReportWindow();
     return ClickOutcome::Done;
   } catch (const FileError& e) {
     files.close(kCountReportFile);
-    showFileError(u"MSG_0_15 ", e.number(), e.description());
+    showError(fileErrorMessage(u"MSG_0_15 ", m_FilePath, e));
     return ClickOutcome::OpenFailed;
   }
 }

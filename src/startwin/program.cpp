@@ -5,7 +5,11 @@
 
 namespace kv884 {
 
-Program::Program(Ui& ui) : ui(ui), frm_0(*this) {}
+Program::Program(Ui& ui)
+    : ui(ui),
+      frm_0({ui, files, g_SecurityName, g_DataDate, g_DecimalFlag, [this] { showQueryWindow(); },
+             [this]() -> TextBox& { return reportWindowCreated().tx_o_01; },
+             [this] { showReportWindow(); }, [this] { end(); }}) {}
 
 Program::~Program() = default;
 
@@ -31,7 +35,8 @@ void Program::unloadQueryWindow() {
 ReportWindow& Program::reportWindowCreated() {
   if (!frm_5_) {
     unloadedReport_.reset();
-    frm_5_ = std::make_unique<ReportWindow>(*this);
+    frm_5_ = std::make_unique<ReportWindow>(
+        ReportWindowHost{ui, printer, [this] { closeReportWindow(); }});
   }
   return *frm_5_;
 }

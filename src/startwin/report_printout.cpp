@@ -2,9 +2,7 @@
 
 #include "platform/print_surface.hpp"
 #include "querywin/page_heading.hpp"
-#include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
-#include "startwin/start_window.hpp"
 
 namespace kv884 {
 
@@ -27,10 +25,10 @@ void printReport(PrintSurface& printer, const std::u16string& text) {
 
 ClickOutcome ReportWindow::cmd_1_Click() {
   try {
-    printReport(defaultPrinter(program_.printer), tx_o_01.text);
+    printReport(defaultPrinter(host_.printer), tx_o_01.text);
     return ClickOutcome::Done;
   } catch (const PrintError& e) {
-    program_.ui.messageBox(u"MSG_0_18 列印失敗 !\r\n" + e.reason(), u"KV884", MessageIcon::None);
+    host_.ui.messageBox(u"MSG_0_18 列印失敗 !\r\n" + e.reason(), u"KV884", MessageIcon::None);
     return ClickOutcome::PrintFailed;
   }
 }

@@ -1,13 +1,11 @@
 #include "startwin/report_window.hpp"
 
-#include "startwin/program.hpp"
-
 namespace kv884 {
 
-ReportWindow::ReportWindow(Program& program) : program_(program) {}
+ReportWindow::ReportWindow(ReportWindowHost host) : host_(std::move(host)) {}
 
 ClickOutcome ReportWindow::cmd_2_Click() {
-  program_.closeReportWindow();
+  host_.close();
   return ClickOutcome::Done;
 }
 

@@ -2,16 +2,25 @@
 // frm_5, the count report window: the report text in a read-only box, printing, closing. Its
 // query row is shown but inert.
 
+#include <functional>
+
 #include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
+#include "platform/print_surface.hpp"
+#include "platform/ui.hpp"
 
 namespace kv884 {
 
-class Program;
+// What the count report window is given by the program that shows it.
+struct ReportWindowHost {
+  Ui& ui;
+  PrintSurface* const& printer;  // the system's default printer; null when there is none
+  std::function<void()> close;   // destroys the window
+};
 
 class ReportWindow {
  public:
-  explicit ReportWindow(Program& program);
+  explicit ReportWindow(ReportWindowHost host);
 
   static constexpr std::u16string_view kCaption = u"帳簿劃撥配發筆數";
 
@@ -32,7 +41,7 @@ class ReportWindow {
   ClickOutcome cmd_2_Click();  // close the window; its text is discarded
 
  private:
-  Program& program_;
+  ReportWindowHost host_;
 };
 
 }  // namespace kv884

@@ -3,19 +3,44 @@
 // data set for the query window, the count report, and the end of the program.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "dataset/data_set_opening.hpp"
 #include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
+#include "platform/ui.hpp"
 
 namespace kv884 {
 
-class Program;
+// What the start window is given by the program it opens with.
+struct StartWindowHost {
+  Ui& ui;
+  FileTable& files;
+  // The program-wide values of the security descriptor, written only by ReadSecurityFile.
+  std::u16string& g_SecurityName;
+  std::u16string& g_DataDate;
+  std::u16string& g_DecimalFlag;
+  // Creates and loads the query window when it is not loaded, then shows it.
+  std::function<void()> showQueryWindow;
+  // The count report window's text box; the window is created, hidden, on first use.
+  std::function<TextBox&()> reportText;
+  std::function<void()> showReportWindow;
+  // Ends the program at once: every file closes, every window goes.
+  std::function<void()> end;
+};
+
+// A file that cannot be opened or read, in three lines: the message code and the path with
+// " 開檔錯誤 !", the error number, its description.
+std::u16string fileErrorMessage(std::u16string_view code, std::u16string_view path,
+                                const FileError& error);
+// The message of an opening that failed: its file error, or the message of an empty file.
+std::u16string openingMessage(const DataSetOpening& failure);
 
 class StartWindow {
  public:
-  explicit StartWindow(Program& program);
+  explicit StartWindow(StartWindowHost host);
 
   static constexpr std::u16string_view kCaption = u"帳簿劃撥配發資料 (1040203)";
 
@@ -31,7 +56,6 @@ class StartWindow {
   std::u16string m_SecurityCode;
   std::u16string m_TextLine;
   std::u16string m_ErrorText;
-  int16_t m_OpenStage{0};  // 0 nothing open, 1 holder data open, 2 holder-key index also open
   int16_t m_ReadFailed{0};
 
   ClickOutcome lab_01_Click();
@@ -47,10 +71,10 @@ class StartWindow {
   void ReadSecurityFile();
 
  private:
-  void showFileError(std::u16string_view code, int number, const std::u16string& description);
+  void showError(const std::u16string& text);  // kept in m_ErrorText
   void showMessage(const std::u16string& text);
 
-  Program& program_;
+  StartWindowHost host_;
 };
 
 }  // namespace kv884
