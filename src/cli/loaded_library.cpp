@@ -4,18 +4,14 @@
 
 namespace kv884 {
 
-LoadedLibrary::LoadedLibrary(const std::string& file)
-    : file_(file), handle_(::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-  if (!handle_) {
+void* libraryFunction(const std::string& file, const char* name) {
+  void* library = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!library) {
     const char* error = ::dlerror();
     throw LibraryUnavailable(error ? error : file);
   }
-}
-
-void* LoadedLibrary::address(const char* name) const {
-  void* function = ::dlsym(handle_, name);
-  if (!function) throw LibraryUnavailable(file_ + ": " + name + " ?");
-  return function;
+  if (void* function = ::dlsym(library, name)) return function;
+  throw LibraryUnavailable(file + ": " + name + " ?");
 }
 
 }  // namespace kv884

@@ -14,22 +14,8 @@ class LibraryUnavailable : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A library file loaded for the life of the process: never unloaded, as Qt does not like to be.
-class LoadedLibrary {
- public:
-  explicit LoadedLibrary(const std::string& file);
-
-  // The function of that name; LibraryUnavailable when the library has none.
-  template <typename Function>
-  void bind(Function& function, const char* name) const {
-    function = reinterpret_cast<Function>(address(name));
-  }
-
- private:
-  void* address(const char* name) const;
-
-  std::string file_;
-  void* handle_;
-};
+// The function name of the library file, which stays loaded for the life of the process (Qt does
+// not like to be unloaded); LibraryUnavailable when either cannot be found.
+void* libraryFunction(const std::string& file, const char* name);
 
 }  // namespace kv884

@@ -29,13 +29,9 @@ std::string pdfModuleFile() {
 }  // namespace
 
 const PdfModule& pdfModule() {
-  static const PdfModule module = [] {
-    const LoadedLibrary loaded(pdfModuleFile());
-    PdfModule m;
-    loaded.bind(m.open, KV884_PDF_OPEN_SYMBOL);
-    loaded.bind(m.close, KV884_PDF_CLOSE_SYMBOL);
-    return m;
-  }();
+  static const PdfModule module{
+      reinterpret_cast<Kv884PdfOpen>(libraryFunction(pdfModuleFile(), KV884_PDF_OPEN_SYMBOL)),
+      reinterpret_cast<Kv884PdfClose>(libraryFunction(pdfModuleFile(), KV884_PDF_CLOSE_SYMBOL))};
   return module;
 }
 

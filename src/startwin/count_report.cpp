@@ -24,7 +24,7 @@ ClickOutcome StartWindow::cmd_5_Click() {
       text.text += reportWindowLine(m_TextLine);
     }
     files.close(kCountReportFile);
-    host_.showReportWindow();
+    host_.ui.showWindow(WindowId::Report);
     return ClickOutcome::Done;
   } catch (const FileError& e) {
     files.close(kCountReportFile);

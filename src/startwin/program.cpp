@@ -8,8 +8,7 @@ namespace kv884 {
 Program::Program(Ui& ui)
     : ui(ui),
       frm_0({ui, files, g_SecurityName, g_DataDate, g_DecimalFlag, [this] { showQueryWindow(); },
-             [this]() -> TextBox& { return reportWindowCreated().tx_o_01; },
-             [this] { showReportWindow(); }, [this] { end(); }}) {}
+             [this]() -> TextBox& { return reportWindowCreated().tx_o_01; }, [this] { end(); }}) {}
 
 Program::~Program() = default;
 
@@ -39,11 +38,6 @@ ReportWindow& Program::reportWindowCreated() {
         ReportWindowHost{ui, printer, [this] { closeReportWindow(); }});
   }
   return *frm_5_;
-}
-
-void Program::showReportWindow() {
-  reportWindowCreated().visible = true;
-  ui.showWindow(WindowId::Report);
 }
 
 void Program::closeReportWindow() {

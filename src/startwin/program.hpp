@@ -49,7 +49,6 @@ class Program {
   // What the windows' hosts do.
   void showQueryWindow();
   void unloadQueryWindow();
-  void showReportWindow();
   void closeReportWindow();
   void end();
 

@@ -35,8 +35,6 @@ class ReportWindow {
   Button cmd_2{u"結束"};
   TextBox tx_o_01{u"", true, true};  // the report text
 
-  bool visible{false};  // hidden from creation until the report has been read
-
   ClickOutcome cmd_1_Click();  // print the report
   ClickOutcome cmd_2_Click();  // close the window; its text is discarded
 

@@ -26,7 +26,6 @@ struct StartWindowHost {
   std::function<void()> showQueryWindow;
   // The count report window's text box; the window is created, hidden, on first use.
   std::function<TextBox&()> reportText;
-  std::function<void()> showReportWindow;
   // Ends the program at once: every file closes, every window goes.
   std::function<void()> end;
 };
