@@ -113,32 +113,13 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
   }
 }
 
-// The keys of --keys: standard input for -, else a file or a pipe opened by the one reading
-// rule; read once. A read error met later ends the run with its file error.
-struct KeySource {
-  std::unique_ptr<InputFile> file;
-  std::unique_ptr<InputFileBuffer> buffer;
-  std::unique_ptr<std::istream> fileStream;
-  std::istream* stream{nullptr};
-};
-
-void openKeys(const std::string& name, std::istream& in, KeySource& keys) {
-  if (name == "-") {
-    keys.stream = &in;
-    return;
-  }
-  keys.file = std::make_unique<InputFile>(name, InputKind::FileOrStream);
-  keys.buffer = std::make_unique<InputFileBuffer>(*keys.file);
-  keys.fileStream = std::make_unique<std::istream>(keys.buffer.get());
-  keys.fileStream->exceptions(std::ios::badbit);
-  keys.stream = keys.fileStream.get();
-}
-
-int runBatch(Session& s, const Options& o, KeySource& keys, std::ostream& out,
+// keys: standard input for -, else a file or a pipe opened by the one reading rule; read once. A
+// read error met later ends the run with its file error.
+int runBatch(Session& s, const Options& o, std::istream& keys, std::ostream& out,
              std::ostream* terminal) {
   if (!s.open()) return kExitFailure;
   ProgressMeter progress(terminal, u"筆查詢資料", kBatchProgressFrom);
-  KeyLineReader reader(*keys.stream);
+  KeyLineReader reader(keys);
   return lookUpKeys(*s.program.queryWindow(), s.ui, s.program.files, kindOf(o), reader,
                     {out, o.json, o.exact}, progress);
 }
@@ -317,11 +298,8 @@ std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
 // file error instead of a script cut short.
 ReplayScript readScript(const std::string& name, std::istream& in) {
   if (name == "-") return parseReplayScript(in);
-  InputFile file(name, InputKind::FileOrStream);
-  InputFileBuffer buffer(file);
-  std::istream stream(&buffer);
-  stream.exceptions(std::ios::badbit);
-  return parseReplayScript(stream);
+  InputStream file(name);
+  return parseReplayScript(file);
 }
 
 }  // namespace
@@ -354,10 +332,10 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
       return usageError(
           app, err, "line " + std::to_string(script->badLine) + " of the script is not an action");
   }
-  KeySource keys;
-  if (o.keys) {
+  std::unique_ptr<InputStream> keysFile;
+  if (o.keys && *o.keys != "-") {
     try {
-      openKeys(*o.keys, in, keys);
+      keysFile = std::make_unique<InputStream>(*o.keys);
     } catch (const FileError& e) {
       return cannotRead(*o.keys, e);
     }
@@ -377,7 +355,7 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
   Session session(o.folder, err);
   int status = script         ? runReplayScript(session, *script, printFiles, out)
                : o.report     ? runReport(session, o, printFiles, out, streams.outIsTerminal)
-               : o.keys       ? runBatch(session, o, keys, out, terminal)
+               : o.keys       ? runBatch(session, o, keysFile ? *keysFile : in, out, terminal)
                : o.exportFile ? runExport(session, o, app, terminal)
                               : runBy(session, o, printFiles, out);
   if (std::string failed = printFiles.finish(); !failed.empty()) {
