@@ -106,12 +106,6 @@ bool readRound(KeyLineReader& keys, std::vector<Line>& lines) {
   return !lines.empty();
 }
 
-int combined(int status, const Line& line) {
-  if (line.status == 0) return status;
-  if (line.status == kExitFailure || status == kExitFailure) return kExitFailure;
-  return kExitNoMatch;
-}
-
 // Serves the record reads of the searches from stretches of the key order read ahead, while it
 // lives.
 class ReadAlongOrder {
@@ -188,7 +182,8 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
         progress.advance();
       }
       options.out << line.result << '\n';
-      status = combined(status, line);
+      // The worst line's status; a refused line counts as one that found nothing.
+      status = std::max(status, line.status == kExitUsage ? kExitNoMatch : line.status);
     }
   }
   progress.finish();

@@ -55,11 +55,6 @@ struct Options {
   std::optional<std::string> printFile;
 };
 
-// Where the long runs draw their progress: err when it is a terminal, else nowhere.
-std::ostream* progressTerminal(std::ostream& err, bool errIsTerminal) {
-  return errIsTerminal ? &err : nullptr;
-}
-
 // The kind of --by; 統一編號 when it is left out (as --export may).
 int kindOf(const Options& o) {
   return o.kind.empty() ? 1 : kKindNames.at(o.kind);
@@ -340,7 +335,8 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
       return cannotRead(*o.keys, e);
     }
   }
-  std::ostream* terminal = progressTerminal(err, streams.errIsTerminal);
+  // Where the long runs draw their progress: err when it is a terminal, else nowhere.
+  std::ostream* terminal = streams.errIsTerminal ? &err : nullptr;
   PrintFiles printFiles({dataFolderOnHost(pathTextOf(o.folder))});
   if (o.printFile) {
     try {
