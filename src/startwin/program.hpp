@@ -43,13 +43,9 @@ class Program {
   // The report window, created (hidden) on first use.
   ReportWindow& reportWindowCreated();
 
-  bool ended() const { return ended_; }
-
  private:
-  // What the windows' hosts do.
+  // What the start window's host does.
   void showQueryWindow();
-  void unloadQueryWindow();
-  void closeReportWindow();
   void end();
 
   std::unique_ptr<QueryWindow> frm_1_;
@@ -57,7 +53,6 @@ class Program {
   // A window that unloads itself is still running its handler: it is kept until the next load.
   std::unique_ptr<QueryWindow> unloadedQuery_;
   std::unique_ptr<ReportWindow> unloadedReport_;
-  bool ended_{false};
 };
 
 }  // namespace kv884
