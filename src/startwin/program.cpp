@@ -8,7 +8,11 @@ namespace kv884 {
 Program::Program(Ui& ui)
     : ui(ui),
       frm_0({ui, files, g_SecurityName, g_DataDate, g_DecimalFlag, [this] { showQueryWindow(); },
-             [this]() -> TextBox& { return reportWindowCreated().tx_o_01; }, [this] { end(); }}) {}
+             [this]() -> TextBox& { return reportWindowCreated().tx_o_01; },
+             [this] {
+               files.closeAll();
+               this->ui.endProgram();
+             }}) {}
 
 Program::~Program() = default;
 
@@ -35,11 +39,6 @@ ReportWindow& Program::reportWindowCreated() {
                                                              }});
   }
   return *frm_5_;
-}
-
-void Program::end() {
-  files.closeAll();
-  ui.endProgram();
 }
 
 }  // namespace kv884

@@ -44,9 +44,8 @@ class Program {
   ReportWindow& reportWindowCreated();
 
  private:
-  // What the start window's host does.
+  // Creates and loads the query window when it is not loaded, then shows it.
   void showQueryWindow();
-  void end();
 
   std::unique_ptr<QueryWindow> frm_1_;
   std::unique_ptr<ReportWindow> frm_5_;
