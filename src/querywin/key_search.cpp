@@ -27,24 +27,23 @@ ClickOutcome QueryWindow::cmd_1_Click() {
     if (kind.upperCasesKey) tx_i_01.text = upperCaseKey(tx_i_01.text);
     m_SearchKey = tx_i_01.text;
 
-    const SearchEnd end = findFirstMatch(kind);
-    if (end == SearchEnd::Match) {
+    const std::u16string_view miss = findFirstMatch(kind);
+    if (miss.empty()) {
       ShowMatch();
       return ClickOutcome::Done;
     }
     // 次筆 would otherwise follow the new kind's chain from the old kind's record.
     cmd_2.enabled = false;
-    showMessage(
-        std::u16string(end == SearchEnd::RootMiss ? kind.rootMissMessage : kind.walkMissMessage));
+    showMessage(std::u16string(miss));
     return ClickOutcome::NoMatch;
   });
 }
 
-QueryWindow::SearchEnd QueryWindow::findFirstMatch(const KeyKind& kind) {
+std::u16string_view QueryWindow::findFirstMatch(const KeyKind& kind) {
   int64_t leafPage = 0;
-  if (!scanRootPage(kind, leafPage)) return SearchEnd::RootMiss;
-  if (!scanLeafPage(kind, leafPage)) return SearchEnd::WalkMiss;
-  return walkChain(kind) ? SearchEnd::Match : SearchEnd::WalkMiss;
+  if (!scanRootPage(kind, leafPage)) return kind.rootMissMessage;
+  if (!scanLeafPage(kind, leafPage) || !walkChain(kind)) return kind.walkMissMessage;
+  return {};
 }
 
 // The first root entry whose key is not below the search key names the leaf page. An unused

@@ -79,9 +79,8 @@ class QueryWindow : public QueryControls, public QueryState {
   void resumeWalksFrom(WalkResume* resume) { walkResume_ = resume; }
 
  private:
-  enum class SearchEnd { Match, RootMiss, WalkMiss };
-
-  SearchEnd findFirstMatch(const KeyKind& kind);
+  // The message of a search that found nothing; empty when it found a holder.
+  std::u16string_view findFirstMatch(const KeyKind& kind);
   bool scanRootPage(const KeyKind& kind, int64_t& leafPage);
   bool scanLeafPage(const KeyKind& kind, int64_t leafPage);
   bool walkChain(const KeyKind& kind);
