@@ -3,13 +3,12 @@
 #include "check/data_set_check.hpp"
 #include "check/report_output.hpp"
 #include "headless/command_line.hpp"
-#include "headless/headless_ui.hpp"
 #include "headless/terminal_messages.hpp"
 #include "platform/ascii_text.hpp"
 #include "platform/file_error.hpp"
 #include "platform/host_path.hpp"
 #include "platform/utf.hpp"
-#include "startwin/program.hpp"
+#include "startwin/start_window.hpp"
 
 namespace kv884 {
 
@@ -23,16 +22,18 @@ int runCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
   app.add_flag("--json", json, "the report as one JSON document");
   if (std::optional<int> status = parseCommandLine(app, args, out, err)) return *status;
 
-  HeadlessUi ui;
-  Program program(ui);
-  program.frm_0.tx_i_01.text = pathTextOf(folder);
-  program.frm_0.cmd_1_Click();
-  if (!program.queryWindow()) {
-    printMessages(err, ui.takeMessages());
+  // The set is opened as the start window opens it, with its messages.
+  FileTable files;
+  const std::u16string folderText = pathTextOf(folder);
+  std::u16string code, name, date, decimalFlag;
+  DataSetOpening opening = readDescriptor(files, folderText, {code, name, date, decimalFlag});
+  if (opening.end == OpeningEnd::Opened) opening = openDataFiles(files, folderText, code);
+  if (opening.end != OpeningEnd::Opened) {
+    printMessage(err, openingMessage(opening));
     return kCheckCannotOpen;
   }
   try {
-    CheckReport report = checkDataSet(program);
+    CheckReport report = checkDataSet(files, folderText, code);
     out << (json ? reportJson(report) : reportText(report));
     return report.sound() ? kCheckSound : kCheckProblems;
   } catch (const FileError& e) {

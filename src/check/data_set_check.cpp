@@ -38,20 +38,19 @@ SuccessorField successorFieldIn(FileTable& files) {
 
 }  // namespace
 
-CheckReport checkDataSet(Program& program) {
+CheckReport checkDataSet(FileTable& files, const std::u16string& folder,
+                         const std::u16string& code) {
   CheckReport report;
-  const std::u16string& folder = program.frm_0.tx_i_01.text;
-  const std::u16string& code = program.frm_0.m_SecurityCode;
   report.folder = folder;
   report.securityCode = code;
 
-  HolderPass holders = readHolderFile(program.files);
+  HolderPass holders = readHolderFile(files);
   report.holderFile = checkedFile(holderDataPath(folder, code), holders.size, report.problems);
 
-  KeyPages pages = readKeyPages(program.files);
+  KeyPages pages = readKeyPages(files);
   report.keyIndexFile = checkedFile(keyIndexPath(folder, code), pages.size, report.problems);
 
-  DetailPass details = readDetailFile(program.files, holders, report.problems);
+  DetailPass details = readDetailFile(files, holders, report.problems);
   report.detailFile = checkedFile(detailIndexPath(folder, code), details.size, report.problems);
   holders.fingerprints = {};
 
@@ -62,8 +61,8 @@ CheckReport checkDataSet(Program& program) {
     counts.rootUsedEntries = kindPages.rootUsedEntries;
     counts.leafPages = static_cast<int>(kindPages.leafPages.size());
     counts.leafEntries = static_cast<int64_t>(kindPages.entries.size());
-    counts.chainLength = checkChain(kind, details.table, kindPages, report.problems,
-                                    successorFieldIn(program.files));
+    counts.chainLength =
+        checkChain(kind, details.table, kindPages, report.problems, successorFieldIn(files));
   }
   return report;
 }

@@ -75,12 +75,15 @@ std::string lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int ki
   window.Form_Load();
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text = line.key.key;
-  window.cmd_1_Click();
+  ClickOutcome outcome = window.cmd_1_Click();
   std::vector<std::u16string> messages = ui.takeMessages();
-  if (messages.empty() && options.exact && !isExactMatch(window, files, keyKind(kind)))
+  if (outcome == ClickOutcome::Done && options.exact &&
+      !isExactMatch(window, files, keyKind(kind))) {
+    outcome = ClickOutcome::NoMatch;
     messages.emplace_back(keyKind(kind).walkMissMessage);
-  if (messages.empty()) return foundLine(line, window, options.json);
-  line.status = statusOfSearchMessage(messages.front());
+  }
+  if (outcome == ClickOutcome::Done) return foundLine(line, window, options.json);
+  line.status = exitStatusOf(outcome);
   return missLine(line.number, line.key.key, messages.front(), line.status, options.json);
 }
 
@@ -105,12 +108,6 @@ bool readRound(KeyLineReader& keys, std::vector<Line>& lines) {
   while (lines.size() < kLinesPerRound && keys.next(read))
     lines.push_back({read.number, keyOfLine(read), 0});
   return !lines.empty();
-}
-
-int combined(int status, const Line& line) {
-  if (line.status == 0) return status;
-  if (line.status == kExitFailure || status == kExitFailure) return kExitFailure;
-  return kExitNoMatch;
 }
 
 // Serves the record reads of the searches from stretches of the key order read ahead, while it
@@ -225,7 +222,8 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
             i, missLine(line.number, line.key.key, line.key.refusal, kExitUsage, options.json));
         progress.advance();
       }
-      status = combined(status, line);
+      // The worst line's status; a refused line counts as one that found nothing.
+      status = std::max(status, line.status == kExitUsage ? kExitNoMatch : line.status);
     }
     results.writeInOrder(options.out);
   }

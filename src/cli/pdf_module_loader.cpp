@@ -1,8 +1,8 @@
 #include "cli/pdf_module_loader.hpp"
 
-#include <dlfcn.h>
-
 #include <filesystem>
+
+#include "cli/loaded_library.hpp"
 
 namespace kv884 {
 
@@ -28,22 +28,10 @@ std::string pdfModuleFile() {
 
 }  // namespace
 
-// Loaded once and kept for the life of the process (Qt does not like to be unloaded).
 const PdfModule& pdfModule() {
-  static const PdfModule module = [] {
-    PdfModule m;
-    const std::string file = pdfModuleFile();
-    void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-      const char* error = ::dlerror();
-      m.problem = error ? error : file;
-      return m;
-    }
-    m.open = reinterpret_cast<Kv884PdfOpen>(::dlsym(handle, KV884_PDF_OPEN_SYMBOL));
-    m.close = reinterpret_cast<Kv884PdfClose>(::dlsym(handle, KV884_PDF_CLOSE_SYMBOL));
-    if (!m.open || !m.close) m.problem = file + ": not a KV884 PDF printer module";
-    return m;
-  }();
+  static const PdfModule module{
+      reinterpret_cast<Kv884PdfOpen>(libraryFunction(pdfModuleFile(), KV884_PDF_OPEN_SYMBOL)),
+      reinterpret_cast<Kv884PdfClose>(libraryFunction(pdfModuleFile(), KV884_PDF_CLOSE_SYMBOL))};
   return module;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/loaded_library.hpp"
 #include "cli/pdf_module_loader.hpp"
 #include "platform/text_print_surface.hpp"
 #include "platform/utf.hpp"
@@ -71,11 +72,13 @@ PrintSurface& PrintFiles::surfaceFor(const std::string& file) {
   }
   if (!isPdfName(file)) {
     entry.owned = std::make_unique<TextPrintSurface>(*entry.output);
-  } else if (const PdfModule& module = pdfModule(); module.open) {
-    entry.pdf = module.open(entry.output->temporaryPath().c_str());
-  } else {
+    return *entry.owned;
+  }
+  try {
+    entry.pdf = pdfModule().open(entry.output->temporaryPath().c_str());
+  } catch (const LibraryUnavailable& e) {
     entry.owned = std::make_unique<UnavailablePrinter>(u"無法載入 PDF 列印模組 (" +
-                                                       fromUtf8(module.problem) + u")");
+                                                       fromUtf8(e.what()) + u")");
   }
   return entry.pdf ? *entry.pdf : *entry.owned;
 }

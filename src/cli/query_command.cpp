@@ -11,6 +11,7 @@
 #include "cli/export_target.hpp"
 #include "cli/json_output.hpp"
 #include "cli/key_lines.hpp"
+#include "cli/loaded_library.hpp"
 #include "cli/print_files.hpp"
 #include "cli/progress_meter.hpp"
 #include "cli/register_export.hpp"
@@ -64,20 +65,18 @@ struct Session {
   }
   // Presses the start window's open button; false (the message on err) when it failed.
   bool open() {
-    program.frm_0.cmd_1_Click();
-    if (program.queryWindow()) return true;
+    if (program.frm_0.cmd_1_Click() == ClickOutcome::Done) return true;
     printMessages(err, ui.takeMessages());
     return false;
   }
   // Presses a 列印 button with printer as the program's printer; false when the printer
   // failed (its message is then on err).
-  bool print(PrintSurface& printer, const std::function<void()>& press) {
+  bool print(PrintSurface& printer, const std::function<ClickOutcome()>& press) {
     program.printer = &printer;
-    press();
+    const ClickOutcome printed = press();
     program.printer = nullptr;
-    std::vector<std::u16string> messages = ui.takeMessages();
-    printMessages(err, messages);
-    return messages.empty();
+    printMessages(err, ui.takeMessages());
+    return printed == ClickOutcome::Done;
   }
 
   HeadlessUi ui;
@@ -93,48 +92,27 @@ int runBy(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& ou
   // A sound key order shows each holder once: more screens than records means a cycle.
   const long bound = static_cast<long>(s.program.files.recordCount(kDetailIndexFile));
   const long limit = o.limit ? std::min(*o.limit, bound) : bound;
-  w.cmd_1_Click();
-  for (long shown = 0;;) {
-    std::vector<std::u16string> messages = s.ui.takeMessages();
-    if (!messages.empty()) {
-      printMessages(s.err, messages);
-      return statusOfSearchMessage(messages.front());
+  long shown = 0;
+  for (ClickOutcome shows = w.cmd_1_Click();; shows = w.cmd_2_Click()) {
+    if (shows != ClickOutcome::Done) {
+      printMessages(s.err, s.ui.takeMessages());
+      return exitStatusOf(shows);
     }
     out << (o.json ? jsonLine(screenJson(w)) : screenText(w)) << '\n';
-    if (o.printFile && !s.print(printFiles.surfaceFor(*o.printFile), [&] { w.cmd_4_Click(); }))
+    if (o.printFile &&
+        !s.print(printFiles.surfaceFor(*o.printFile), [&] { return w.cmd_4_Click(); }))
       return kExitFailure;
     if (++shown >= limit || !w.cmd_2.enabled) return 0;
-    w.cmd_2_Click();
   }
 }
 
-// The script of --replay or the keys of --keys: standard input for -, else a file or a pipe
-// opened by the one reading rule; read once. A read error met later ends the run with its file
-// error instead of input cut short.
-struct NamedInput {
-  std::unique_ptr<InputFile> file;
-  std::unique_ptr<InputFileBuffer> buffer;
-  std::unique_ptr<std::istream> fileStream;
-  std::istream* stream{nullptr};
-};
-
-void openInput(const std::string& name, std::istream& in, NamedInput& input) {
-  if (name == "-") {
-    input.stream = &in;
-    return;
-  }
-  input.file = std::make_unique<InputFile>(name, InputKind::FileOrStream);
-  input.buffer = std::make_unique<InputFileBuffer>(*input.file);
-  input.fileStream = std::make_unique<std::istream>(input.buffer.get());
-  input.fileStream->exceptions(std::ios::badbit);
-  input.stream = input.fileStream.get();
-}
-
-int runBatch(Session& s, const Options& o, NamedInput& keys, std::ostream& out,
+// keys: standard input for -, else a file or a pipe opened by the one reading rule; read once. A
+// read error met later ends the run with its file error.
+int runBatch(Session& s, const Options& o, std::istream& keys, std::ostream& out,
              std::ostream* terminal) {
   if (!s.open()) return kExitFailure;
   ProgressMeter progress(terminal, u"筆查詢資料", kBatchProgressFrom);
-  KeyLineReader reader(*keys.stream);
+  KeyLineReader reader(keys);
   return lookUpKeys(*s.program.queryWindow(), s.ui, s.program.files, kindOf(o), reader,
                     {out, o.json, o.exact}, progress);
 }
@@ -184,7 +162,7 @@ int exportInto(Session& s, const Options& o, OutputFile& file, ProgressMeter& pr
   } catch (const FileError& e) {
     progress.finish();
     reportWriteError(s.err, *o.exportFile, e);
-  } catch (const std::runtime_error& e) {  // libxlsxwriter could not be loaded
+  } catch (const LibraryUnavailable& e) {
     s.err << "kv884-query: 無法載入 Excel 活頁簿程式庫：" << e.what() << "\n";
   }
   reportNotExported(s.err, *o.exportFile, written);
@@ -216,17 +194,17 @@ int runExport(Session& s, const Options& o, const CLI::App& app, std::ostream* t
 
 int runReport(Session& s, const Options& o, PrintFiles& printFiles, std::ostream& out,
               bool outIsTerminal) {
-  s.program.frm_0.cmd_5_Click();
-  ReportWindow* report = s.program.reportWindow();
-  if (!report || !report->visible) {
+  if (s.program.frm_0.cmd_5_Click() != ClickOutcome::Done) {
     printMessages(s.err, s.ui.takeMessages());
     return kExitFailure;
   }
+  ReportWindow* report = s.program.reportWindow();
   out << toUtf8(report->tx_o_01.text);
   // The text exactly, as files and pipes take it; on a terminal a line break after it, so that
   // the prompt or a message that follows starts a line of its own.
   if (outIsTerminal) out << '\n';
-  if (o.printFile && !s.print(printFiles.surfaceFor(*o.printFile), [&] { report->cmd_1_Click(); }))
+  if (o.printFile &&
+      !s.print(printFiles.surfaceFor(*o.printFile), [&] { return report->cmd_1_Click(); }))
     return kExitFailure;
   return 0;
 }
@@ -312,6 +290,14 @@ std::optional<std::string> usageProblem(const CLI::App& app, const Options& o) {
   return std::nullopt;
 }
 
+// The script, read in one pass: from in, a file or a pipe. A read error ends the run with its
+// file error instead of a script cut short.
+ReplayScript readScript(const std::string& name, std::istream& in) {
+  if (name == "-") return parseReplayScript(in);
+  InputStream file(name);
+  return parseReplayScript(file);
+}
+
 }  // namespace
 
 int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -329,9 +315,7 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
   std::optional<ReplayScript> script;
   if (app.count("--replay")) {
     try {
-      NamedInput source;
-      openInput(o.script, in, source);
-      script = parseReplayScript(*source.stream);
+      script = readScript(o.script, in);
     } catch (const FileError& e) {
       return unreadableFile(app, err, o.script, e);
     }
@@ -339,10 +323,10 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
       return usageError(
           app, err, "line " + std::to_string(script->badLine) + " of the script is not an action");
   }
-  NamedInput keys;
-  if (o.keys) {
+  std::unique_ptr<InputStream> keysFile;
+  if (o.keys && *o.keys != "-") {
     try {
-      openInput(*o.keys, in, keys);
+      keysFile = std::make_unique<InputStream>(*o.keys);
     } catch (const FileError& e) {
       return unreadableFile(app, err, *o.keys, e);
     }
@@ -362,7 +346,7 @@ int runQueryCommand(const std::vector<std::string>& args, std::istream& in, std:
   Session session(o.folder, err);
   int status = script         ? runReplayScript(session, *script, printFiles, out)
                : o.report     ? runReport(session, o, printFiles, out, streams.outIsTerminal)
-               : o.keys       ? runBatch(session, o, keys, out, terminal)
+               : o.keys       ? runBatch(session, o, keysFile ? *keysFile : in, out, terminal)
                : o.exportFile ? runExport(session, o, app, terminal)
                               : runBy(session, o, printFiles, out);
   if (std::string failed = printFiles.finish(); !failed.empty()) {

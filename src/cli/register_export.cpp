@@ -94,9 +94,10 @@ class StretchWriter {
 LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind) {
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text.clear();
-  window.cmd_1_Click();  // the first holder and every message of finding it, as the window has them
+  // The first holder and every message of finding it, as the window has them.
+  const ClickOutcome found = window.cmd_1_Click();
   LearnedOrder learned{std::nullopt, ui.takeMessages()};
-  if (!learned.problems.empty()) return learned;
+  if (found != ClickOutcome::Done) return learned;
   try {
     learned.order = learnChainOrder(files, kDetailIndexFile, keyKind(kind),
                                     window.m_HistIdxd[window.m_HistPos]);

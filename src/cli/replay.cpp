@@ -50,57 +50,44 @@ std::optional<ReplayAction> parseAction(const std::string& line) {
   return std::nullopt;
 }
 
-// A button that may be disabled: pressing it then does nothing.
-bool pressIfEnabled(QueryWindow& w, Button QueryControls::*button, void (QueryWindow::*click)()) {
-  if (!(w.*button).enabled) return false;
-  (w.*click)();
-  return true;
-}
-
-// Performs one action; false when the control it needs is disabled or the window is not loaded.
-bool perform(Program& program, const ReplayAction& action, PrintFiles& printFiles) {
-  if (action.verb == Verb::Open) {
-    if (!program.frm_0.cmd_1.enabled) return false;
-    program.frm_0.cmd_1_Click();
-    return true;
-  }
+// Performs one action: the outcome of its click, Done for typing, Disabled when the window is
+// not loaded.
+ClickOutcome perform(Program& program, const ReplayAction& action, PrintFiles& printFiles) {
+  if (action.verb == Verb::Open) return program.frm_0.cmd_1_Click();
   QueryWindow* w = program.queryWindow();
-  if (!w) return false;
+  if (!w) return ClickOutcome::Disabled;
   switch (action.verb) {
     case Verb::Kind:
       w->comb_1.text = action.text;
-      return true;
+      return ClickOutcome::Done;
     case Verb::Pick:
       w->comb_1.text = action.text;
-      w->comb_1_Click();
-      return true;
+      return w->comb_1_Click();
     case Verb::Key:
       w->tx_i_01.text = action.text;
-      return true;
+      return ClickOutcome::Done;
     case Verb::ClickKey:
-      w->tx_i_01_Click();
-      return true;
+      return w->tx_i_01_Click();
     case Verb::Search:
-      w->cmd_1_Click();
-      return true;
+      return w->cmd_1_Click();
     case Verb::Next:
-      return pressIfEnabled(*w, &QueryWindow::cmd_2, &QueryWindow::cmd_2_Click);
+      return w->cmd_2_Click();
     case Verb::Prev:
-      return pressIfEnabled(*w, &QueryWindow::cmd_5, &QueryWindow::cmd_5_Click);
+      return w->cmd_5_Click();
     case Verb::Fwd:
-      return pressIfEnabled(*w, &QueryWindow::cmd_6, &QueryWindow::cmd_6_Click);
-    case Verb::Print:
+      return w->cmd_6_Click();
+    case Verb::Print: {
       program.printer = &printFiles.surfaceFor(action.file);
-      w->cmd_4_Click();
+      const ClickOutcome printed = w->cmd_4_Click();
       program.printer = nullptr;
-      return true;
+      return printed;
+    }
     case Verb::Close:
-      w->cmd_3_Click();
-      return true;
+      return w->cmd_3_Click();
     case Verb::Open:
       break;
   }
-  return false;
+  return ClickOutcome::Disabled;
 }
 
 }  // namespace
@@ -125,8 +112,8 @@ int runReplay(Program& program, HeadlessUi& ui, const ReplayScript& script, std:
               PrintFiles& printFiles) {
   out << jsonLine(replayJson("", ui.takeMessages(), false, program.queryWindow())) << '\n';
   for (const ReplayAction& action : script.actions) {
-    bool done = perform(program, action, printFiles);
-    out << jsonLine(replayJson(action.line, ui.takeMessages(), !done, program.queryWindow()))
+    const bool disabled = perform(program, action, printFiles) == ClickOutcome::Disabled;
+    out << jsonLine(replayJson(action.line, ui.takeMessages(), disabled, program.queryWindow()))
         << '\n';
   }
   return 0;

@@ -7,23 +7,23 @@
 
 namespace kv884 {
 
+// The functions the workbook writer calls, each named once for both ways of reaching them.
+// clang-format off
+#define KV884_XLSX_FUNCTIONS(F)                                                               \
+  F(workbook_new_opt) F(workbook_add_worksheet) F(workbook_add_format) F(workbook_close)       \
+  F(lxw_workbook_free) F(format_set_bold) F(format_set_num_format) F(worksheet_write_string)   \
+  F(worksheet_write_number) F(worksheet_set_column) F(worksheet_freeze_panes)                  \
+  F(worksheet_autofilter)
+// clang-format on
+
 struct XlsxLibrary {
-  decltype(&::workbook_new_opt) workbook_new_opt;
-  decltype(&::workbook_add_worksheet) workbook_add_worksheet;
-  decltype(&::workbook_add_format) workbook_add_format;
-  decltype(&::workbook_close) workbook_close;
-  decltype(&::lxw_workbook_free) lxw_workbook_free;
-  decltype(&::format_set_bold) format_set_bold;
-  decltype(&::format_set_num_format) format_set_num_format;
-  decltype(&::worksheet_write_string) worksheet_write_string;
-  decltype(&::worksheet_write_number) worksheet_write_number;
-  decltype(&::worksheet_set_column) worksheet_set_column;
-  decltype(&::worksheet_freeze_panes) worksheet_freeze_panes;
-  decltype(&::worksheet_autofilter) worksheet_autofilter;
+#define KV884_XLSX_MEMBER(name) decltype(&::name) name;
+  KV884_XLSX_FUNCTIONS(KV884_XLSX_MEMBER)
+#undef KV884_XLSX_MEMBER
 };
 
-// The library's functions, loaded on the first call; std::runtime_error (saying why) when it
-// cannot be loaded, and a later call tries again.
+// The library's functions, loaded on the first call; LibraryUnavailable when it cannot be
+// loaded, and a later call tries again.
 const XlsxLibrary& xlsxLibrary();
 
 }  // namespace kv884

@@ -6,12 +6,9 @@
 namespace kv884 {
 
 const XlsxLibrary& xlsxLibrary() {
-  static const XlsxLibrary library{
-      ::workbook_new_opt,      ::workbook_add_worksheet, ::workbook_add_format,
-      ::workbook_close,        ::lxw_workbook_free,      ::format_set_bold,
-      ::format_set_num_format, ::worksheet_write_string, ::worksheet_write_number,
-      ::worksheet_set_column,  ::worksheet_freeze_panes, ::worksheet_autofilter,
-  };
+#define KV884_XLSX_LINKED(name) ::name,
+  static const XlsxLibrary library{KV884_XLSX_FUNCTIONS(KV884_XLSX_LINKED)};
+#undef KV884_XLSX_LINKED
   return library;
 }
 

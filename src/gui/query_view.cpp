@@ -14,7 +14,7 @@ namespace {
 struct ButtonBinding {
   const char* name;
   Button QueryControls::*control;
-  void (QueryWindow::*handler)();
+  ClickOutcome (QueryWindow::*handler)();
 };
 
 constexpr ButtonBinding kButtons[] = {

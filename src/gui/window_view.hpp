@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/layout_tables.hpp"
+#include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 
 class QComboBox;
@@ -36,7 +37,7 @@ class WindowView : public View {
   void refresh() override;
 
  protected:
-  using Handler = void (Window::*)();
+  using Handler = ClickOutcome (Window::*)();
 
   // A window with a fixed single border (no maximise box), its controls on a scrolling area of
   // the layout's size; its close box runs closeHandler, as the window's own button does.

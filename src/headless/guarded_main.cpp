@@ -4,6 +4,7 @@
 #include <iostream>
 #include <new>
 
+#include "platform/key_compare.hpp"
 #include "platform/utf.hpp"
 
 namespace kv884 {
@@ -22,6 +23,9 @@ int runBody(std::string_view program, const std::function<int(const StandardStre
     report(program, e.path1().string() + " 開檔錯誤：", FileError(e.code()));
   } catch (const FileError& e) {
     report(program, "讀寫錯誤：", e);
+  } catch (const CollationUnavailable& e) {
+    std::cerr << program << ": 無法開啟中文戶名的排序規則：" << e.what() << '\n';
+    return kExitNoCollation;
   } catch (const std::bad_alloc&) {
     std::cerr << program << ": 記憶體不足\n";
   } catch (const std::exception& e) {

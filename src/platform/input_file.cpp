@@ -87,11 +87,17 @@ size_t InputFile::readAt(int64_t offset, char* buffer, size_t size) {
   return got;
 }
 
-InputFileBuffer::int_type InputFileBuffer::underflow() {
+InputStream::InputStream(const std::string& hostPath)
+    : std::istream(nullptr), file_(hostPath, InputKind::FileOrStream), buffer_(file_) {
+  rdbuf(&buffer_);
+  exceptions(std::ios::badbit);
+}
+
+InputStream::Buffer::int_type InputStream::Buffer::underflow() {
   if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-  const size_t n = file_.read(buffer_, sizeof buffer_);
+  const size_t n = file.read(bytes, sizeof bytes);
   if (n == 0) return traits_type::eof();
-  setg(buffer_, buffer_, buffer_ + n);
+  setg(bytes, bytes, bytes + n);
   return traits_type::to_int_type(*gptr());
 }
 

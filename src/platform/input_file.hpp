@@ -7,7 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <streambuf>
+#include <istream>
 #include <string>
 
 namespace kv884 {
@@ -39,17 +39,21 @@ class InputFile {
   int64_t length_{0};
 };
 
-// An InputFile read as a std::istream reads, in one pass.
-class InputFileBuffer : public std::streambuf {
+// A file or a pipe (InputKind::FileOrStream) read as a std::istream reads, in one pass; a read
+// error comes out of the stream's reading functions as its FileError.
+class InputStream : public std::istream {
  public:
-  explicit InputFileBuffer(InputFile& file) : file_(file) {}
-
- protected:
-  int_type underflow() override;
+  explicit InputStream(const std::string& hostPath);
 
  private:
-  InputFile& file_;
-  char buffer_[65536];
+  struct Buffer : std::streambuf {
+    explicit Buffer(InputFile& file) : file(file) {}
+    int_type underflow() override;
+    InputFile& file;
+    char bytes[65536];
+  };
+  InputFile file_;
+  Buffer buffer_;
 };
 
 // Reads what remains of file, refusing it with FileError 59 beyond limit bytes.

@@ -3,8 +3,6 @@
 #include <unicode/uchar.h>
 #include <unicode/ucol.h>
 
-#include <stdexcept>
-
 namespace kv884 {
 
 int compareCodeUnits(std::u16string_view a, std::u16string_view b) {
@@ -28,9 +26,11 @@ namespace {
 // Han, case and width ignored.
 UCollator* nameCollator() {
   static UCollator* const collator = [] {
+    constexpr const char* kTag = "zh-Hant-TW-u-kr-latn-hani-ks-level2";
     UErrorCode status = U_ZERO_ERROR;
-    UCollator* c = ucol_open("zh-Hant-TW-u-kr-latn-hani-ks-level2", &status);
-    if (U_FAILURE(status)) throw std::runtime_error("ICU cannot open the name collation");
+    UCollator* c = ucol_open(kTag, &status);
+    if (U_FAILURE(status))
+      throw CollationUnavailable(std::string(kTag) + ": " + u_errorName(status));
     return c;
   }();
   return collator;

@@ -13,42 +13,37 @@
 
 namespace kv884 {
 
-void QueryWindow::cmd_1_Click() {
+ClickOutcome QueryWindow::cmd_1_Click() {
   WaitPointer wait(host_.ui, WindowId::Query, "cmd_1");
-  showScreenAtomically([this] {
+  return showScreenAtomically([this] {
     m_SearchKeyLen = static_cast<int16_t>(tx_i_01.text.size());
     std::optional<int> kindNo = kindOfCaption(comb_1.text);
     if (!kindNo) {
       showMessage(u"MSG_1_01:查詢條件 不在範圍內 !");
-      return;
+      return ClickOutcome::NoMatch;
     }
     const KeyKind& kind = keyKind(*kindNo);
     m_SearchKind = static_cast<int16_t>(kind.kind);
     if (kind.upperCasesKey) tx_i_01.text = upperCaseKey(tx_i_01.text);
     m_SearchKey = tx_i_01.text;
 
-    switch (findFirstMatch(kind)) {
-      case SearchEnd::Match:
-        ShowMatch();
-        break;
-      case SearchEnd::RootMiss:
-        // 次筆 would otherwise follow the new kind's chain from the old kind's record.
-        cmd_2.enabled = false;
-        showMessage(std::u16string(kind.rootMissMessage));
-        break;
-      case SearchEnd::WalkMiss:
-        cmd_2.enabled = false;
-        showMessage(std::u16string(kind.walkMissMessage));
-        break;
+    const std::u16string_view miss = findFirstMatch(kind);
+    if (miss.empty()) {
+      ShowMatch();
+      return ClickOutcome::Done;
     }
+    // 次筆 would otherwise follow the new kind's chain from the old kind's record.
+    cmd_2.enabled = false;
+    showMessage(std::u16string(miss));
+    return ClickOutcome::NoMatch;
   });
 }
 
-QueryWindow::SearchEnd QueryWindow::findFirstMatch(const KeyKind& kind) {
+std::u16string_view QueryWindow::findFirstMatch(const KeyKind& kind) {
   int64_t leafPage = 0;
-  if (!scanRootPage(kind, leafPage)) return SearchEnd::RootMiss;
-  if (!scanLeafPage(kind, leafPage)) return SearchEnd::WalkMiss;
-  return walkChain(kind) ? SearchEnd::Match : SearchEnd::WalkMiss;
+  if (!scanRootPage(kind, leafPage)) return kind.rootMissMessage;
+  if (!scanLeafPage(kind, leafPage) || !walkChain(kind)) return kind.walkMissMessage;
+  return {};
 }
 
 // The first root entry whose key is not below the search key names the leaf page. An unused

@@ -37,16 +37,17 @@ void QueryWindow::ShowMatch() {
   host_.ui.repaintNow(WindowId::Query);
 }
 
-void QueryWindow::cmd_2_Click() {
-  if (!cmd_2.enabled) return;
+ClickOutcome QueryWindow::cmd_2_Click() {
+  if (!cmd_2.enabled) return ClickOutcome::Disabled;
   WaitPointer wait(host_.ui, WindowId::Query, "cmd_2");
-  showScreenAtomically([this] {
+  return showScreenAtomically([this] {
     const KeyKind& kind = keyKind(m_SearchKind);
     tx_i_01.text = m_SearchKey;
     m_DataRecNo = static_cast<int32_t>(DetailRecord{m_IdxdRec}.dataRecNo());
     m_NextRecNo = static_cast<int32_t>(successorOf(kind, m_IdxdRec));
     comb_1.text = kind.caption;
     ShowMatch();
+    return ClickOutcome::Done;
   });
 }
 

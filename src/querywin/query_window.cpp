@@ -21,12 +21,14 @@ void QueryWindow::Form_Load() {
 }
 
 // Picking a kind or clicking into the key box withdraws the next match of the previous search.
-void QueryWindow::comb_1_Click() {
+ClickOutcome QueryWindow::comb_1_Click() {
   cmd_2.enabled = false;
+  return ClickOutcome::Done;
 }
 
-void QueryWindow::tx_i_01_Click() {
+ClickOutcome QueryWindow::tx_i_01_Click() {
   cmd_2.enabled = false;
+  return ClickOutcome::Done;
 }
 
 // The next Space or Enter there does only what the clerk can see coming. 前一畫面 and 下一畫面
@@ -40,24 +42,26 @@ std::string_view QueryWindow::focusHeir(std::string_view withdrawn) const {
   return "cmd_1";
 }
 
-void QueryWindow::cmd_3_Click() {
+ClickOutcome QueryWindow::cmd_3_Click() {
   host_.files.close(kKeyIndexFile);
   host_.files.close(kDetailIndexFile);
   host_.files.close(kHolderDataFile);
   host_.unload();
+  return ClickOutcome::Done;
 }
 
-void QueryWindow::showScreenAtomically(const std::function<void()>& change) {
+ClickOutcome QueryWindow::showScreenAtomically(const std::function<ClickOutcome()>& change) {
   // Handlers never nest, so one snapshot is enough.
   savedControls_ = *this;
   savedState_ = *this;
   try {
-    change();
+    return change();
   } catch (const FileError& error) {
     // A record that cannot be read leaves the window exactly as it was before the click.
     static_cast<QueryControls&>(*this) = savedControls_;
     static_cast<QueryState&>(*this) = savedState_;
     showMessage(readErrorMessage(error));
+    return ClickOutcome::ReadFailed;
   }
 }
 

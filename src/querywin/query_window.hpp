@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/click_outcome.hpp"
 #include "platform/file_table.hpp"
 #include "platform/print_surface.hpp"
 #include "platform/ui.hpp"
@@ -62,14 +63,14 @@ class QueryWindow : public QueryControls, public QueryState {
   explicit QueryWindow(QueryWindowHost host);
 
   void Form_Load();
-  void comb_1_Click();   // an item picked from the list
-  void tx_i_01_Click();  // a mouse click into the key box
-  void cmd_1_Click();    // 查詢
-  void cmd_2_Click();    // 次筆
-  void cmd_3_Click();    // 結束
-  void cmd_4_Click();    // 列印
-  void cmd_5_Click();    // 前一畫面
-  void cmd_6_Click();    // 下一畫面
+  ClickOutcome comb_1_Click();   // an item picked from the list
+  ClickOutcome tx_i_01_Click();  // a mouse click into the key box
+  ClickOutcome cmd_1_Click();    // 查詢
+  ClickOutcome cmd_2_Click();    // 次筆
+  ClickOutcome cmd_3_Click();    // 結束
+  ClickOutcome cmd_4_Click();    // 列印
+  ClickOutcome cmd_5_Click();    // 前一畫面
+  ClickOutcome cmd_6_Click();    // 下一畫面
 
   // The control that takes the focus when a handler disables `withdrawn` while it has it.
   std::string_view focusHeir(std::string_view withdrawn) const;
@@ -78,9 +79,8 @@ class QueryWindow : public QueryControls, public QueryState {
   void resumeWalksFrom(WalkResume* resume) { walkResume_ = resume; }
 
  private:
-  enum class SearchEnd { Match, RootMiss, WalkMiss };
-
-  SearchEnd findFirstMatch(const KeyKind& kind);
+  // The message of a search that found nothing; empty when it found a holder.
+  std::u16string_view findFirstMatch(const KeyKind& kind);
   bool scanRootPage(const KeyKind& kind, int64_t& leafPage);
   bool scanLeafPage(const KeyKind& kind, int64_t leafPage);
   bool walkChain(const KeyKind& kind);
@@ -95,7 +95,7 @@ class QueryWindow : public QueryControls, public QueryState {
 
   // Runs a change of the shown screen; when a record cannot be read, every control and value
   // is put back as it was and MSG_1_08 reports the error.
-  void showScreenAtomically(const std::function<void()>& change);
+  ClickOutcome showScreenAtomically(const std::function<ClickOutcome()>& change);
   // Detail record recNo into m_IdxdRec; when it cannot be read, m_IdxdRec stays as it was.
   void readDetailRecord(int64_t recNo);
   void showMessage(const std::u16string& text);

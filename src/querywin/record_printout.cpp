@@ -36,7 +36,7 @@ void printEmptyLine(PrintSurface& printer) {
 
 }  // namespace
 
-void QueryWindow::cmd_4_Click() {
+ClickOutcome QueryWindow::cmd_4_Click() {
   try {
     PrintSurface& printer = defaultPrinter(host_.printer);
     printPageHeading(printer, u"　　　   配發有價證券劃撥轉帳清冊            KQD05");
@@ -65,8 +65,10 @@ void QueryWindow::cmd_4_Click() {
     printer.printLine(
         {u"     辦                     管                   製表：" + std::u16string(kOfficeName)});
     printer.endDocument();
+    return ClickOutcome::Done;
   } catch (const PrintError& e) {
     showMessage(u"MSG_1_09:列印失敗 !\r\n" + e.reason());
+    return ClickOutcome::PrintFailed;
   }
 }
 

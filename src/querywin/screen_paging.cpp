@@ -5,21 +5,23 @@
 
 namespace kv884 {
 
-void QueryWindow::cmd_5_Click() {
-  if (!cmd_5.enabled) return;
-  showScreenAtomically([this] {
+ClickOutcome QueryWindow::cmd_5_Click() {
+  if (!cmd_5.enabled) return ClickOutcome::Disabled;
+  return showScreenAtomically([this] {
     showSlot(ringStep(m_HistPos, -1));
     cmd_6.enabled = true;
     if (m_HistPos == m_HistFirst) cmd_5.enabled = false;
+    return ClickOutcome::Done;
   });
 }
 
-void QueryWindow::cmd_6_Click() {
-  if (!cmd_6.enabled) return;
-  showScreenAtomically([this] {
+ClickOutcome QueryWindow::cmd_6_Click() {
+  if (!cmd_6.enabled) return ClickOutcome::Disabled;
+  return showScreenAtomically([this] {
     showSlot(ringStep(m_HistPos, 1));
     cmd_5.enabled = true;
     if (m_HistPos == m_HistLast) cmd_6.enabled = false;
+    return ClickOutcome::Done;
   });
 }
 

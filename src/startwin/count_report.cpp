@@ -4,33 +4,33 @@
 
 #include "dataset/data_paths.hpp"
 #include "platform/file_error.hpp"
-#include "startwin/program.hpp"
-#include "startwin/report_window.hpp"
 #include "startwin/start_window.hpp"
 
 namespace kv884 {
 
-void StartWindow::cmd_5_Click() {
+ClickOutcome StartWindow::cmd_5_Click() {
   ReadSecurityFile();
-  if (m_ReadFailed == 1) return;
+  if (m_ReadFailed == 1) return ClickOutcome::OpenFailed;
 
-  FileTable& files = program_.files;
+  FileTable& files = host_.files;
   try {
     m_FilePath = countReportPath(tx_i_01.text, m_SecurityCode);
     files.openInput(kCountReportFile, m_FilePath);
     requireReportLength(files.length(kCountReportFile));
     SequentialInput& in = files.input(kCountReportFile);
-    TextBox& text = program_.reportWindowCreated().tx_o_01;
+    TextBox& text = host_.reportText();
     text.text.clear();
     while (!in.atEnd()) {
       m_TextLine = readReportLine(in);
       text.text += reportWindowLine(m_TextLine);
     }
     files.close(kCountReportFile);
-    program_.showReportWindow();
+    host_.ui.showWindow(WindowId::Report);
+    return ClickOutcome::Done;
   } catch (const FileError& e) {
     files.close(kCountReportFile);
-    showFileError(u"MSG_0_15 ", e.number(), e.description());
+    showError(fileErrorMessage(u"MSG_0_15 ", m_FilePath, e));
+    return ClickOutcome::OpenFailed;
   }
 }
 

@@ -5,7 +5,14 @@
 
 namespace kv884 {
 
-Program::Program(Ui& ui) : ui(ui), frm_0(*this) {}
+Program::Program(Ui& ui)
+    : ui(ui),
+      frm_0({ui, files, g_SecurityName, g_DataDate, g_DecimalFlag, [this] { showQueryWindow(); },
+             [this]() -> TextBox& { return reportWindowCreated().tx_o_01; },
+             [this] {
+               files.closeAll();
+               this->ui.endProgram();
+             }}) {}
 
 Program::~Program() = default;
 
@@ -14,7 +21,8 @@ void Program::showQueryWindow() {
     unloadedQuery_.reset();
     frm_1_ = std::make_unique<QueryWindow>(
         QueryWindowHost{ui, files, g_SecurityName, g_DataDate, g_DecimalFlag, printer, [this] {
-                          unloadQueryWindow();
+                          ui.unloadWindow(WindowId::Query);
+                          unloadedQuery_ = std::move(frm_1_);
                           frm_0.cmd_1.enabled = true;
                         }});
     frm_1_->Form_Load();
@@ -22,35 +30,15 @@ void Program::showQueryWindow() {
   ui.showWindow(WindowId::Query);
 }
 
-void Program::unloadQueryWindow() {
-  if (!frm_1_) return;
-  ui.unloadWindow(WindowId::Query);
-  unloadedQuery_ = std::move(frm_1_);
-}
-
 ReportWindow& Program::reportWindowCreated() {
   if (!frm_5_) {
     unloadedReport_.reset();
-    frm_5_ = std::make_unique<ReportWindow>(*this);
+    frm_5_ = std::make_unique<ReportWindow>(ReportWindowHost{ui, printer, [this] {
+                                                               ui.unloadWindow(WindowId::Report);
+                                                               unloadedReport_ = std::move(frm_5_);
+                                                             }});
   }
   return *frm_5_;
-}
-
-void Program::showReportWindow() {
-  reportWindowCreated().visible = true;
-  ui.showWindow(WindowId::Report);
-}
-
-void Program::closeReportWindow() {
-  if (!frm_5_) return;
-  ui.unloadWindow(WindowId::Report);
-  unloadedReport_ = std::move(frm_5_);
-}
-
-void Program::end() {
-  files.closeAll();
-  ended_ = true;
-  ui.endProgram();
 }
 
 }  // namespace kv884

@@ -1,7 +1,8 @@
 #pragma once
 // The running program: the table of open files, the values read from the security descriptor,
 // and the three windows. The start window lives from start to end; the query window and the
-// count report window exist from their first showing until they are closed.
+// count report window exist from their first showing until they are closed. Each window is given
+// a host for what it asks of the program, never the program itself.
 
 #include <memory>
 #include <string>
@@ -39,27 +40,18 @@ class Program {
   // Null while the window is not loaded.
   QueryWindow* queryWindow() { return frm_1_.get(); }
   ReportWindow* reportWindow() { return frm_5_.get(); }
-
-  // Creates and loads the query window when it is not loaded, then shows it.
-  void showQueryWindow();
-  void unloadQueryWindow();
-
   // The report window, created (hidden) on first use.
   ReportWindow& reportWindowCreated();
-  void showReportWindow();
-  void closeReportWindow();
-
-  // Ends the program at once: every file closes, every window goes.
-  void end();
-  bool ended() const { return ended_; }
 
  private:
+  // Creates and loads the query window when it is not loaded, then shows it.
+  void showQueryWindow();
+
   std::unique_ptr<QueryWindow> frm_1_;
   std::unique_ptr<ReportWindow> frm_5_;
   // A window that unloads itself is still running its handler: it is kept until the next load.
   std::unique_ptr<QueryWindow> unloadedQuery_;
   std::unique_ptr<ReportWindow> unloadedReport_;
-  bool ended_{false};
 };
 
 }  // namespace kv884

@@ -2,9 +2,7 @@
 
 #include "platform/print_surface.hpp"
 #include "querywin/page_heading.hpp"
-#include "startwin/program.hpp"
 #include "startwin/report_window.hpp"
-#include "startwin/start_window.hpp"
 
 namespace kv884 {
 
@@ -25,11 +23,13 @@ void printReport(PrintSurface& printer, const std::u16string& text) {
 
 }  // namespace
 
-void ReportWindow::cmd_1_Click() {
+ClickOutcome ReportWindow::cmd_1_Click() {
   try {
-    printReport(defaultPrinter(program_.printer), tx_o_01.text);
+    printReport(defaultPrinter(host_.printer), tx_o_01.text);
+    return ClickOutcome::Done;
   } catch (const PrintError& e) {
-    program_.ui.programMessage(u"MSG_0_18 列印失敗 !\r\n" + e.reason());
+    host_.ui.programMessage(u"MSG_0_18 列印失敗 !\r\n" + e.reason());
+    return ClickOutcome::PrintFailed;
   }
 }
 

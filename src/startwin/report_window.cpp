@@ -1,13 +1,12 @@
 #include "startwin/report_window.hpp"
 
-#include "startwin/program.hpp"
-
 namespace kv884 {
 
-ReportWindow::ReportWindow(Program& program) : program_(program) {}
+ReportWindow::ReportWindow(ReportWindowHost host) : host_(std::move(host)) {}
 
-void ReportWindow::cmd_2_Click() {
-  program_.closeReportWindow();
+ClickOutcome ReportWindow::cmd_2_Click() {
+  host_.close();
+  return ClickOutcome::Done;
 }
 
 }  // namespace kv884

@@ -2,16 +2,26 @@
 // frm_5, the count report window: the report text in a read-only box, printing, closing. Its
 // query row is shown but inert.
 
+#include <functional>
+
+#include "platform/click_outcome.hpp"
 #include "dataset/key_kind.hpp"
 #include "platform/controls.hpp"
+#include "platform/print_surface.hpp"
+#include "platform/ui.hpp"
 
 namespace kv884 {
 
-class Program;
+// What the count report window is given by the program that shows it.
+struct ReportWindowHost {
+  Ui& ui;
+  PrintSurface* const& printer;  // the system's default printer; null when there is none
+  std::function<void()> close;   // destroys the window
+};
 
 class ReportWindow {
  public:
-  explicit ReportWindow(Program& program);
+  explicit ReportWindow(ReportWindowHost host);
 
   static constexpr std::u16string_view kCaption = u"帳簿劃撥配發筆數";
 
@@ -26,13 +36,11 @@ class ReportWindow {
   Button cmd_2{u"結束"};
   TextBox tx_o_01{u"", true, true};  // the report text
 
-  bool visible{false};  // hidden from creation until the report has been read
-
-  void cmd_1_Click();  // print the report
-  void cmd_2_Click();  // close the window; its text is discarded
+  ClickOutcome cmd_1_Click();  // print the report
+  ClickOutcome cmd_2_Click();  // close the window; its text is discarded
 
  private:
-  Program& program_;
+  ReportWindowHost host_;
 };
 
 }  // namespace kv884

@@ -3,18 +3,43 @@
 // data set for the query window, the count report, and the end of the program.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "dataset/data_set_opening.hpp"
+#include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
+#include "platform/ui.hpp"
 
 namespace kv884 {
 
-class Program;
+// What the start window is given by the program it opens with.
+struct StartWindowHost {
+  Ui& ui;
+  FileTable& files;
+  // The program-wide values of the security descriptor, written only by ReadSecurityFile.
+  std::u16string& g_SecurityName;
+  std::u16string& g_DataDate;
+  std::u16string& g_DecimalFlag;
+  // Creates and loads the query window when it is not loaded, then shows it.
+  std::function<void()> showQueryWindow;
+  // The count report window's text box; the window is created, hidden, on first use.
+  std::function<TextBox&()> reportText;
+  // Ends the program at once: every file closes, every window goes.
+  std::function<void()> end;
+};
+
+// A file that cannot be opened or read, in three lines: the message code and the path with
+// " 開檔錯誤 !", the error number, its description.
+std::u16string fileErrorMessage(std::u16string_view code, std::u16string_view path,
+                                const FileError& error);
+// The message of an opening that failed: its file error, or the message of an empty file.
+std::u16string openingMessage(const DataSetOpening& failure);
 
 class StartWindow {
  public:
-  explicit StartWindow(Program& program);
+  explicit StartWindow(StartWindowHost host);
 
   static constexpr std::u16string_view kCaption = u"帳簿劃撥配發資料 (1040203)";
 
@@ -30,13 +55,12 @@ class StartWindow {
   std::u16string m_SecurityCode;
   std::u16string m_TextLine;
   std::u16string m_ErrorText;
-  int16_t m_OpenStage{0};  // 0 nothing open, 1 holder data open, 2 holder-key index also open
   int16_t m_ReadFailed{0};
 
-  void lab_01_Click();
-  void cmd_1_Click();  // open the data set and show the query window
-  void cmd_5_Click();  // show the count report
-  void cmd_6_Click();  // end the program
+  ClickOutcome lab_01_Click();
+  ClickOutcome cmd_1_Click();  // open the data set and show the query window
+  ClickOutcome cmd_5_Click();  // show the count report
+  ClickOutcome cmd_6_Click();  // end the program
 
   // The control that takes the focus when a handler disables `withdrawn` while it has it.
   std::string_view focusHeir(std::string_view withdrawn) const;
@@ -46,10 +70,10 @@ class StartWindow {
   void ReadSecurityFile();
 
  private:
-  void showFileError(std::u16string_view code, int number, const std::u16string& description);
+  void showError(const std::u16string& text);  // kept in m_ErrorText
   void showMessage(const std::u16string& text);
 
-  Program& program_;
+  StartWindowHost host_;
 };
 
 }  // namespace kv884

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <regex.h>
 #include <sys/stat.h>
+#include <unicode/uvernum.h>
 
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
@@ -42,7 +43,8 @@ TEST(QueryProgram, ACopyAwayFromThePdfModuleSaysSoWhenItPrints) {
 // Standard streams as a shell leaves them: output that cannot be written is a message and 2,
 // --help included; a closed standard input is never mistaken for a data file, and - then is
 // refused; a script or a key file comes in one pass from a pipe, a named pipe or process
-// substitution; a failure that escapes the command is one message and 2.
+// substitution; a failure that escapes the command is one message and 2, the name collation that
+// cannot be opened (its library in the way) its own message and 69, never a workbook's failure.
 TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
   FixtureSet set;
   const fs::path& temp = set.temp.path();
@@ -62,6 +64,12 @@ TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
       {query + "--by id --keys - <&-", 64, "closed (--help shows the usage)\n", 0},
       {query + "--replay <(printf 'search\\n')", 0, "", 2},
       {query + "--by id --keys <(printf 'Y25\\n')", 0, "", 1},
+      {"mkdir icu && : >icu/libicui18n.so." U_ICU_VERSION_SHORT " && LD_LIBRARY_PATH=icu " + query +
+           "--by name --export o.xlsx",
+       69,
+       "kv884-query: 無法開啟中文戶名的排序規則：zh-Hant-TW-u-kr-latn-hani-ks-level2: "
+       "U_MISSING_RESOURCE_ERROR\n",
+       0},
       {"printf 'Y25\\n' | " + query + "--by id --keys /dev/stdin", 0, "", 1},
       {"{ printf 'Y25\\n' >fifo & } && " + query + "--by id --keys fifo", 0, "", 1},
       // A path the host cannot follow, where the key file is opened.

@@ -104,7 +104,7 @@ TEST_F(OpenWindows, EndButtonsAndCloseBoxesUnloadTheirWindowAlone) {
     EXPECT_EQ(enabled(start(), "cmd_1"), window == WindowId::Query);
   }
   EXPECT_TRUE(start()->close());
-  EXPECT_TRUE(desktop.program.ended());
+  EXPECT_TRUE(desktop.ui.ending());
 }
 
 // 結束作業 ends the program, the event loop included, with the other windows open.

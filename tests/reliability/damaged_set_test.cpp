@@ -49,7 +49,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 Step find(int kind, std::u16string key) {
   return [=](FixtureSet& s) { s.search(kind, key); };
 }
-Step press(void (QueryWindow::*click)()) {
+Step press(ClickOutcome (QueryWindow::*click)()) {
   return [=](FixtureSet& s) { (s.window().*click)(); };
 }
 Step entry(int kind, int page, int n, std::string digits) {
@@ -359,7 +359,9 @@ TEST_P(DamagedSet, EndsWithItsOneOutcome) {
   if (c.damage) c.damage(set);
   Program& p = set.program;
   p.frm_0.m_SecurityCode = p.g_SecurityName = p.g_DataDate = p.g_DecimalFlag = u"-";
-  const bool opened = set.open();
+  const ClickOutcome opening = p.frm_0.cmd_1_Click();
+  const bool opened = p.queryWindow() != nullptr;
+  EXPECT_EQ(opening, opened ? ClickOutcome::Done : ClickOutcome::OpenFailed);
   Texts messages = set.ui.takeMessages();
   const std::u16string values = p.frm_0.m_SecurityCode + u"|" + p.g_SecurityName + u"|" +
                                 p.g_DataDate + u"|" + p.g_DecimalFlag;

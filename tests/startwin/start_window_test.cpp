@@ -98,7 +98,7 @@ TEST_F(StartWindowTest, CountReportIsReadAfreshIntoOneWindow) {
   frm_0().cmd_5_Click();
   ASSERT_NE(report(), nullptr);
   ReportWindow* first = report();
-  EXPECT_TRUE(first->visible);
+  EXPECT_TRUE(ui.isShown(WindowId::Report));
   EXPECT_EQ(first->tx_o_01.text, u"\r\n  ABC\r\n  \r\n  資料");
   writeFile(set.countReport(), "two");
   frm_0().cmd_5_Click();
@@ -149,7 +149,7 @@ TEST_F(StartWindowTest, CountReportPrintsEveryLineIndentedAndReportsAPrinterFail
   set.program.printer = &failing;
   report()->cmd_1_Click();
   EXPECT_EQ(ui.takeMessages(), Texts{u"MSG_0_18 列印失敗 !\r\n印表機離線"});
-  EXPECT_TRUE(report()->visible);
+  EXPECT_TRUE(ui.isShown(WindowId::Report));
   EXPECT_EQ(report()->tx_o_01.text, u"\r\n  A\r\n  \r\n  B");
 }
 
