@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "platform/click_outcome.hpp"
 #include "dataset/key_kind.hpp"
+#include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 #include "platform/print_surface.hpp"
 #include "platform/ui.hpp"
