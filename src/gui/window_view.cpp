@@ -9,6 +9,8 @@
 #include "gui/picture_art.hpp"
 #include "gui/qt_ui.hpp"
 #include "gui/view_widgets.hpp"
+#include "platform/key_compare.hpp"
+#include "platform/utf.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/report_window.hpp"
 #include "startwin/start_window.hpp"
@@ -86,7 +88,13 @@ void WindowView<Window>::closeEvent(QCloseEvent* event) {
 template <typename Window>
 void WindowView<Window>::run(Handler handler) {
   if (Window* window = window_()) {
-    (window->*handler)();
+    // Qt cannot carry an exception through its event loop: a search by name that finds no name
+    // collation is abandoned with its message, and the window stays as it was.
+    try {
+      (window->*handler)();
+    } catch (const CollationUnavailable& e) {
+      ui_.programMessage(fromUtf8(e.what()));
+    }
     ui_.refreshAll();
   }
 }

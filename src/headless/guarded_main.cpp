@@ -24,7 +24,7 @@ int runBody(std::string_view program, const std::function<int(const StandardStre
   } catch (const FileError& e) {
     report(program, "讀寫錯誤：", e);
   } catch (const CollationUnavailable& e) {
-    std::cerr << program << ": 無法開啟中文戶名的排序規則：" << e.what() << '\n';
+    std::cerr << program << ": " << e.what() << '\n';
     return kExitNoCollation;
   } catch (const std::bad_alloc&) {
     std::cerr << program << ": 記憶體不足\n";

@@ -30,7 +30,8 @@ UCollator* nameCollator() {
     UErrorCode status = U_ZERO_ERROR;
     UCollator* c = ucol_open(kTag, &status);
     if (U_FAILURE(status))
-      throw CollationUnavailable(std::string(kTag) + ": " + u_errorName(status));
+      throw CollationUnavailable("無法開啟中文戶名的排序規則：" + std::string(kTag) + ": " +
+                                 u_errorName(status));
     return c;
   }();
   return collator;

@@ -15,7 +15,7 @@ int compareCodeUnits(std::u16string_view a, std::u16string_view b);
 std::u16string upperCaseKey(std::u16string_view key);
 
 // The name collation could not be opened (ICU's collation library or its data is missing);
-// what(): the collation and ICU's reason.
+// what(): the message for the user, naming the collation and ICU's reason.
 class CollationUnavailable : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

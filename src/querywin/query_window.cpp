@@ -4,6 +4,7 @@
 #include "dataset/detail_record.hpp"
 #include "platform/big5.hpp"
 #include "platform/file_error.hpp"
+#include "platform/key_compare.hpp"
 #include "querywin/record_boxes.hpp"
 
 namespace kv884 {
@@ -54,14 +55,21 @@ ClickOutcome QueryWindow::showScreenAtomically(const std::function<ClickOutcome(
   // Handlers never nest, so one snapshot is enough.
   savedControls_ = *this;
   savedState_ = *this;
+  const auto restore = [this] {
+    static_cast<QueryControls&>(*this) = savedControls_;
+    static_cast<QueryState&>(*this) = savedState_;
+  };
   try {
     return change();
   } catch (const FileError& error) {
     // A record that cannot be read leaves the window exactly as it was before the click.
-    static_cast<QueryControls&>(*this) = savedControls_;
-    static_cast<QueryState&>(*this) = savedState_;
+    restore();
     showMessage(readErrorMessage(error));
     return ClickOutcome::ReadFailed;
+  } catch (const CollationUnavailable&) {
+    // So does a name search without its collation; the front end says why.
+    restore();
+    throw;
   }
 }
 
