@@ -121,6 +121,11 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
     std::string input{};
   };
   const std::string full = "無法寫入：61 磁碟已滿\n";
+#ifdef _WIN32
+  const std::string device = "NUL";
+#else
+  const std::string device = "/dev/null";
+#endif
   const Case kCases[] = {
       {64, "--print %t/basic/ntr/7701.ptr lies in", "--report --print %t/basic/ntr/7701.ptr"},
       {64, "--print %t/link/NTRIDX/x lies in", "--by id A --print %t/link/NTRIDX/x"},
@@ -132,6 +137,8 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
       {2, "kv884-query: %t/ro.csv 無法寫入：70 沒有使用權限\n", "--export %t/ro.csv"},
       {2, "kv884-query: %t/ro.csv 無法寫入：70 沒有使用權限\n", "--report --print %t/ro.csv"},
       {2, "kv884-query: %t/dir.xlsx 無法寫入：75 路徑/檔案存取錯誤\n", "--export %t/dir.xlsx"},
+      {2, "kv884-query: " + device + " 無法寫入：75 路徑/檔案存取錯誤\n",
+       "--report --print " + device},
       {2,
        "kv884-query: %t/full/o.csv " + full +
            "kv884-query: 匯出中止：暫存檔寫入 30 位持有人後已刪除",
@@ -141,7 +148,8 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
   };
   FixtureSet set;
   const fs::path& temp = set.temp.path();
-  fs::create_directory_symlink(set.folder, temp / "link");
+  std::error_code noLinks;  // Wine makes no symbolic links
+  fs::create_directory_symlink(set.folder, temp / "link", noLinks);
   writeFile(temp / "ro.csv", "old");
   fs::permissions(temp / "ro.csv", fs::perms::owner_read | fs::perms::group_read);
   fs::create_directory(temp / "dir.xlsx");
@@ -149,7 +157,9 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
   const std::map<std::string, std::string> before = contentsOf(temp);
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.args);
-    if (c.fullDisc && !disc.mounted()) continue;  // no right to mount a file system here
+    // No right to mount a file system here, or no links.
+    if ((c.fullDisc && !disc.mounted()) || (noLinks && c.args.find("%t/link") != std::string::npos))
+      continue;
     CommandResult r = query(temp, "%t/basic " + c.args, within(temp, c.input));
     EXPECT_EQ(r.status, c.status);
     EXPECT_NE(r.err.find(within(temp, c.err)), std::string::npos) << r.err;
