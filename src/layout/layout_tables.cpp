@@ -1,4 +1,4 @@
-#include "gui/layout_tables.hpp"
+#include "layout/layout_tables.hpp"
 
 #include <cmath>
 #include <stdexcept>
@@ -82,16 +82,16 @@ constexpr WindowLayout kReport{12105, 8160, kReportPlaces};
 
 }  // namespace
 
-QRect pixelRect(const ControlPlace& place) {
+PixelRect pixelRect(const ControlPlace& place) {
   const int left = toPixels(place.left);
   const int top = toPixels(place.top);
   const int width = toPixels(place.left + place.width) - left;
   const int height = place.height == 0 ? 1 : toPixels(place.top + place.height) - top;
-  return QRect(left, top, width, height);
+  return {left, top, width, height};
 }
 
-QSize WindowLayout::pixelSize() const {
-  return QSize(toPixels(width), toPixels(height));
+PixelSize WindowLayout::pixelSize() const {
+  return {toPixels(width), toPixels(height)};
 }
 
 const ControlPlace& WindowLayout::place(std::string_view name) const {

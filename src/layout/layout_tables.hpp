@@ -3,8 +3,6 @@
 // at 96 dpi). A line is a control of height 0 running from (left, top) to (left + width, top).
 // The captions and texts are the windows' control data.
 
-#include <QRect>
-#include <QSize>
 #include <span>
 #include <string_view>
 
@@ -20,8 +18,20 @@ struct ControlPlace {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+struct PixelSize {
+  int width;
+  int height;
+};
+
+struct PixelRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
 // The pixel rectangle of a place; a line is one pixel high.
-QRect pixelRect(const ControlPlace& place);
+PixelRect pixelRect(const ControlPlace& place);
 
 // A window's controls and the area they are laid out on (the client area of the start and count
 // report windows, the part of the maximised query window that holds controls).
@@ -30,7 +40,7 @@ struct WindowLayout {
   int height;
   std::span<const ControlPlace> places;
 
-  QSize pixelSize() const;
+  PixelSize pixelSize() const;
   // Throws std::logic_error for a control the table does not name.
   const ControlPlace& place(std::string_view name) const;
 };
