@@ -4,14 +4,9 @@
 
 #include <QPixmap>
 
+#include "layout/picture_shapes.hpp"
+
 namespace kv884 {
-
-inline constexpr int kBannerWidth = 284;
-inline constexpr int kBannerHeight = 47;
-inline constexpr int kArrowPictureWidth = 45;
-inline constexpr int kArrowPictureHeight = 31;
-
-enum class ArrowDirection { Left, Right };
 
 // 鴻澤證券登錄託存處 in black brush-script characters on light grey, 284 x 47 pixels.
 QPixmap drawBanner();
