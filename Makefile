@@ -92,10 +92,10 @@ windows:
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 
 # The unit and in-process suites of the Windows build, run under Wine, with the share and the
-# drive that windows-wine-prefix maps onto the fixtures.
+# drive that windows-wine-prefix maps onto the fixtures, on a virtual display for the windows.
 windows-test: windows
 	@cd $(WIN_BUILD) && KV884_TEST_SHARE='\\kv884\fixtures' KV884_TEST_DRIVE=K: \
-	  ctest --output-on-failure -j $(JOBS)
+	  xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,5 +1,7 @@
 #include "win32/form.hpp"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace kv884 {
@@ -34,6 +36,16 @@ void registerClasses() {
     return true;
   }();
   (void)registered;
+}
+
+LRESULT CALLBACK withoutTab(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR) {
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (message != WM_GETDLGCODE) return result;
+  const auto* key = reinterpret_cast<const MSG*>(lParam);
+  if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+    return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+  return result & ~DLGC_WANTTAB;
 }
 
 bool cursorOver(HWND window) {
@@ -135,6 +147,10 @@ void Form::setWaitCursor(HWND control, bool wait) {
   if (wait) waiting_.push_back(control);
   // The handler that asks for it runs without a pause for the cursor's own message.
   if (cursorOver(control)) SetCursor(LoadCursorW(nullptr, wait ? IDC_WAIT : IDC_ARROW));
+}
+
+void Form::passTabOn(HWND box) {
+  SetWindowSubclass(box, withoutTab, 0, 0);
 }
 
 void Form::showCentred() {

@@ -49,6 +49,9 @@ class Form {
   // The order in which Tab walks the controls; the controls left out never take the focus by it.
   void setKeyboardOrder(std::initializer_list<std::string_view> names);
   void setWaitCursor(HWND control, bool wait);
+  // A multi-line box that Tab and Shift+Tab leave, as every other control, instead of typing a
+  // tab into it.
+  static void passTabOn(HWND box);
   // The close box.
   std::function<void()> onClose;
 

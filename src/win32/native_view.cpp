@@ -148,13 +148,13 @@ HWND NativeView<Window>::comboBox(std::string_view name, ComboBox Window::*contr
       form_.add(name, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, font, colours);
   for (const std::u16string& item : (window_()->*control).items)
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));
-  // The field as high as the layout's box; the list drops below it.
-  const PixelRect rect = pixelRect(form_.layout().place(name), form_.dpi());
-  const LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  // The field as high as the layout's box where its font allows; the list drops below it.
+  const int wanted = pixelRect(form_.layout().place(name), form_.dpi()).height;
+  const auto field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
   RECT whole;
   GetWindowRect(combo, &whole);
-  const int frame = static_cast<int>(whole.bottom - whole.top) - static_cast<int>(field);
-  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), rect.height - frame);
+  const int excess = static_cast<int>(whole.bottom - whole.top) - wanted;
+  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - excess);
   SendMessageW(combo, CB_SETMINVISIBLE, (window_()->*control).items.size(), 0);
   form_.onCommand(combo, [this, combo, control, pick](WORD notification) {
     if (notification == CBN_EDITCHANGE && !copying_) {

@@ -24,8 +24,9 @@ ReportView::ReportView(Program& program, Win32Ui& ui)
   button("cmd_2", &ReportWindow::cmd_2, buttonFont, &ReportWindow::cmd_2_Click);
   line("Line_01");
   // Read by keyboard too: the caret shows the focus, Ctrl+Home and Ctrl+End go to either end.
-  textBox("tx_o_01", &ReportWindow::tx_o_01, {u"細明體", 14.25},
-          ES_MULTILINE | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL, Colours{kBlue, kLightGrey});
+  Form::passTabOn(textBox("tx_o_01", &ReportWindow::tx_o_01, {u"細明體", 14.25},
+                          ES_MULTILINE | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL,
+                          Colours{kBlue, kLightGrey}));
   line("Line2");
 
   form_.setKeyboardOrder(
