@@ -199,8 +199,9 @@ const WindowCase kWindows[] = {
     {WindowId::Report, reportLayout, {"cmd_2", "tx_o_01", "cmd_1"}},
 };
 
-// Every control of each window stands where its layout table puts it at the window's dots per
-// inch (the combo box's field as high as its font needs); Tab walks the enabled controls in the
+// Every control of each window stands where its layout table puts it at the dots per inch of
+// the window's monitor, also after a move onto a monitor at 150 % or 200 % (the combo box's
+// field as high as its font needs); Tab walks the enabled controls in the
 // window's order and comes round to the first, and Shift+Tab walks back.
 TEST_F(Win32Desktop, ControlsStandAtTheirTablePlacesAndTabWalksTheWindowsOrder) {
   start("basic");
@@ -209,19 +210,26 @@ TEST_F(Win32Desktop, ControlsStandAtTheirTablePlacesAndTabWalksTheWindowsOrder) 
       click(WindowId::Start, c.window == WindowId::Query ? "cmd_1" : "cmd_5");
     Form* shown = form(c.window);
     ASSERT_TRUE(shown);
-    for (const ControlPlace& place : c.layout().places) {
-      SCOPED_TRACE(std::string(place.name));
-      const PixelRect wanted = pixelRect(place, shown->dpi());
-      RECT r;
-      GetWindowRect(shown->control(place.name), &r);
-      MapWindowPoints(nullptr, GetParent(shown->control(place.name)), reinterpret_cast<POINT*>(&r),
-                      2);
-      EXPECT_EQ(r.left, wanted.left);
-      EXPECT_EQ(r.top, wanted.top);
-      EXPECT_EQ(r.right - r.left, wanted.width);
-      // A combo box's field is never lower than its font needs.
-      if (place.name != "comb_1") {
-        EXPECT_EQ(r.bottom - r.top, wanted.height);
+    // At 100 %, then as moved onto monitors at 150 % and 200 %.
+    for (int dpi : {shown->dpi(), 144, 192}) {
+      RECT frame;
+      GetWindowRect(shown->handle(), &frame);
+      SendMessageW(shown->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&frame));
+      for (const ControlPlace& place : c.layout().places) {
+        SCOPED_TRACE(std::string(place.name) + " at " + std::to_string(dpi) + " dpi");
+        const PixelRect wanted = pixelRect(place, dpi);
+        RECT r;
+        GetWindowRect(shown->control(place.name), &r);
+        MapWindowPoints(nullptr, GetParent(shown->control(place.name)),
+                        reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, wanted.left);
+        EXPECT_EQ(r.top, wanted.top);
+        EXPECT_EQ(r.right - r.left, wanted.width);
+        // A combo box's field is never lower than its font needs.
+        if (place.name != "comb_1") {
+          EXPECT_EQ(r.bottom - r.top, wanted.height);
+        }
       }
     }
     SetActiveWindow(shown->handle());
