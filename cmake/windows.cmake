@@ -14,6 +14,8 @@ set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${KV884_WINEPREFIX} WINEDEBUG=-
 # as both); the symbols are stripped from the programs, which are copied to the clerks' PCs.
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 add_link_options(-s)
+# The checked string functions of _FORTIFY_SOURCE come from MinGW's libssp.
+link_libraries(ssp)
 
 # CLI11 and nlohmann-json are headers only, so the machine's own serve; but their packages would
 # put all of /usr/include on the target's include path, so only their own folders are offered,

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/fs_path.hpp"
 #include "platform/host_path.hpp"
 #include "platform/utf.hpp"
 
@@ -30,9 +31,9 @@ bool isWithin(const fs::path& folder, const fs::path& guarded) {
 }  // namespace
 
 bool liesWithin(const std::string& target, const std::string& folder) {
-  const fs::path guarded = orCurrent(folder);
-  const fs::path written = fs::path(target).parent_path();
-  const fs::path mapped = fs::path(mapHostPath(fromUtf8(target)).path).parent_path();
+  const fs::path guarded = orCurrent(fsPathOf(folder));
+  const fs::path written = fsPathOf(target).parent_path();
+  const fs::path mapped = fsPathOf(mapHostPath(fromUtf8(target)).path).parent_path();
   return isWithin(written, guarded) || isWithin(mapped, guarded);
 }
 

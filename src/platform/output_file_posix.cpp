@@ -13,7 +13,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "platform/folder_guard.hpp"
@@ -92,15 +91,6 @@ int openUnnamed(const std::string& folder) {
   throw writeError(errno);
 }
 
-// pattern with its XXXXXX filled in at random.
-std::string randomName(std::string pattern) {
-  static std::mt19937 random{std::random_device{}()};
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  for (size_t i = pattern.size() - 6; i < pattern.size(); ++i)
-    pattern[i] = kLetters[random() % (sizeof kLetters - 1)];
-  return pattern;
-}
-
 void syncFolder(const std::string& folder) {
   // The file is in place and complete by now: a folder that cannot be synced (some file systems
   // do not sync folders) leaves only the rename's durability to the file system.
@@ -157,7 +147,7 @@ struct OutputFile::Impl {
   // Gives the unnamed file a name beside the target; the name.
   std::string link() const {
     for (;;) {
-      std::string name = randomName(temporaryPattern(target));
+      std::string name = randomTemporaryName(temporaryPattern(target));
       if (::linkat(AT_FDCWD, temporary.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return name;
       if (errno != EEXIST) throw writeError(errno);

@@ -1,11 +1,11 @@
 #include "platform/temporary_names.hpp"
 
-#include <signal.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <filesystem>
+#include <random>
+
+#include "platform/fs_path.hpp"
+#include "platform/processes.hpp"
 
 namespace kv884 {
 
@@ -28,23 +28,33 @@ fs::path folderOf(const fs::path& target) {
 bool isStale(std::string_view name, std::string_view prefix) {
   if (!name.starts_with(prefix)) return false;
   name.remove_prefix(prefix.size());
-  pid_t pid = 0;
+  long pid = 0;
   auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
   if (error != std::errc() || pid <= 0 ||
       std::string_view(end, name.data() + name.size()).size() != 7 || *end != '-')
     return false;
-  return ::kill(pid, 0) != 0 && errno == ESRCH;
+  return processHasEnded(pid);
 }
 
 }  // namespace
 
 std::string temporaryPattern(const std::string& target) {
-  const fs::path path(target);
-  return (path.parent_path() / (prefixOf(path) + std::to_string(::getpid()) + "-XXXXXX")).string();
+  const fs::path path = fsPathOf(target);
+  return (path.parent_path() /
+          fsPathOf(prefixOf(path) + std::to_string(currentProcessNumber()) + "-XXXXXX"))
+      .string();
+}
+
+std::string randomTemporaryName(std::string pattern) {
+  static std::mt19937 random{std::random_device{}()};
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (size_t i = pattern.size() - 6; i < pattern.size(); ++i)
+    pattern[i] = kLetters[random() % (sizeof kLetters - 1)];
+  return pattern;
 }
 
 void sweepStaleTemporaries(const std::string& target) {
-  const fs::path path(target);
+  const fs::path path = fsPathOf(target);
   const std::string prefix = prefixOf(path);
   std::error_code error;
   for (fs::directory_iterator it(folderOf(path), error), end; !error && it != end;

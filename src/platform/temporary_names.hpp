@@ -10,6 +10,8 @@ namespace kv884 {
 
 // ".NAME.kv884-PID-XXXXXX" in target's folder, for mkstemp or mkdtemp to fill in.
 std::string temporaryPattern(const std::string& target);
+// A pattern with its XXXXXX filled in at random, for a host that has no mkstemp.
+std::string randomTemporaryName(std::string pattern);
 
 // Removes, beside target, every temporary file or folder of a process that no longer runs.
 void sweepStaleTemporaries(const std::string& target);

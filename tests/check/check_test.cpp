@@ -42,7 +42,8 @@ TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadU
            {{none},
             2,
             "",
-            "MSG_0_17 " + none + "/ntridx/security.txt 開檔錯誤 !\n76\n找不到路徑\n"},
+            "MSG_0_17 " + none + shownHere("/ntridx/security.txt") +
+                " 開檔錯誤 !\n76\n找不到路徑\n"},
            {{empty, "--json"}, 2, "", "MSG_0_02 資料燒錄錯誤 !\n"},
            {{}, 64, "", "kv884-check: FOLDER is required"},
            {{basic, "--verbose"}, 64, "", "not expected: --verbose"}}) {
@@ -130,8 +131,9 @@ TEST(CheckDamage, EachDamageIsFoundUnderItsClassWithTheRecordsThatLeadToIt) {
        {"資料記錄 20：戶號 索引為「0003846940」，資料記錄為「9999999999」\n"}},
       {[](const FixtureSet& s) { fs::resize_file(s.detailIndex(), 29 * 153 + 100); },
        1,
-       {"/ntridx/7701idxd.sin：長度 4537 位元組，不是記錄長度 153 的倍數\n",
-        "長度不是記錄長度倍數的檔案：\n  /", "/ntridx/7701idxd.sin（4537 位元組）\n"}},
+       {shownHere("/ntridx/7701idxd.sin") + "：長度 4537 位元組，不是記錄長度 153 的倍數\n",
+        "長度不是記錄長度倍數的檔案：\n  ",
+        shownHere("/ntridx/7701idxd.sin") + "（4537 位元組）\n"}},
       // A leaf entry names the second record of its run: the search for the run's key starts
       // after the first, and the run before ends with it.
       {[](const FixtureSet& s) { s.setEntryNumber(1, 18, 3, "000008"); },

@@ -140,7 +140,8 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
   };
   FixtureSet set;
   const fs::path& temp = set.temp.path();
-  fs::create_directory_symlink(set.folder, temp / "link");
+  std::error_code noLinks;  // Wine makes no symbolic links
+  fs::create_directory_symlink(set.folder, temp / "link", noLinks);
   writeFile(temp / "ro.csv", "old");
   fs::permissions(temp / "ro.csv", fs::perms::owner_read | fs::perms::group_read);
   fs::create_directory(temp / "dir.xlsx");
@@ -148,7 +149,9 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
   const std::map<std::string, std::string> before = contentsOf(temp);
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.args);
-    if (c.fullDisc && !disc.mounted()) continue;  // no right to mount a file system here
+    // No right to mount a file system here, or no links.
+    if ((c.fullDisc && !disc.mounted()) || (noLinks && c.args.find("%t/link") != std::string::npos))
+      continue;
     CommandResult r = query(temp, "%t/basic " + c.args, within(temp, c.input));
     EXPECT_EQ(r.status, c.status);
     EXPECT_NE(r.err.find(within(temp, c.err)), std::string::npos) << r.err;

@@ -387,8 +387,10 @@ TEST_P(DamagedSet, EndsWithItsOneOutcome) {
   }
   Texts expected;
   for (std::u16string m : c.messages) {
-    if (size_t at = m.find(u"{folder}"); at != std::u16string::npos)
-      m.replace(at, 8, set.folderText());
+    if (size_t at = m.find(u"{folder}"); at != std::u16string::npos) {
+      const size_t end = m.find(u' ', at);
+      m.replace(at, end - at, set.folderText() + shownHere(m.substr(at + 8, end - at - 8)));
+    }
     expected.push_back(m);
   }
   EXPECT_EQ(messages, expected);

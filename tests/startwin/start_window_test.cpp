@@ -109,8 +109,8 @@ TEST_F(StartWindowTest, CountReportIsReadAfreshIntoOneWindow) {
     if (length < 0) fs::remove(set.countReport());
     if (length > 0) fs::resize_file(set.countReport(), length);
     frm_0().cmd_5_Click();
-    EXPECT_EQ(ui.takeMessages(),
-              Texts{u"MSG_0_15 " + set.folderText() + u"/ntr/7701.ptr 開檔錯誤 !\r\n" + error});
+    EXPECT_EQ(ui.takeMessages(), Texts{u"MSG_0_15 " + set.folderText() +
+                                       shownHere(u"/ntr/7701.ptr") + u" 開檔錯誤 !\r\n" + error});
     EXPECT_EQ(first->tx_o_01.text, u"\r\n  two");
     EXPECT_TRUE(set.program.files.openNumbers().empty());
   }

@@ -4,11 +4,13 @@
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/host_path.hpp"
 #include "platform/utf.hpp"
 
 namespace fs = std::filesystem;
@@ -60,6 +62,15 @@ bool permissionsKeepReadersOut() {
 #else
   return ::geteuid() != 0;
 #endif
+}
+
+std::u16string shownHere(std::u16string path) {
+  std::replace(path.begin(), path.end(), u'/', u'\\');
+  return shownPath(path);
+}
+
+std::string shownHere(const std::string& path) {
+  return toUtf8(shownHere(fromUtf8(path)));
 }
 
 void writeFile(const fs::path& file, const std::string& bytes) {

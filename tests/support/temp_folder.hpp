@@ -31,6 +31,10 @@ std::filesystem::path copyFixture(const std::string& name, const std::filesystem
 // Windows, where std::filesystem can only set the read-only attribute.
 bool permissionsKeepReadersOut();
 
+// A path written with "/" as the programs show it on this host: with Windows' own separator there.
+std::u16string shownHere(std::u16string path);
+std::string shownHere(const std::string& path);
+
 void writeFile(const std::filesystem::path& file, const std::string& bytes);
 std::string readFile(const std::filesystem::path& file);
 

@@ -278,7 +278,7 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
 TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   const std::string longName(256, 'n');
   std::string longPath;
-  while (longPath.size() <= 4096) longPath += "d/";
+  while (longPath.size() <= 32768) longPath += "d/";  // past the longest path of either host
   const struct {
     std::string out;  // %t: the temporary folder, which holds the set %t/old and the file %t/f
     std::vector<std::string> options;
@@ -304,7 +304,8 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   ASSERT_EQ(mkset::runMkset({t + "/old", "--synthetic", "7", "--code", "1"}, std::cout, std::cerr),
             0);
   writeFile(temp.path() / "f", "f");
-  fs::create_symlink("loop", temp.path() / "loop");
+  std::error_code noLinks;  // Wine makes no symbolic links
+  fs::create_symlink("loop", temp.path() / "loop", noLinks);
   FullDisc disc(temp.path() / "full", false);
   if (disc.mounted()) {
     fs::copy(temp.path() / "old", temp.path() / "full/old", fs::copy_options::recursive);
@@ -313,7 +314,8 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   const std::map<std::string, std::string> before = contentsOf(temp.path());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.out.substr(0, 40));
-    if (c.fullDisc && !disc.mounted()) continue;  // no right to mount a file system here
+    // No right to mount a file system here, or no links.
+    if ((c.fullDisc && !disc.mounted()) || (noLinks && c.out.starts_with("%t/loop"))) continue;
     std::vector<std::string> args{within(c.out), "--synthetic", "3", "--code", "1"};
     args.insert(args.end(), c.options.begin(), c.options.end());
     std::ostringstream out, err;
