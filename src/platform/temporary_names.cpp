@@ -1,5 +1,6 @@
 #include "platform/temporary_names.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <random>
@@ -13,11 +14,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A name near the longest a folder takes is cut, so its temporary's name still fits.
+// A name near the longest a folder takes is cut, so its temporary's name still fits; the cut
+// falls before a whole UTF-8 character, which is how Windows reads the name.
 constexpr size_t kNameKept = 200;
 
 std::string prefixOf(const fs::path& target) {
-  return "." + target.filename().string().substr(0, kNameKept) + ".kv884-";
+  const std::string name = target.filename().string();
+  size_t kept = std::min(name.size(), kNameKept);
+  while (kept < name.size() && kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+    --kept;
+  return "." + name.substr(0, kept) + ".kv884-";
 }
 
 fs::path folderOf(const fs::path& target) {

@@ -120,6 +120,11 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
     std::string input{};
   };
   const std::string full = "無法寫入：61 磁碟已滿\n";
+#ifdef _WIN32
+  const std::string device = "NUL";
+#else
+  const std::string device = "/dev/null";
+#endif
   const Case kCases[] = {
       {64, "--print %t/basic/ntr/7701.ptr lies in", "--report --print %t/basic/ntr/7701.ptr"},
       {64, "--print %t/link/NTRIDX/x lies in", "--by id A --print %t/link/NTRIDX/x"},
@@ -131,6 +136,8 @@ TEST(OutputTarget, AFaultLeavesTheSetTheTargetAndItsFolderAsTheyWere) {
       {2, "kv884-query: %t/ro.csv 無法寫入：70 沒有使用權限\n", "--export %t/ro.csv"},
       {2, "kv884-query: %t/ro.csv 無法寫入：70 沒有使用權限\n", "--report --print %t/ro.csv"},
       {2, "kv884-query: %t/dir.xlsx 無法寫入：75 路徑/檔案存取錯誤\n", "--export %t/dir.xlsx"},
+      {2, "kv884-query: " + device + " 無法寫入：75 路徑/檔案存取錯誤\n",
+       "--report --print " + device},
       {2,
        "kv884-query: %t/full/o.csv " + full +
            "kv884-query: 匯出中止：暫存檔寫入 30 位持有人後已刪除",

@@ -274,11 +274,14 @@ TEST(Command, EachOutcomeHasItsStatusAndMessage) {
 
 // OUT_FOLDER is built beside and put in place when complete: a target that may not or cannot be
 // replaced, and a full disc, end the run with their message and status and leave the temporary
-// folder as it was, an old set in OUT_FOLDER included; --force replaces a set whole.
+// folder as it was, an old set in OUT_FOLDER included; --force replaces a set whole; a name in
+// Chinese is made as given.
 TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   const std::string longName(256, 'n');
   std::string longPath;
   while (longPath.size() <= 32768) longPath += "d/";  // past the longest path of either host
+  std::string chinese;  // 240 bytes, so its temporary's name is cut inside it
+  while (chinese.size() < 240) chinese += "帳冊";
   const struct {
     std::string out;  // %t: the temporary folder, which holds the set %t/old and the file %t/f
     std::vector<std::string> options;
@@ -293,6 +296,7 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
       {"%t/" + longPath + "set", {}, 2, "無法寫入：52 錯誤的檔案名稱或數目\n"},
       {"%t/f/set", {}, 2, "kv884-mkset: %t/f/set 無法寫入：76 找不到路徑\n"},
       {"%t/full/old", {"--force"}, 2, "kv884-mkset: %t/full/old 無法寫入：61 磁碟已滿\n", true},
+      {"%t/" + chinese, {}, 0, ""},
       {"%t/old", {"--force"}, 0, ""},
   };
   TempFolder temp;
@@ -328,6 +332,7 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   std::ostringstream out, err;
   EXPECT_EQ(runCheckCommand({t + "/old", "--json"}, out, err), kCheckSound);
   EXPECT_EQ(nlohmann::json::parse(out.str())["files"]["holder_data"]["records"], 3);
+  EXPECT_TRUE(fs::is_directory(temp.path() / std::u8string(chinese.begin(), chinese.end())));
   EXPECT_EQ(fs::directory_iterator(temp.path())->path().filename().string().find(".old.kv884-"),
             std::string::npos);
 }

@@ -12,6 +12,7 @@
 #include "mkset/mkset_error.hpp"
 #include "mkset/record_numbering.hpp"
 #include "mkset/synthetic_holders.hpp"
+#include "platform/fs_path.hpp"
 #include "platform/output_file.hpp"
 #include "platform/output_folder.hpp"
 #include "platform/utf.hpp"
@@ -89,7 +90,7 @@ void describe(CLI::App& app, CommandLine& line) {
 }
 
 std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(fsPathOf(path), std::ios::binary);
   if (!in) throw MksetError("cannot read " + path);
   std::ostringstream text;
   text << in.rdbuf();
@@ -115,7 +116,7 @@ void build(const CommandLine& line, std::ostream& out) {
       line.csvFile ? holdersFromCsv(readFile(*line.csvFile), code)
                    : syntheticHolders(static_cast<size_t>(*line.synthetic), options.seed, code);
   OutputFolder building(line.folder);
-  BuildSummary summary = buildDataSet(building.path(), holders, options);
+  BuildSummary summary = buildDataSet(fsPathOf(building.path()), holders, options);
   building.commit(line.force);
   out << "kv884-mkset: " << summary.holders << " holders written to " << line.folder
       << " (run length " << summary.runLength << "; leaf pages 統一編號 " << summary.leafPages[0]
