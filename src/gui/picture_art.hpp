@@ -4,14 +4,9 @@
 
 #include <QPixmap>
 
+#include "layout/picture_shapes.hpp"
+
 namespace kv884 {
-
-inline constexpr int kBannerWidth = 284;
-inline constexpr int kBannerHeight = 47;
-inline constexpr int kArrowPictureWidth = 45;
-inline constexpr int kArrowPictureHeight = 31;
-
-enum class ArrowDirection { Left, Right };
 
 // The office name in black brush-script characters on light grey, 284 x 47 pixels.
 QPixmap drawBanner();

@@ -44,7 +44,7 @@ struct QtPrintSurface::Impl {
     if (documentOpen) return;
     if (target == Target::DefaultPrinter) {
       QPrinterInfo info = QPrinterInfo::defaultPrinter();
-      if (info.isNull()) throw PrintError(u"沒有設定預設的印表機");
+      if (info.isNull()) throw PrintError(std::u16string(kNoDefaultPrinter));
       printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
       if (!painter.begin(printer.get()))
         throw PrintError(u"印表機 " + info.printerName().toStdU16String() + u" 無法開始列印");

@@ -14,7 +14,8 @@ StartView::StartView(Program& program, QtUi& ui)
           ui, [&program] { return &program.frm_0; }, StartWindow::kCaption, startLayout(),
           windowFont(kKaiFace, 9), &StartWindow::cmd_6_Click) {
   const StartWindow& frm_0 = program.frm_0;
-  const QSize client = startLayout().pixelSize();
+  const PixelSize layoutSize = startLayout().pixelSize();
+  const QSize client(layoutSize.width, layoutSize.height);
   const QScreen* screen = QGuiApplication::primaryScreen();
   setFixedSize(screen ? client.boundedTo(screen->availableSize()) : client);
 

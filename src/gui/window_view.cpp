@@ -45,7 +45,8 @@ WindowView<Window>::WindowView(QtUi& ui, std::function<Window*()> window, std::u
   // A scrolling area that fills the window: where the window is smaller than the layout (a small
   // screen, a large scale factor), the layout scrolls and the control with the focus is in sight.
   auto* scroller = new FocusFollowingScrollArea(this);
-  area_->setFixedSize(layout.pixelSize());
+  const PixelSize areaSize = layout.pixelSize();
+  area_->setFixedSize(areaSize.width, areaSize.height);
   scroller->setWidget(area_);
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
@@ -108,7 +109,8 @@ template <typename Window>
 void WindowView<Window>::place(QWidget* widget, std::string_view name) {
   widget->setParent(area_);
   widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-  widget->setGeometry(pixelRect(layout_.place(name)));
+  const PixelRect rect = pixelRect(layout_.place(name));
+  widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
 }
 
 template <typename Window>

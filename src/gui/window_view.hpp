@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/layout_tables.hpp"
+#include "layout/layout_tables.hpp"
 #include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 

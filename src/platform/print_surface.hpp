@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -27,6 +28,9 @@ class PrintSurface {
   virtual void printLine(const std::vector<PrintItem>& items) = 0;
   virtual void endDocument() = 0;
 };
+
+// What a printer reports when the system has no default printer.
+inline constexpr std::u16string_view kNoDefaultPrinter = u"沒有設定預設的印表機";
 
 // A printer that cannot take the job (none installed, job refused); reason is the printer's.
 class PrintError : public std::runtime_error {

@@ -2,7 +2,8 @@
 # programs are copied to the clerks' PCs alone.
 #   cmake -DOBJDUMP=... -DPROGRAMS=a.exe;b.exe -P system_dlls_only.cmake
 cmake_minimum_required(VERSION 3.25)
-set(windows_own kernel32.dll msvcrt.dll shell32.dll advapi32.dll user32.dll gdi32.dll ole32.dll)
+set(windows_own kernel32.dll msvcrt.dll shell32.dll advapi32.dll user32.dll gdi32.dll ole32.dll
+    comctl32.dll winspool.drv)
 foreach(program IN LISTS PROGRAMS)
   execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
   if(failed)

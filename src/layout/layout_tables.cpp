@@ -1,4 +1,4 @@
-#include "gui/layout_tables.hpp"
+#include "layout/layout_tables.hpp"
 
 #include <cmath>
 #include <stdexcept>
@@ -72,8 +72,8 @@ constexpr ControlPlace kReportPlaces[] = {
     {"tx_o_01", 1275, 2160, 9435, 5175},    {"Line2", 0, 8145, 12000, 0},
 };
 
-int toPixels(int twips) {
-  return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
+int toPixels(int twips, int dpi) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / kTwipsPerInch));
 }
 
 constexpr WindowLayout kStart{7215, 5910, kStartPlaces};
@@ -82,16 +82,16 @@ constexpr WindowLayout kReport{12105, 8160, kReportPlaces};
 
 }  // namespace
 
-QRect pixelRect(const ControlPlace& place) {
-  const int left = toPixels(place.left);
-  const int top = toPixels(place.top);
-  const int width = toPixels(place.left + place.width) - left;
-  const int height = place.height == 0 ? 1 : toPixels(place.top + place.height) - top;
-  return QRect(left, top, width, height);
+PixelRect pixelRect(const ControlPlace& place, int dpi) {
+  const int left = toPixels(place.left, dpi);
+  const int top = toPixels(place.top, dpi);
+  const int width = toPixels(place.left + place.width, dpi) - left;
+  const int height = place.height == 0 ? 1 : toPixels(place.top + place.height, dpi) - top;
+  return {left, top, width, height};
 }
 
-QSize WindowLayout::pixelSize() const {
-  return QSize(toPixels(width), toPixels(height));
+PixelSize WindowLayout::pixelSize(int dpi) const {
+  return {toPixels(width, dpi), toPixels(height, dpi)};
 }
 
 const ControlPlace& WindowLayout::place(std::string_view name) const {

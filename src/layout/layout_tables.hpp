@@ -1,10 +1,8 @@
 #pragma once
 // Where each control of the three windows stands, in twips (1/1440 inch; 15 twips make one pixel
-// at 96 dpi). A line is a control of height 0 running from (left, top) to (left + width, top).
-// The captions and texts are the windows' control data.
+// at 96 dpi, the scale of a screen at 100 %). A line is a control of height 0 running from (left,
+// top) to (left + width, top). The captions and texts are the windows' control data.
 
-#include <QRect>
-#include <QSize>
 #include <span>
 #include <string_view>
 
@@ -18,10 +16,23 @@ struct ControlPlace {
   int height;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDefaultDpi = 96;
 
-// The pixel rectangle of a place; a line is one pixel high.
-QRect pixelRect(const ControlPlace& place);
+struct PixelSize {
+  int width;
+  int height;
+};
+
+struct PixelRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// The pixel rectangle of a place on a screen of dpi dots per inch; a line is one pixel high.
+PixelRect pixelRect(const ControlPlace& place, int dpi = kDefaultDpi);
 
 // A window's controls and the area they are laid out on (the client area of the start and count
 // report windows, the part of the maximised query window that holds controls).
@@ -30,7 +41,7 @@ struct WindowLayout {
   int height;
   std::span<const ControlPlace> places;
 
-  QSize pixelSize() const;
+  PixelSize pixelSize(int dpi = kDefaultDpi) const;
   // Throws std::logic_error for a control the table does not name.
   const ControlPlace& place(std::string_view name) const;
 };

@@ -1,0 +1,156 @@
+#include "win32/gdi_print_surface.hpp"
+
+#include <winspool.h>
+
+#include <cmath>
+
+#include "win32/form.hpp"
+#include "win32/window_faces.hpp"
+
+namespace kv884 {
+namespace {
+
+std::u16string defaultPrinterName() {
+  DWORD length = 0;
+  GetDefaultPrinterW(nullptr, &length);
+  if (length == 0) return {};
+  std::u16string name(length, u'\0');
+  if (!GetDefaultPrinterW(reinterpret_cast<wchar_t*>(name.data()), &length)) return {};
+  name.resize(length - 1);
+  return name;
+}
+
+}  // namespace
+
+GdiPrintSurface::GdiPrintSurface() = default;
+
+GdiPrintSurface::GdiPrintSurface(HDC page) : givenPage_(page) {}
+
+GdiPrintSurface::~GdiPrintSurface() {
+  if (dc_ && !givenPage_) {
+    if (documentOpen_) AbortDoc(dc_);
+    DeleteDC(dc_);
+  }
+  if (font_) DeleteObject(font_);
+}
+
+void GdiPrintSurface::setFontSize(float points) {
+  fontSize_ = points;
+  applyFont();
+}
+
+void GdiPrintSurface::setFontName(const std::u16string& name) {
+  fontName_ = name;
+  applyFont();
+}
+
+void GdiPrintSurface::beginDocument() {
+  if (documentOpen_) return;
+  if (givenPage_) {
+    dc_ = givenPage_;
+  } else {
+    const std::u16string printer = defaultPrinterName();
+    if (printer.empty()) throw PrintError(std::u16string(kNoDefaultPrinter));
+    dc_ = CreateDCW(L"WINSPOOL", wide(printer), nullptr, nullptr);
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = L"KV884";
+    if (!dc_ || StartDocW(dc_, &document) <= 0 || StartPage(dc_) <= 0) {
+      if (dc_) DeleteDC(dc_);
+      dc_ = nullptr;
+      throw PrintError(u"印表機 " + printer + u" 無法開始列印");
+    }
+  }
+  SetBkMode(dc_, TRANSPARENT);
+  SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+  documentOpen_ = true;
+  y_ = 0;
+  applyFont();
+}
+
+void GdiPrintSurface::applyFont() {
+  if (!dc_) return;
+  if (font_) DeleteObject(font_);
+  font_ = createFont(dc_, FontSpec{fontName_, fontSize_}, GetDeviceCaps(dc_, LOGPIXELSY));
+  SelectObject(dc_, font_);
+}
+
+// A column is half a full-width character: the average character width of 細明體, by which
+// the pages count their column stops.
+int GdiPrintSurface::columnWidth() const {
+  SIZE full{};
+  GetTextExtentPoint32W(dc_, L"\u3000", 1, &full);
+  return full.cx / 2;
+}
+
+void GdiPrintSurface::startLine() {
+  x_ = 0;
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc_, &metrics);
+  if (y_ > 0 && y_ + metrics.tmHeight + metrics.tmExternalLeading > GetDeviceCaps(dc_, VERTRES) &&
+      !givenPage_) {
+    EndPage(dc_);
+    StartPage(dc_);
+    SelectObject(dc_, font_);
+    y_ = 0;
+  }
+}
+
+void GdiPrintSurface::endLine() {
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc_, &metrics);
+  y_ += metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+void GdiPrintSurface::drawText(const std::u16string& text) {
+  if (text.empty()) return;
+  const int length = static_cast<int>(text.size());
+  TextOutW(dc_, x_, y_, wide(text), length);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc_, wide(text), length, &extent);
+  x_ += extent.cx;
+}
+
+void GdiPrintSurface::printLine(const std::vector<PrintItem>& items) {
+  beginDocument();
+  startLine();
+  const int column = columnWidth();
+  for (const PrintItem& item : items) {
+    if (const Tab* tab = std::get_if<Tab>(&item)) {
+      const int stop = (tab->column < 1 ? 0 : tab->column - 1) * column;
+      if (x_ > stop) {
+        endLine();
+        startLine();
+      }
+      x_ = stop;
+      continue;
+    }
+    // A line break inside a text (CR LF, CR or LF) starts a new line.
+    const std::u16string& text = std::get<std::u16string>(item);
+    size_t begin = 0;
+    while (true) {
+      const size_t end = text.find_first_of(u"\r\n", begin);
+      drawText(text.substr(begin, end - begin));
+      if (end == std::u16string::npos) break;
+      begin = end + (text.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
+      endLine();
+      startLine();
+    }
+  }
+  endLine();
+}
+
+void GdiPrintSurface::endDocument() {
+  beginDocument();
+  documentOpen_ = false;
+  if (givenPage_) {
+    dc_ = nullptr;
+    return;
+  }
+  const bool done = EndPage(dc_) > 0 && EndDoc(dc_) > 0;
+  DeleteDC(dc_);
+  dc_ = nullptr;
+  if (!done) throw PrintError(u"印表機拒絕了列印工作");
+}
+
+}  // namespace kv884
