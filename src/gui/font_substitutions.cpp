@@ -3,7 +3,16 @@
 #include <QFont>
 #include <QString>
 
+#include "platform/face_names.hpp"
+
 namespace kv884 {
+namespace {
+
+QString faceName(std::u16string_view face) {
+  return QString::fromUtf16(face.data(), static_cast<qsizetype>(face.size()));
+}
+
+}  // namespace
 
 void installFontSubstitutions() {
   // Taiwan's national standard typefaces (全字庫正宋體, 全字庫正楷體): every character in the
@@ -14,11 +23,12 @@ void installFontSubstitutions() {
   const QString kai = QStringLiteral("TW-Kai");
   const QString sans = QStringLiteral("Liberation Sans");
   // The Chinese face names and their romanised forms, as data sets and old pages name them.
-  for (const char16_t* name : {u"細明體", u"新細明體", u"MingLiU", u"PMingLiU"})
-    QFont::insertSubstitution(QString::fromUtf16(name), ming);
-  for (const char16_t* name : {u"標楷體", u"DFKai-SB"})
-    QFont::insertSubstitution(QString::fromUtf16(name), kai);
-  QFont::insertSubstitution(QStringLiteral("Arial"), sans);
+  for (std::u16string_view name :
+       {kMingFace, kNewMingFace, std::u16string_view(u"MingLiU"), std::u16string_view(u"PMingLiU")})
+    QFont::insertSubstitution(faceName(name), ming);
+  for (std::u16string_view name : {kKaiFace, std::u16string_view(u"DFKai-SB")})
+    QFont::insertSubstitution(faceName(name), kai);
+  QFont::insertSubstitution(faceName(kArialFace), sans);
 }
 
 }  // namespace kv884

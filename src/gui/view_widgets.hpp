@@ -8,13 +8,9 @@
 #include <functional>
 #include <string_view>
 
-namespace kv884 {
+#include "platform/face_names.hpp"
 
-// The faces the windows name; font_substitutions maps them onto installed families.
-inline constexpr std::u16string_view kKaiFace = u"標楷體";
-inline constexpr std::u16string_view kMingFace = u"細明體";
-inline constexpr std::u16string_view kNewMingFace = u"新細明體";
-inline constexpr std::u16string_view kArialFace = u"Arial";
+namespace kv884 {
 
 // The face at the size, drawing user-defined characters as user_defined_characters says.
 QFont windowFont(std::u16string_view face, double points, bool bold = false);

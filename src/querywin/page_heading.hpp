@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "platform/face_names.hpp"
 #include "platform/print_surface.hpp"
 
 namespace kv884 {
@@ -13,7 +14,7 @@ inline constexpr std::u16string_view kOfficeName = u"鴻澤證券登錄託存處
 
 inline void printPageHeading(PrintSurface& printer, std::u16string_view title) {
   printer.setFontSize(20);
-  printer.setFontName(u"細明體");
+  printer.setFontName(std::u16string(kMingFace));
   printer.printLine({u" "});
   printer.printLine({std::u16string(title)});
   printer.setFontSize(12);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/face_names.hpp"
 #include "querywin/query_window.hpp"
 #include "startwin/report_window.hpp"
 #include "startwin/start_window.hpp"
@@ -76,7 +77,8 @@ void NativeView<Window>::onRefresh(std::function<void(const Window&)> copy) {
 
 template <typename Window>
 void NativeView<Window>::banner() {
-  HWND picture = form_.add("Image1", WC_STATICW, SS_BITMAP | SS_REALSIZECONTROL, 0, {u"Arial", 9});
+  HWND picture =
+      form_.add("Image1", WC_STATICW, SS_BITMAP | SS_REALSIZECONTROL, 0, {kArialFace, 9});
   pictures_.push_back(drawBanner());
   SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_.back()));
   // The picture takes its bitmap's size when given it; the layout's size again.
@@ -86,7 +88,7 @@ void NativeView<Window>::banner() {
 
 template <typename Window>
 void NativeView<Window>::line(std::string_view name) {
-  form_.add(name, WC_STATICW, 0, 0, {u"Arial", 9}, Colours{kGrey, kGrey});
+  form_.add(name, WC_STATICW, 0, 0, {kArialFace, 9}, Colours{kGrey, kGrey});
 }
 
 template <typename Window>

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/face_names.hpp"
 #include "querywin/page_heading.hpp"
 #include "win32/window_faces.hpp"
 
@@ -85,7 +86,7 @@ HBITMAP drawBanner() {
     face.lfWeight = FW_BOLD;
     face.lfCharSet = DEFAULT_CHARSET;
     face.lfQuality = ANTIALIASED_QUALITY;
-    lstrcpynW(face.lfFaceName, installedFamily(dc, u"標楷體").c_str(), LF_FACESIZE);
+    lstrcpynW(face.lfFaceName, installedFamily(dc, kKaiFace).c_str(), LF_FACESIZE);
     HFONT font = CreateFontIndirectW(&face);
     HGDIOBJ before = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);

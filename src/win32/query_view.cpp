@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/face_names.hpp"
 #include "querywin/query_boxes.hpp"
 #include "win32/pictures.hpp"
 #include "win32/views.hpp"
@@ -33,18 +34,18 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
   const Colours blueText{kBlue, GetSysColor(COLOR_BTNFACE)};
   // Header and command row.
   banner();
-  label("Label1", frm_1.Label1, {u"標楷體", 18}, SS_LEFT);
+  label("Label1", frm_1.Label1, {kKaiFace, 18}, SS_LEFT);
   line("Line1");
-  const FontSpec captionFont{u"標楷體", 11.25};
+  const FontSpec captionFont{kKaiFace, 11.25};
   label("Label2_0", frm_1.Label2_0, captionFont, SS_RIGHT, blueText);
   label("Label2_1", frm_1.Label2_1, captionFont, SS_RIGHT, blueText);
-  const FontSpec inputFont{u"標楷體", 14.25, true};
+  const FontSpec inputFont{kKaiFace, 14.25, true};
   comboBox("comb_1", &QueryWindow::comb_1, inputFont, Colours{kWhite, kOlive},
            &QueryWindow::comb_1_Click);
   onMousePress(
       textBox("tx_i_01", &QueryWindow::tx_i_01, inputFont, ES_LEFT, Colours{kWhite, kOlive}),
       &QueryWindow::tx_i_01_Click);
-  const FontSpec buttonFont{u"標楷體", 14.25};
+  const FontSpec buttonFont{kKaiFace, 14.25};
   for (const ButtonBinding& b : kButtons) button(b.name, b.control, buttonFont, b.handler);
   for (auto [name, direction] :
        {std::pair{"cmd_5", ArrowDirection::Left}, std::pair{"cmd_6", ArrowDirection::Right}}) {
@@ -59,9 +60,9 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
   for (const QueryBox& b : kQueryBoxes)
     if (b.label) label(b.labelName, frm_1.*(b.label), captionFont, SS_RIGHT, blueText);
   makeOutputBoxes();
-  label("Label9", frm_1.Label9, {u"Arial", 15.75}, SS_CENTER,
+  label("Label9", frm_1.Label9, {kArialFace, 15.75}, SS_CENTER,
         Colours{GetSysColor(COLOR_WINDOWTEXT), kLightGrey}, WS_BORDER | WS_DISABLED);
-  label("Label6", frm_1.Label6, {u"新細明體", 10.5}, SS_LEFT);
+  label("Label6", frm_1.Label6, {kNewMingFace, 10.5}, SS_LEFT);
   line("Line_02");
 
   // Keyboard order; the display-only boxes never take the focus.
@@ -72,7 +73,7 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
 }
 
 void QueryView::makeOutputBoxes() {
-  const FontSpec boxFont{u"新細明體", 14.25};
+  const FontSpec boxFont{kNewMingFace, 14.25};
   struct BorderlessBox {
     std::string_view name;
     Colours colours;
@@ -86,7 +87,7 @@ void QueryView::makeOutputBoxes() {
       {"tx_o_pnt",
        {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_MENU)},
        ES_RIGHT,
-       {u"新細明體", 9}},
+       {kNewMingFace, 9}},
   };
   for (const QueryBox& b : kQueryBoxes) {
     const auto* plain = std::find_if(std::begin(borderless), std::end(borderless),

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "platform/face_names.hpp"
+
 namespace kv884 {
 namespace {
 
@@ -15,10 +17,10 @@ struct FaceFamilies {
 // ones stand in: the other Ming face, Microsoft JhengHei (every Windows since Vista), and the
 // national standard faces a Wine prefix finds among the host's fonts.
 const FaceFamilies kFaces[] = {
-    {u"細明體", {L"MingLiU", L"PMingLiU", L"Microsoft JhengHei", L"TW-Sung"}},
-    {u"新細明體", {L"PMingLiU", L"MingLiU", L"Microsoft JhengHei", L"TW-Sung"}},
-    {u"標楷體", {L"DFKai-SB", L"TW-Kai", L"MingLiU", L"Microsoft JhengHei", L"TW-Sung"}},
-    {u"Arial", {L"Arial", L"Liberation Sans"}},
+    {kMingFace, {L"MingLiU", L"PMingLiU", L"Microsoft JhengHei", L"TW-Sung"}},
+    {kNewMingFace, {L"PMingLiU", L"MingLiU", L"Microsoft JhengHei", L"TW-Sung"}},
+    {kKaiFace, {L"DFKai-SB", L"TW-Kai", L"MingLiU", L"Microsoft JhengHei", L"TW-Sung"}},
+    {kArialFace, {L"Arial", L"Liberation Sans"}},
 };
 
 int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
