@@ -8,25 +8,6 @@
 #include "startwin/program.hpp"
 
 namespace kv884 {
-namespace {
-
-// The buttons with the control data they show and the handlers they run.
-struct ButtonBinding {
-  const char* name;
-  Button QueryControls::*control;
-  ClickOutcome (QueryWindow::*handler)();
-};
-
-constexpr ButtonBinding kButtons[] = {
-    {"cmd_5", &QueryControls::cmd_5, &QueryWindow::cmd_5_Click},
-    {"cmd_6", &QueryControls::cmd_6, &QueryWindow::cmd_6_Click},
-    {"cmd_1", &QueryControls::cmd_1, &QueryWindow::cmd_1_Click},
-    {"cmd_2", &QueryControls::cmd_2, &QueryWindow::cmd_2_Click},
-    {"cmd_4", &QueryControls::cmd_4, &QueryWindow::cmd_4_Click},
-    {"cmd_3", &QueryControls::cmd_3, &QueryWindow::cmd_3_Click},
-};
-
-}  // namespace
 
 QueryView::QueryView(Program& program, QtUi& ui)
     : WindowView(
@@ -45,7 +26,7 @@ QueryView::QueryView(Program& program, QtUi& ui)
   textBox("tx_i_01", &QueryWindow::tx_i_01, windowFont(kKaiFace, 14.25, true), kKeyBoxStyle)
       ->onMousePress = [this] { run(&QueryWindow::tx_i_01_Click); };
   const QFont buttonFont = windowFont(kKaiFace, 14.25);
-  for (const ButtonBinding& b : kButtons) button(b.name, b.control, buttonFont, b.handler);
+  for (const QueryButton& b : kQueryButtons) button(b.name, b.control, buttonFont, b.handler);
   for (auto [name, direction] :
        {std::pair{"cmd_5", ArrowDirection::Left}, std::pair{"cmd_6", ArrowDirection::Right}}) {
     auto* picture = static_cast<QPushButton*>(control(name));

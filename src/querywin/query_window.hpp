@@ -114,4 +114,21 @@ class QueryWindow : public QueryControls, public QueryState {
   QueryState savedState_;
 };
 
+// The window's buttons with the control each shows and the handler each runs, in the order every
+// view makes them.
+struct QueryButton {
+  const char* name;
+  Button QueryControls::*control;
+  ClickOutcome (QueryWindow::*handler)();
+};
+
+inline constexpr QueryButton kQueryButtons[] = {
+    {"cmd_5", &QueryControls::cmd_5, &QueryWindow::cmd_5_Click},
+    {"cmd_6", &QueryControls::cmd_6, &QueryWindow::cmd_6_Click},
+    {"cmd_1", &QueryControls::cmd_1, &QueryWindow::cmd_1_Click},
+    {"cmd_2", &QueryControls::cmd_2, &QueryWindow::cmd_2_Click},
+    {"cmd_4", &QueryControls::cmd_4, &QueryWindow::cmd_4_Click},
+    {"cmd_3", &QueryControls::cmd_3, &QueryWindow::cmd_3_Click},
+};
+
 }  // namespace kv884

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 #include "win32/form.hpp"
 
@@ -47,7 +48,7 @@ class NativeView : public View {
   void refresh() override;
 
  protected:
-  using Handler = void (Window::*)();
+  using Handler = ClickOutcome (Window::*)();
 
   // The close box runs closeHandler, as the window's own button does.
   NativeView(Win32Ui& ui, std::function<Window*()> window, std::u16string_view title,

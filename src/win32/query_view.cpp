@@ -6,25 +6,6 @@
 #include "win32/views.hpp"
 
 namespace kv884 {
-namespace {
-
-// The buttons with the control data they show and the handlers they run.
-struct ButtonBinding {
-  const char* name;
-  Button QueryControls::*control;
-  void (QueryWindow::*handler)();
-};
-
-constexpr ButtonBinding kButtons[] = {
-    {"cmd_5", &QueryControls::cmd_5, &QueryWindow::cmd_5_Click},
-    {"cmd_6", &QueryControls::cmd_6, &QueryWindow::cmd_6_Click},
-    {"cmd_1", &QueryControls::cmd_1, &QueryWindow::cmd_1_Click},
-    {"cmd_2", &QueryControls::cmd_2, &QueryWindow::cmd_2_Click},
-    {"cmd_4", &QueryControls::cmd_4, &QueryWindow::cmd_4_Click},
-    {"cmd_3", &QueryControls::cmd_3, &QueryWindow::cmd_3_Click},
-};
-
-}  // namespace
 
 QueryView::QueryView(Program& program, Win32Ui& ui)
     : NativeView(
@@ -46,7 +27,7 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
       textBox("tx_i_01", &QueryWindow::tx_i_01, inputFont, ES_LEFT, Colours{kWhite, kOlive}),
       &QueryWindow::tx_i_01_Click);
   const FontSpec buttonFont{kKaiFace, 14.25};
-  for (const ButtonBinding& b : kButtons) button(b.name, b.control, buttonFont, b.handler);
+  for (const QueryButton& b : kQueryButtons) button(b.name, b.control, buttonFont, b.handler);
   for (auto [name, direction] :
        {std::pair{"cmd_5", ArrowDirection::Left}, std::pair{"cmd_6", ArrowDirection::Right}}) {
     HWND picture = form_.control(name);
