@@ -39,6 +39,7 @@ struct QtPrintSurface::Impl {
   qreal pageHeight{0};
   qreal x{0};
   qreal y{0};  // top of the next line
+  TextDrawn textDrawn;
 
   void beginDocument() {
     if (documentOpen) return;
@@ -93,6 +94,8 @@ struct QtPrintSurface::Impl {
     if (text.isEmpty()) return;
     QFontMetricsF m = metrics();
     painter.drawText(QPointF(x, y + m.ascent()), text);
+    if (textDrawn)
+      textDrawn(x / printer->resolution(), y / printer->resolution(), text.toStdU16String());
     x += m.horizontalAdvance(text);
   }
 };
@@ -161,6 +164,10 @@ void QtPrintSurface::endDocument() {
   const bool done = d_->painter.end();
   d_->printer.reset();
   if (!done) throw PrintError(u"印表機拒絕了列印工作");
+}
+
+void QtPrintSurface::onTextDrawn(TextDrawn seen) {
+  d_->textDrawn = std::move(seen);
 }
 
 bool QtPrintSurface::finish() {

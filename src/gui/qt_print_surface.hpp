@@ -7,6 +7,7 @@
 // bottom margin goes to a new page. Needs a QGuiApplication.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/print_surface.hpp"
@@ -29,6 +30,11 @@ class QtPrintSurface : public PrintSurface {
 
   // Ends the PDF file; false when it could not be written. Nothing to do for the printer.
   bool finish();
+
+  // Told of each text as it is drawn, with its top left corner in inches from the top left of
+  // the printable area: what a page printed by another toolkit is held against.
+  using TextDrawn = std::function<void(double x, double y, const std::u16string& text)>;
+  void onTextDrawn(TextDrawn seen);
 
  private:
   struct Impl;

@@ -6,6 +6,9 @@
 #include <QPrinterInfo>
 #include <QRawFont>
 #include <QTextLayout>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <set>
 
 #include "desktop_harness.hpp"
@@ -15,6 +18,7 @@
 #include "gui/view_widgets.hpp"
 #include "platform/utf.hpp"
 #include "support/command.hpp"
+#include "support/printed_pages.hpp"
 
 namespace kv884::test {
 namespace {
@@ -141,6 +145,23 @@ TEST(QtPrintSurface, FailuresGiveTheirReasonAndAPdfIsWrittenWhenEnded) {
   EXPECT_TRUE(pdf->finish());
   const std::string text = runCommand("pdftotext -layout " + shellQuote(file) + " -").out;
   EXPECT_NE(text.find("2330\n第二行\n第三行\n"), std::string::npos) << text;
+}
+
+// The Qt program's pages, which the Win32 program's are held against; with
+// KV884_WRITE_PRINTED_PAGES set, they are written into the file anew instead.
+TEST(QtPrintSurface, PagesStandWhereTheWin32PagesAreHeldTo) {
+  TempFolder folder;
+  std::unique_ptr<QtPrintSurface> pdf =
+      QtPrintSurface::pdfFile(QString::fromStdString((folder.path() / "pages.pdf").string()));
+  std::vector<TextRun> runs;
+  pdf->onTextDrawn([&](double x, double y, const std::u16string& text) {
+    runs.push_back({static_cast<int>(std::lround(x * kComparedDotsPerInch)),
+                    static_cast<int>(std::lround(y * kComparedDotsPerInch)), toUtf8(text)});
+  });
+  printSamplePages(*pdf);
+  if (std::getenv("KV884_WRITE_PRINTED_PAGES"))
+    std::ofstream(expectedRunsFile(), std::ios::binary) << formatRuns(runs);
+  EXPECT_EQ(misplacedRuns(readRuns(expectedRunsFile()), runs), "");
 }
 
 }  // namespace
