@@ -16,9 +16,9 @@ namespace kv884 {
 class GdiPrintSurface : public PrintSurface {
  public:
   // Each document goes to the default printer of the moment; none → PrintError. A test gives
-  // the device context of its own to draw on instead.
+  // a device context of its own to draw on instead, and the dots per inch its page stands for.
   GdiPrintSurface();
-  explicit GdiPrintSurface(HDC page);
+  GdiPrintSurface(HDC page, int dotsPerInch);
   ~GdiPrintSurface() override;
   GdiPrintSurface(const GdiPrintSurface&) = delete;
   GdiPrintSurface& operator=(const GdiPrintSurface&) = delete;
@@ -34,16 +34,19 @@ class GdiPrintSurface : public PrintSurface {
   void startLine();
   void endLine();
   void drawText(const std::u16string& text);
-  int columnWidth() const;
+  double extent(const std::u16string& text) const;
+  double lineHeight() const;
 
   HDC givenPage_{nullptr};
+  int givenDotsPerInch_{0};
   HDC dc_{nullptr};
   HFONT font_{nullptr};
+  HFONT measuringFont_{nullptr};  // the font at kMeasuringScale times its size
   float fontSize_{12};
   std::u16string fontName_;
   bool documentOpen_{false};
-  int x_{0};
-  int y_{0};  // top of the next line
+  double x_{0};
+  double y_{0};  // top of the next line
 };
 
 }  // namespace kv884
