@@ -98,7 +98,7 @@ HWND Form::add(std::string_view name, const wchar_t* windowClass, DWORD style, D
       CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
                       area_, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
   Control& control =
-      controls_.emplace_back(Control{std::string(name), window, font, colours, nullptr, {}});
+      controls_.emplace_back(Control{std::string(name), window, font, colours, nullptr, {}, {}});
   if (colours) control.brush = CreateSolidBrush(colours->background);
   place(control);
   return window;
@@ -125,6 +125,11 @@ std::string_view Form::nameOf(HWND window) const {
 void Form::onCommand(HWND control, std::function<void(WORD)> action) {
   for (Control& c : controls_)
     if (c.window == control) c.command = std::move(action);
+}
+
+void Form::onDraw(HWND control, std::function<void(const DRAWITEMSTRUCT&)> draw) {
+  for (Control& c : controls_)
+    if (c.window == control) c.draw = std::move(draw);
 }
 
 void Form::setKeyboardOrder(std::initializer_list<std::string_view> names) {
@@ -233,6 +238,14 @@ LRESULT Form::areaMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         command(HIWORD(wParam));
       }
       return 0;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (const Control* c = find(item->hwndItem); c && c->draw) {
+        c->draw(*item);
+        return TRUE;
+      }
+      break;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
       if (LRESULT brush = colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))

@@ -46,6 +46,8 @@ class Form {
 
   // Runs action with the notification code of every WM_COMMAND the control sends.
   void onCommand(HWND control, std::function<void(WORD)> action);
+  // Runs draw whenever an owner-drawn control (BS_OWNERDRAW) is to be drawn.
+  void onDraw(HWND control, std::function<void(const DRAWITEMSTRUCT&)> draw);
   // The order in which Tab walks the controls; the controls left out never take the focus by it.
   void setKeyboardOrder(std::initializer_list<std::string_view> names);
   void setWaitCursor(HWND control, bool wait);
@@ -68,6 +70,7 @@ class Form {
     std::optional<Colours> colours;
     HBRUSH brush{nullptr};
     std::function<void(WORD)> command;
+    std::function<void(const DRAWITEMSTRUCT&)> draw;
   };
 
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -101,8 +101,8 @@ HWND NativeView<Window>::label(std::string_view name, const Label& control, cons
 
 template <typename Window>
 HWND NativeView<Window>::button(std::string_view name, Button Window::*control,
-                                const FontSpec& font, Handler handler) {
-  HWND button = form_.add(name, WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE, 0, font);
+                                const FontSpec& font, Handler handler, DWORD style) {
+  HWND button = form_.add(name, WC_BUTTONW, style, 0, font);
   if (handler)
     form_.onCommand(button, [this, handler](WORD notification) {
       if (notification == BN_CLICKED) run(handler);
@@ -113,6 +113,20 @@ HWND NativeView<Window>::button(std::string_view name, Button Window::*control,
     enable(button, state.enabled);
   });
   return button;
+}
+
+template <typename Window>
+void NativeView<Window>::pictureButton(std::string_view name, Button Window::*control,
+                                       Handler handler, ArrowDirection direction) {
+  // Drawn by the view: a bitmap button (BS_BITMAP) draws its picture at its own size over the
+  // border and embosses it when disabled.
+  HWND picture = button(name, control, {kArialFace, 9}, handler, BS_OWNERDRAW);
+  const HBITMAP shown = drawArrowPicture(direction, false);
+  const HBITMAP greyed = drawArrowPicture(direction, true);
+  pictures_.insert(pictures_.end(), {shown, greyed});
+  form_.onDraw(picture, [shown, greyed](const DRAWITEMSTRUCT& item) {
+    drawPictureButton(item, item.itemState & ODS_DISABLED ? greyed : shown);
+  });
 }
 
 template <typename Window>

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/picture_shapes.hpp"
 #include "platform/click_outcome.hpp"
 #include "platform/controls.hpp"
 #include "win32/form.hpp"
@@ -65,7 +66,11 @@ class NativeView : public View {
              std::optional<Colours> colours = std::nullopt, DWORD style = 0);
   // A click (the mouse, Space, Enter) runs handler; without one the button does nothing.
   HWND button(std::string_view name, Button Window::*control, const FontSpec& font,
-              Handler handler = nullptr);
+              Handler handler = nullptr, DWORD style = BS_PUSHBUTTON | BS_MULTILINE);
+  // A button as above with the arrow picture inside its border in place of its caption, greyed
+  // while the button is disabled.
+  void pictureButton(std::string_view name, Button Window::*control, Handler handler,
+                     ArrowDirection direction);
   // Typing into the box changes the control's text and nothing else.
   HWND textBox(std::string_view name, TextBox Window::*control, const FontSpec& font, DWORD style,
                std::optional<Colours> colours, bool border = true);

@@ -1,8 +1,8 @@
 #include <algorithm>
 
+#include "layout/picture_shapes.hpp"
 #include "platform/face_names.hpp"
 #include "querywin/query_boxes.hpp"
-#include "win32/pictures.hpp"
 #include "win32/views.hpp"
 
 namespace kv884 {
@@ -27,13 +27,13 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
       textBox("tx_i_01", &QueryWindow::tx_i_01, inputFont, ES_LEFT, Colours{kWhite, kOlive}),
       &QueryWindow::tx_i_01_Click);
   const FontSpec buttonFont{kKaiFace, 14.25};
-  for (const QueryButton& b : kQueryButtons) button(b.name, b.control, buttonFont, b.handler);
-  for (auto [name, direction] :
-       {std::pair{"cmd_5", ArrowDirection::Left}, std::pair{"cmd_6", ArrowDirection::Right}}) {
-    HWND picture = form_.control(name);
-    SetWindowLongPtrW(picture, GWL_STYLE, GetWindowLongPtrW(picture, GWL_STYLE) | BS_BITMAP);
-    SendMessageW(picture, BM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(drawArrowPicture(direction)));
+  for (const QueryButton& b : kQueryButtons) {
+    if (b.name == std::string_view("cmd_5"))
+      pictureButton(b.name, b.control, b.handler, ArrowDirection::Left);
+    else if (b.name == std::string_view("cmd_6"))
+      pictureButton(b.name, b.control, b.handler, ArrowDirection::Right);
+    else
+      button(b.name, b.control, buttonFont, b.handler);
   }
   line("Line_01");
 
