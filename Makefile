@@ -93,9 +93,14 @@ windows:
 
 # The unit and in-process suites of the Windows build, run under Wine, with the share and the
 # drive that windows-wine-prefix maps onto the fixtures, on a virtual display for the windows.
+# One wine session serves the whole run: a server that shuts down as a test ends would refuse the
+# next test's start now and then on a loaded machine. Its services start before the tests, away
+# from their output, which ctest would otherwise wait on for as long as they live.
 windows-test: windows
 	@cd $(WIN_BUILD) && KV884_TEST_SHARE='\\kv884\fixtures' KV884_TEST_DRIVE=K: \
-	  xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j $(JOBS)
+	  WINEPREFIX=$$PWD/wineprefix WINEDEBUG=-all xvfb-run -a -s '-screen 0 1280x1024x24' sh -c \
+	  'wineserver -p && wine cmd /c exit >/dev/null 2>&1 </dev/null; \
+	   ctest --output-on-failure -j $(JOBS); status=$$?; wineserver -k; exit $$status'
 
 # The portable zip $(WIN_BUILD)/kv884-<version>-win64.zip and the installer
 # kv884-<version>-setup.exe (CPack: ZIP and NSIS), then the installer installed silently under

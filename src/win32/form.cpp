@@ -88,11 +88,11 @@ Form::~Form() {
   DestroyWindow(window_);
   for (const Control& c : controls_)
     if (c.brush) DeleteObject(c.brush);
-  for (const auto& [spec, handle] : fonts_) DeleteObject(handle);
+  for (const auto& [wanted, handle] : fonts_) DeleteObject(handle);
 }
 
 HWND Form::add(std::string_view name, const wchar_t* windowClass, DWORD style, DWORD extendedStyle,
-               const FontSpec& font, std::optional<Colours> colours) {
+               const FaceAndSize& font, std::optional<Colours> colours) {
   const auto id = static_cast<INT_PTR>(kFirstControlId + controls_.size());
   HWND window =
       CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
@@ -270,13 +270,13 @@ LRESULT Form::colour(HDC dc, HWND window) {
   return reinterpret_cast<LRESULT>(c->brush);
 }
 
-HFONT Form::font(const FontSpec& spec) {
+HFONT Form::font(const FaceAndSize& wanted) {
   for (const auto& [made, handle] : fonts_)
-    if (made == spec) return handle;
+    if (made == wanted) return handle;
   HDC dc = GetDC(window_);
-  HFONT made = createFont(dc, spec, dpi_);
+  HFONT made = createFont(dc, wanted, dpi_);
   ReleaseDC(window_, dc);
-  fonts_.emplace_back(spec, made);
+  fonts_.emplace_back(wanted, made);
   return made;
 }
 
@@ -289,7 +289,7 @@ void Form::place(const Control& control) {
 
 void Form::applyDpi(int dpi) {
   dpi_ = dpi;
-  for (const auto& [spec, handle] : fonts_) DeleteObject(handle);
+  for (const auto& [wanted, handle] : fonts_) DeleteObject(handle);
   fonts_.clear();
   const PixelSize size = layout_.pixelSize(dpi_);
   SetWindowPos(area_, nullptr, 0, 0, size.width, size.height, SWP_NOZORDER | SWP_NOMOVE);

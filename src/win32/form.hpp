@@ -37,7 +37,7 @@ class Form {
 
   // A child control at its table place; colours are the system's when not given.
   HWND add(std::string_view name, const wchar_t* windowClass, DWORD style, DWORD extendedStyle,
-           const FontSpec& font, std::optional<Colours> colours = std::nullopt);
+           const FaceAndSize& font, std::optional<Colours> colours = std::nullopt);
   // The control of that name, or null.
   HWND control(std::string_view name) const;
   // The name of a control, or of the control a part belongs to (a combo box's text field);
@@ -66,7 +66,7 @@ class Form {
   struct Control {
     std::string name;
     HWND window;
-    FontSpec font;
+    FaceAndSize font;
     std::optional<Colours> colours;
     HBRUSH brush{nullptr};
     std::function<void(WORD)> command;
@@ -78,7 +78,7 @@ class Form {
   LRESULT areaMessage(UINT message, WPARAM wParam, LPARAM lParam);
   const Control* find(HWND window) const;
   LRESULT colour(HDC dc, HWND window);
-  HFONT font(const FontSpec& spec);
+  HFONT font(const FaceAndSize& wanted);
   void place(const Control& control);
   void applyDpi(int dpi);
   void updateScrollBars();
@@ -92,7 +92,7 @@ class Form {
   int scrollX_{0};
   int scrollY_{0};
   std::vector<Control> controls_;
-  std::vector<std::pair<FontSpec, HFONT>> fonts_;
+  std::vector<std::pair<FaceAndSize, HFONT>> fonts_;
   std::vector<HWND> waiting_;
 };
 

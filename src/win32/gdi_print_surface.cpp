@@ -84,8 +84,8 @@ void GdiPrintSurface::applyFont() {
   if (font_) DeleteObject(font_);
   if (measuringFont_) DeleteObject(measuringFont_);
   const int dpi = givenPage_ ? givenDotsPerInch_ : GetDeviceCaps(dc_, LOGPIXELSY);
-  font_ = createFont(dc_, FontSpec{fontName_, fontSize_}, dpi);
-  measuringFont_ = createFont(dc_, FontSpec{fontName_, fontSize_}, dpi * kMeasuringScale);
+  font_ = createFont(dc_, FaceAndSize{fontName_, fontSize_}, dpi);
+  measuringFont_ = createFont(dc_, FaceAndSize{fontName_, fontSize_}, dpi * kMeasuringScale);
   SelectObject(dc_, font_);
 }
 

@@ -92,7 +92,7 @@ void NativeView<Window>::line(std::string_view name) {
 }
 
 template <typename Window>
-HWND NativeView<Window>::label(std::string_view name, const Label& control, const FontSpec& font,
+HWND NativeView<Window>::label(std::string_view name, const Label& control, const FaceAndSize& font,
                                DWORD alignment, std::optional<Colours> colours, DWORD style) {
   HWND label = form_.add(name, WC_STATICW, alignment | SS_NOPREFIX | style, 0, font, colours);
   SetWindowTextW(label, wide(control.caption));
@@ -101,7 +101,7 @@ HWND NativeView<Window>::label(std::string_view name, const Label& control, cons
 
 template <typename Window>
 HWND NativeView<Window>::button(std::string_view name, Button Window::*control,
-                                const FontSpec& font, Handler handler, DWORD style) {
+                                const FaceAndSize& font, Handler handler, DWORD style) {
   HWND button = form_.add(name, WC_BUTTONW, style, 0, font);
   if (handler)
     form_.onCommand(button, [this, handler](WORD notification) {
@@ -140,8 +140,8 @@ void NativeView<Window>::followTyping(HWND field, std::function<std::u16string&(
 
 template <typename Window>
 HWND NativeView<Window>::textBox(std::string_view name, TextBox Window::*control,
-                                 const FontSpec& font, DWORD style, std::optional<Colours> colours,
-                                 bool border) {
+                                 const FaceAndSize& font, DWORD style,
+                                 std::optional<Colours> colours, bool border) {
   HWND box = form_.add(name, WC_EDITW, ES_AUTOHSCROLL | style, border ? WS_EX_CLIENTEDGE : 0, font,
                        colours);
   followTyping(
@@ -159,7 +159,7 @@ HWND NativeView<Window>::textBox(std::string_view name, TextBox Window::*control
 
 template <typename Window>
 HWND NativeView<Window>::comboBox(std::string_view name, ComboBox Window::*control,
-                                  const FontSpec& font, Colours colours, Handler pick) {
+                                  const FaceAndSize& font, Colours colours, Handler pick) {
   HWND combo =
       form_.add(name, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, font, colours);
   for (const std::u16string& item : (window_()->*control).items)

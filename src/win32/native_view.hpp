@@ -62,20 +62,20 @@ class NativeView : public View {
 
   void banner();
   void line(std::string_view name);
-  HWND label(std::string_view name, const Label& control, const FontSpec& font, DWORD alignment,
+  HWND label(std::string_view name, const Label& control, const FaceAndSize& font, DWORD alignment,
              std::optional<Colours> colours = std::nullopt, DWORD style = 0);
   // A click (the mouse, Space, Enter) runs handler; without one the button does nothing.
-  HWND button(std::string_view name, Button Window::*control, const FontSpec& font,
+  HWND button(std::string_view name, Button Window::*control, const FaceAndSize& font,
               Handler handler = nullptr, DWORD style = BS_PUSHBUTTON | BS_MULTILINE);
   // A button as above with the arrow picture inside its border in place of its caption, greyed
   // while the button is disabled.
   void pictureButton(std::string_view name, Button Window::*control, Handler handler,
                      ArrowDirection direction);
   // Typing into the box changes the control's text and nothing else.
-  HWND textBox(std::string_view name, TextBox Window::*control, const FontSpec& font, DWORD style,
-               std::optional<Colours> colours, bool border = true);
+  HWND textBox(std::string_view name, TextBox Window::*control, const FaceAndSize& font,
+               DWORD style, std::optional<Colours> colours, bool border = true);
   // A pick from the list sets the control's text and runs pick; without one it does nothing.
-  HWND comboBox(std::string_view name, ComboBox Window::*control, const FontSpec& font,
+  HWND comboBox(std::string_view name, ComboBox Window::*control, const FaceAndSize& font,
                 Colours colours, Handler pick = nullptr);
   // A press of the left mouse button into the control runs handler.
   void onMousePress(HWND control, Handler handler);

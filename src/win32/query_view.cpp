@@ -17,16 +17,16 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
   banner();
   label("Label1", frm_1.Label1, {kKaiFace, 18}, SS_LEFT);
   line("Line1");
-  const FontSpec captionFont{kKaiFace, 11.25};
+  const FaceAndSize captionFont{kKaiFace, 11.25};
   label("Label2_0", frm_1.Label2_0, captionFont, SS_RIGHT, blueText);
   label("Label2_1", frm_1.Label2_1, captionFont, SS_RIGHT, blueText);
-  const FontSpec inputFont{kKaiFace, 14.25, true};
+  const FaceAndSize inputFont{kKaiFace, 14.25, true};
   comboBox("comb_1", &QueryWindow::comb_1, inputFont, Colours{kWhite, kOlive},
            &QueryWindow::comb_1_Click);
   onMousePress(
       textBox("tx_i_01", &QueryWindow::tx_i_01, inputFont, ES_LEFT, Colours{kWhite, kOlive}),
       &QueryWindow::tx_i_01_Click);
-  const FontSpec buttonFont{kKaiFace, 14.25};
+  const FaceAndSize buttonFont{kKaiFace, 14.25};
   for (const QueryButton& b : kQueryButtons) {
     if (b.name == std::string_view("cmd_5"))
       pictureButton(b.name, b.control, b.handler, ArrowDirection::Left);
@@ -54,12 +54,12 @@ QueryView::QueryView(Program& program, Win32Ui& ui)
 }
 
 void QueryView::makeOutputBoxes() {
-  const FontSpec boxFont{kNewMingFace, 14.25};
+  const FaceAndSize boxFont{kNewMingFace, 14.25};
   struct BorderlessBox {
     std::string_view name;
     Colours colours;
     DWORD alignment;
-    FontSpec font;
+    FaceAndSize font;
   };
   const BorderlessBox borderless[] = {
       {"tx_o_19", {kRed, kLightGrey}, ES_CENTER, boxFont},

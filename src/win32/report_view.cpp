@@ -11,14 +11,14 @@ ReportView::ReportView(Program& program, Win32Ui& ui)
   banner();
   label("Label1", frm_5.Label1, {kKaiFace, 18}, SS_LEFT);
   line("Line1_0");
-  const FontSpec captionFont{kKaiFace, 11.25};
+  const FaceAndSize captionFont{kKaiFace, 11.25};
   const Colours blueText{kBlue, GetSysColor(COLOR_BTNFACE)};
   label("Label2_0", frm_5.Label2_0, captionFont, SS_LEFT, blueText);
   label("Label2_1", frm_5.Label2_1, captionFont, SS_LEFT, blueText);
-  const FontSpec inputFont{kKaiFace, 14.25, true};
+  const FaceAndSize inputFont{kKaiFace, 14.25, true};
   comboBox("comb_1", &ReportWindow::comb_1, inputFont, Colours{kWhite, kOlive});
   textBox("tx_i_01", &ReportWindow::tx_i_01, inputFont, ES_LEFT, Colours{kWhite, kOlive});
-  const FontSpec buttonFont{kKaiFace, 14.25};
+  const FaceAndSize buttonFont{kKaiFace, 14.25};
   button("Command2", &ReportWindow::Command2, buttonFont);
   button("Command1", &ReportWindow::Command1, buttonFont);
   button("cmd_1", &ReportWindow::cmd_1, buttonFont, &ReportWindow::cmd_1_Click);

@@ -10,7 +10,7 @@ StartView::StartView(Program& program, Win32Ui& ui)
   const StartWindow& frm_0 = program.frm_0;
   banner();
   label("Label1", frm_0.Label1, {kKaiFace, 18}, SS_CENTER);
-  const FontSpec buttonFont{kKaiFace, 14.25};
+  const FaceAndSize buttonFont{kKaiFace, 14.25};
   button("cmd_1", &StartWindow::cmd_1, buttonFont, &StartWindow::cmd_1_Click);
   button("cmd_5", &StartWindow::cmd_5, buttonFont, &StartWindow::cmd_5_Click);
   button("lab_01", &StartWindow::lab_01, buttonFont, &StartWindow::lab_01_Click);

@@ -49,13 +49,13 @@ std::wstring installedFamily(HDC dc, std::u16string_view face) {
   return std::wstring(face.begin(), face.end());
 }
 
-HFONT createFont(HDC dc, const FontSpec& spec, int dpi) {
+HFONT createFont(HDC dc, const FaceAndSize& wanted, int dpi) {
   LOGFONTW font{};
-  font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72));
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfHeight = -static_cast<LONG>(std::lround(wanted.points * dpi / 72));
+  font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;
-  lstrcpynW(font.lfFaceName, installedFamily(dc, spec.face).c_str(), LF_FACESIZE);
+  lstrcpynW(font.lfFaceName, installedFamily(dc, wanted.face).c_str(), LF_FACESIZE);
   return CreateFontIndirectW(&font);
 }
 

@@ -9,18 +9,18 @@
 
 namespace kv884 {
 
-struct FontSpec {
+struct FaceAndSize {
   std::u16string_view face;  // as the windows and printouts name it
   double points;
   bool bold{false};
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FaceAndSize&) const = default;
 };
 
 // The installed family that draws face: its Windows name when installed, else the first
 // installed fallback, else the Windows name (and GDI's font mapper picks).
 std::wstring installedFamily(HDC dc, std::u16string_view face);
 
-// A GDI font of the spec at dpi dots per inch; the caller deletes it.
-HFONT createFont(HDC dc, const FontSpec& spec, int dpi);
+// A GDI font of the face and size wanted, at dpi dots per inch; the caller deletes it.
+HFONT createFont(HDC dc, const FaceAndSize& wanted, int dpi);
 
 }  // namespace kv884
