@@ -4,8 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <iostream>
 
 namespace kv884 {
 
@@ -32,21 +30,8 @@ StandardStreams secureStandardStreams() {
   return streams;
 }
 
-std::optional<FileError> finishStandardOutput() {
-  errno = 0;
-  std::cout.flush();
-  bool lost = std::cout.fail();
-  // A write the stream reported lost is tried once more, so that errno tells why.
-  lost = (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) || lost;
-  const int flushError = errno;
-  if (::close(STDOUT_FILENO) != 0) {
-    lost = true;
-  } else if (lost) {
-    errno = flushError;
-  }
-  if (!lost) return std::nullopt;
-  return errno != 0 ? FileError(std::error_code(errno, std::generic_category()))
-                    : FileError(FileError::kDeviceIo);
+bool closeStandardOutput() {
+  return ::close(STDOUT_FILENO) == 0;
 }
 
 }  // namespace kv884

@@ -24,4 +24,7 @@ StandardStreams secureStandardStreams();
 // byte written to it was lost.
 std::optional<FileError> finishStandardOutput();
 
+// Closes standard output the host's way; false when the close failed, errno telling why.
+bool closeStandardOutput();
+
 }  // namespace kv884
