@@ -1,9 +1,7 @@
 #include "cli/spilled_lines.hpp"
 
 #include <algorithm>
-#include <cerrno>
 #include <numeric>
-#include <system_error>
 
 #include "platform/file_error.hpp"
 
@@ -15,34 +13,59 @@ namespace {
 // time, instead of one read a line.
 constexpr size_t kChunkBytes = 4 << 20;
 constexpr size_t kReadBytes = 1 << 20;
+// Lines written to the file together: a system call for some hundred lines.
+constexpr size_t kWriteBytes = 64 << 10;
 
 }  // namespace
 
-SpilledLines::SpilledLines() : file_(std::tmpfile()) {}
-
-SpilledLines::~SpilledLines() {
-  if (file_) std::fclose(file_);
+SpilledLines::SpilledLines() {
+  try {
+    file_ = std::make_unique<ScratchFile>();
+    writable_ = true;
+  } catch (const FileError&) {
+  }
 }
+
+SpilledLines::~SpilledLines() = default;
 
 void SpilledLines::startRound(size_t lines) {
   places_.assign(lines, {});
   held_.clear();
   end_ = 0;
+  unwritten_.clear();
   blockLength_ = 0;
-  if (file_) std::rewind(file_);
 }
 
 void SpilledLines::put(size_t line, std::string_view text) {
-  if (file_ && std::fwrite(text.data(), 1, text.size(), file_) == text.size()) {
-    places_[line] = {end_, static_cast<uint32_t>(text.size())};
-    end_ += static_cast<int64_t>(text.size());
+  if (!writable_) {
+    held_[line] = text;
     return;
   }
-  held_[line] = text;
+  places_[line] = {end_ + static_cast<int64_t>(unwritten_.size()),
+                   static_cast<uint32_t>(text.size())};
+  unwritten_ += text;
+  if (unwritten_.size() >= kWriteBytes) writeOut();
+}
+
+void SpilledLines::writeOut() {
+  try {
+    file_->writeAt(end_, unwritten_);
+    end_ += static_cast<int64_t>(unwritten_.size());
+  } catch (const FileError&) {
+    // The lines not yet in the file, and every line after them, wait in memory instead.
+    for (size_t line = 0; line < places_.size(); ++line) {
+      Place& place = places_[line];
+      if (place.offset < end_) continue;
+      held_[line] = unwritten_.substr(static_cast<size_t>(place.offset - end_), place.length);
+      place.offset = -1;
+    }
+    writable_ = false;
+  }
+  unwritten_.clear();
 }
 
 void SpilledLines::writeInOrder(std::ostream& out) {
-  if (file_) std::fflush(file_);
+  if (writable_) writeOut();
   for (size_t from = 0; from < places_.size();) {
     size_t to = from + 1;
     size_t bytes = places_[from].length;
@@ -57,7 +80,6 @@ void SpilledLines::writeInOrder(std::ostream& out) {
     }
     from = to;
   }
-  if (file_) std::fseek(file_, 0, SEEK_END);
 }
 
 void SpilledLines::gatherChunk(size_t from, size_t to) {
@@ -85,11 +107,8 @@ std::string_view SpilledLines::readAt(int64_t offset, size_t length) {
       offset + static_cast<int64_t>(length) > blockStart_ + static_cast<int64_t>(blockLength_)) {
     block_.resize(std::max(kReadBytes, length));
     blockStart_ = offset;
-    blockLength_ = std::fseek(file_, offset, SEEK_SET) == 0
-                       ? std::fread(block_.data(), 1, block_.size(), file_)
-                       : 0;
-    if (blockLength_ < length)
-      throw FileError(std::error_code(errno ? errno : EIO, std::generic_category()));
+    blockLength_ = file_->readAt(offset, block_.data(), block_.size());
+    if (blockLength_ < length) throw FileError(FileError::kDeviceIo);
   }
   return std::string_view(block_).substr(static_cast<size_t>(offset - blockStart_), length);
 }

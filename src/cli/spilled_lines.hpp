@@ -6,12 +6,14 @@
 // over the file; where no temporary file can be made or written, they wait in memory.
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/scratch_file.hpp"
 
 namespace kv884 {
 
@@ -34,11 +36,14 @@ class SpilledLines {
     size_t inChunk{0};  // where it is gathered for writing
   };
 
+  void writeOut();  // the lines not yet in the file, in one write
   void gatherChunk(size_t from, size_t to);
   std::string_view readAt(int64_t offset, size_t length);
 
-  std::FILE* file_;
-  int64_t end_{0};
+  std::unique_ptr<ScratchFile> file_;  // null where none could be made
+  bool writable_{false};               // false also once a write to it failed
+  int64_t end_{0};                     // of what the file holds
+  std::string unwritten_;              // the lines put after that
   std::vector<Place> places_;
   std::unordered_map<size_t, std::string> held_;  // by line, where the file could not take them
   std::string chunk_;                             // the text of the lines being written out

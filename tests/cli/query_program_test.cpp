@@ -7,6 +7,9 @@
 #include <sys/stat.h>
 #include <unicode/uvernum.h>
 
+#include <sstream>
+
+#include "cli/spilled_lines.hpp"
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
 #include "support/full_disc.hpp"
@@ -114,6 +117,28 @@ TEST(QueryProgram, AWorkbookOrPdfOnAFullDiscGivesOnlyTheMessage) {
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(contentsOf(set.temp.path() / "full"), before);
   }
+}
+
+// A batch's lines wait in the temporary file until the disc under it fills, and in memory after;
+// they come back whole, in the key file's order.
+TEST(SpilledLines, ComeBackInOrderWhenTheDiscFillsUnderThem) {
+  TempFolder temp;
+  FullDisc disc(temp.path(), false);
+  if (!disc.mounted()) GTEST_SKIP() << "no right to mount a file system here";
+  ::setenv("TMPDIR", temp.path().c_str(), 1);
+  SpilledLines lines;
+  ::unsetenv("TMPDIR");
+  constexpr size_t kLines = 2000;  // 200,000 bytes, more than a write of the file
+  lines.startRound(kLines);
+  std::string expected;
+  for (size_t i = 0; i < kLines; ++i) {
+    if (i == kLines / 2) disc.fill();
+    lines.put(kLines - 1 - i, std::string(99, static_cast<char>('a' + i % 26)));
+    expected.insert(0, std::string(99, static_cast<char>('a' + i % 26)) + "\n");
+  }
+  std::ostringstream out;
+  lines.writeInOrder(out);
+  EXPECT_EQ(out.str(), expected);
 }
 
 // The first pattern that does not follow the ones before it in text ("": none).
