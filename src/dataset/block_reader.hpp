@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_table.hpp"
 
@@ -28,5 +29,9 @@ using RecordVisitor = std::function<void(int64_t recNo, std::string_view bytes)>
 // fileNo is a record file open in files; its length is the length it had when it was opened.
 // Throws FileError when the file cannot be read.
 RecordFileSize readRecordFile(FileTable& files, int fileNo, const RecordVisitor& visit);
+
+// The seconds a read of block's length from the start of fileNo takes, the quicker of two reads:
+// a pause of the machine in one of them is not the medium's. Throws FileError.
+double secondsToReadBlock(FileTable& files, int fileNo, std::vector<char>& block);
 
 }  // namespace kv884

@@ -1,5 +1,7 @@
 #include "platform/file_table.hpp"
 
+#include <algorithm>
+
 #include "platform/file_error.hpp"
 #include "platform/host_path.hpp"
 
@@ -12,6 +14,17 @@ struct FileTable::OpenFile {
   InputFile file;
   int recordLength{0};  // 0: sequential input
   std::unique_ptr<SequentialInput> input;
+  std::shared_ptr<const ScratchFile> copy;  // of the file's first copied bytes
+  int64_t copyOffset{0};
+  int64_t copied{0};
+
+  size_t readAt(int64_t offset, char* buffer, size_t size) {
+    if (!copy || offset >= copied) return file.readAt(offset, buffer, size);
+    const auto fromCopy = std::min(size, static_cast<size_t>(copied - offset));
+    const size_t got = copy->readAt(copyOffset + offset, buffer, fromCopy);
+    if (got < fromCopy || got == size) return got;
+    return got + file.readAt(offset + static_cast<int64_t>(got), buffer + got, size - got);
+  }
 
   // A partly present last record included.
   int64_t records() const {
@@ -73,13 +86,23 @@ void FileTable::readRecordInto(int fileNo, int64_t recNo, std::string& bytes) {
   }
   bytes.assign(static_cast<size_t>(file.recordLength), ' ');
   // A partly present last record keeps its blank padding.
-  size_t got = file.file.readAt((recNo - 1) * file.recordLength, bytes.data(), bytes.size());
+  size_t got = file.readAt((recNo - 1) * file.recordLength, bytes.data(), bytes.size());
   if (got == 0) throw FileError(FileError::kBadRecordNumber);
   if (observer_) observer_(fileNo, recNo);
 }
 
 size_t FileTable::readBytes(int fileNo, int64_t offset, char* buffer, size_t size) {
-  return find(fileNo).file.readAt(offset, buffer, size);
+  const size_t got = find(fileNo).readAt(offset, buffer, size);
+  if (tap_) tap_(fileNo, offset, std::string_view(buffer, got));
+  return got;
+}
+
+void FileTable::readFromCopy(int fileNo, std::shared_ptr<const ScratchFile> copy, int64_t offset,
+                             int64_t copied) {
+  OpenFile& file = find(fileNo);
+  file.copy = std::move(copy);
+  file.copyOffset = offset;
+  file.copied = copied;
 }
 
 SequentialInput& FileTable::input(int fileNo) {

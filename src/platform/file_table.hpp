@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/scratch_file.hpp"
 #include "platform/sequential_input.hpp"
 
 namespace kv884 {
@@ -59,6 +60,15 @@ class FileTable {
   using RecordSource = std::function<bool(int fileNo, int64_t recNo, std::string& bytes)>;
   void setRecordSource(RecordSource source) { source_ = std::move(source); }
 
+  // Handed every block that readBytes reads, as it reads it: a copy of the set made by the pass
+  // that reads it anyway.
+  using BlockTap = std::function<void(int fileNo, int64_t offset, std::string_view bytes)>;
+  void setBlockTap(BlockTap tap) { tap_ = std::move(tap); }
+  // Reads of the first copied bytes of fileNo come from copy, which holds them from offset on: the
+  // same bytes from a cheaper place. Null: every read from the file itself again.
+  void readFromCopy(int fileNo, std::shared_ptr<const ScratchFile> copy, int64_t offset,
+                    int64_t copied);
+
  private:
   struct OpenFile;
   void open(int fileNo, std::u16string_view formedPath, int recordLength);  // 0: sequential
@@ -67,6 +77,7 @@ class FileTable {
   std::map<int, std::unique_ptr<OpenFile>> files_;
   ReadObserver observer_;
   RecordSource source_;
+  BlockTap tap_;
 };
 
 }  // namespace kv884

@@ -1,0 +1,97 @@
+#include "dataset/set_copy.hpp"
+
+#include <algorithm>
+#include <chrono>
+
+#include "dataset/block_reader.hpp"
+#include "platform/file_error.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// The block timed: on a medium it costs a request or a seek and its bytes, from the page cache a
+// copy in memory, either way far more than the clock's grain.
+constexpr size_t kTimedBytes = 256 << 10;
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+SetCopy::SetCopy(FileTable& files, const std::vector<int>& fileNos) : files_(files) {
+  for (int fileNo : fileNos) {
+    parts_.push_back({fileNo, costs_.setBytes, 0});
+    costs_.setBytes += files.length(fileNo);
+  }
+  // Zeroed first, so that the times are the reads' and writes' and not the memory's first touch.
+  std::vector<char> block(
+      static_cast<size_t>(std::min<int64_t>(kTimedBytes, files.length(fileNos.front()))));
+  if (block.empty()) return;
+  try {
+    costs_.secondsToRead = secondsToReadBlock(files, fileNos.front(), block);
+    costs_.blockBytes = static_cast<int64_t>(block.size());
+    copy_ = std::make_shared<ScratchFile>();
+    const auto start = std::chrono::steady_clock::now();
+    take(parts_[0], 0, std::string_view(block.data(), block.size()));
+    if (copy_) copy_->readAt(0, block.data(), block.size());
+    costs_.secondsToCopy = secondsSince(start);
+  } catch (const FileError&) {
+    giveUp();
+  }
+}
+
+SetCopy::~SetCopy() {
+  files_.setBlockTap(nullptr);
+  if (!complete_) giveUp();
+}
+
+void SetCopy::copyAsRead() {
+  files_.setBlockTap([this](int fileNo, int64_t offset, std::string_view bytes) {
+    for (Part& part : parts_)
+      if (copy_ && part.fileNo == fileNo) take(part, offset, bytes);
+  });
+}
+
+void SetCopy::take(Part& part, int64_t offset, std::string_view bytes) {
+  const int64_t end = offset + static_cast<int64_t>(bytes.size());
+  if (offset > part.copied || end <= part.copied) return;  // not the next bytes of the file
+  try {
+    copy_->writeAt(part.at + part.copied, bytes.substr(static_cast<size_t>(part.copied - offset)));
+    part.copied = end;
+    files_.readFromCopy(part.fileNo, copy_, part.at, part.copied);
+  } catch (const FileError&) {
+    giveUp();
+  }
+}
+
+void SetCopy::giveUp() {
+  for (const Part& part : parts_) files_.readFromCopy(part.fileNo, nullptr, 0, 0);
+  copy_.reset();
+}
+
+void SetCopy::copyRest(Part& part) {
+  std::vector<char> block(kBlockBytes);
+  const int64_t length = files_.length(part.fileNo);
+  while (copy_ && part.copied < length) {
+    const size_t got =
+        files_.readBytes(part.fileNo, part.copied, block.data(),
+                         static_cast<size_t>(std::min<int64_t>(kBlockBytes, length - part.copied)));
+    if (got == 0) return;  // the file was cut short after it was opened
+    take(part, part.copied, std::string_view(block.data(), got));
+  }
+}
+
+bool SetCopy::complete() {
+  files_.setBlockTap(nullptr);
+  try {
+    for (Part& part : parts_) copyRest(part);
+  } catch (const FileError&) {
+    giveUp();  // the reads that follow meet the same error on the medium
+  }
+  complete_ = copy_ != nullptr;
+  return complete_;
+}
+
+}  // namespace kv884

@@ -1,0 +1,65 @@
+#pragma once
+// The set's record files copied once, in order, in large blocks, into an unnamed temporary
+// file on the local disc (ScratchFile), for a reader that would read them from a slow medium more
+// than once: the export's passes, a large batch. A file is copied by a pass that reads it anyway
+// (the detail index file while a key order is learned, through the file table's block tap), and
+// what no pass read is copied after it; the table then reads the files from the copy, so every
+// reader (the window, the stretches of an order) gets the same bytes as before. Where the temporary
+// file cannot be made or written (a full disc), the copy is given up and the table reads the
+// medium.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_table.hpp"
+
+namespace kv884 {
+
+struct CopyCosts {
+  double secondsToRead{0};  // a block of the first file from the medium, the quicker of two reads
+  double secondsToCopy{0};  // the same block written to the copy and read back from it
+  int64_t blockBytes{0};    // that block's length
+  int64_t setBytes{0};      // the files copied together
+};
+
+class SetCopy {
+ public:
+  // A copy of the record files fileNos of files, the first of them timed: one block read from
+  // the medium and copied. made() is false where the temporary file could not be made or
+  // written, or the medium not read.
+  SetCopy(FileTable& files, const std::vector<int>& fileNos);
+  ~SetCopy();
+  SetCopy(const SetCopy&) = delete;
+  SetCopy& operator=(const SetCopy&) = delete;
+
+  bool made() const { return copy_ != nullptr; }
+  const CopyCosts& costs() const { return costs_; }
+
+  // From here on the blocks a pass reads of the files, in order from their start, go to the copy
+  // as well.
+  void copyAsRead();
+  // Copies what no pass has; false where the copy failed, the table reading the medium again.
+  // Until then (or this is gone), the table reads what is copied from the copy.
+  bool complete();
+
+ private:
+  struct Part {
+    int fileNo;
+    int64_t at;      // where the file's bytes begin in the copy
+    int64_t copied;  // its bytes in the copy, from its start
+  };
+
+  void take(Part& part, int64_t offset, std::string_view bytes);
+  void copyRest(Part& part);
+  void giveUp();
+
+  FileTable& files_;
+  std::shared_ptr<ScratchFile> copy_;
+  CopyCosts costs_;
+  std::vector<Part> parts_;
+  bool complete_{false};
+};
+
+}  // namespace kv884
