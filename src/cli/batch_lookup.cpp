@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <limits>
 #include <numeric>
 #include <optional>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/order_read_ahead.hpp"
+#include "dataset/set_copy.hpp"
 #include "headless/exit_usage.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/big5.hpp"
@@ -134,19 +134,12 @@ class ReadAlongOrder {
 MediumCosts mediumCosts(FileTable& files, double secondsPerKey) {
   MediumCosts costs{secondsPerKey};
   costs.blockBytes = std::min<int64_t>(kBlockBytes, files.length(kDetailIndexFile));
-  // Filled first, so that the time is the read's and not the memory's first touch.
+  // Zeroed first, so that the time is the read's and not the memory's first touch.
   std::vector<char> block(static_cast<size_t>(costs.blockBytes));
-  // The quicker of two reads: a pause of the machine in one of them is not the medium's.
-  costs.secondsPerBlock = std::numeric_limits<double>::max();
-  for (int read = 0; read < 2; ++read) {
-    const auto start = std::chrono::steady_clock::now();
-    try {
-      files.readBytes(kDetailIndexFile, 0, block.data(), static_cast<size_t>(costs.blockBytes));
-    } catch (const FileError&) {
-      return {};  // no reading ahead where the file cannot be read in blocks
-    }
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-    costs.secondsPerBlock = std::min(costs.secondsPerBlock, spent.count());
+  try {
+    costs.secondsPerBlock = secondsToReadBlock(files, kDetailIndexFile, block);
+  } catch (const FileError&) {
+    return {};  // no reading ahead where the file cannot be read in blocks
   }
   costs.setBytes = files.length(kDetailIndexFile) + files.length(kHolderDataFile);
   costs.holders = files.recordCount(kDetailIndexFile);
@@ -191,16 +184,27 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       progress.advance();
     };
     size_t next = 0;
-    if (!readAhead && searched.size() > kLeastKeysAhead) {
-      const size_t timed = std::min(kTimedKeys, searched.size() / 2);
+    // The seconds a key of the next ones searched took.
+    auto timeSearches = [&] {
+      const size_t timed = next + std::min(kTimedKeys, (searched.size() - next) / 2);
+      const size_t from = next;
       const auto start = std::chrono::steady_clock::now();
       std::chrono::duration<double> spent{};
       while (next < timed && spent < kTimedSearches) {
         search(next++);
         spent = std::chrono::steady_clock::now() - start;
       }
-      readAhead = readsAhead(mediumCosts(files, spent.count() / static_cast<double>(next)),
-                             searched.size() - next, kReadAheadStretch);
+      return spent.count() / static_cast<double>(std::max<size_t>(1, next - from));
+    };
+    if (!readAhead && searched.size() > kLeastKeysAhead) {
+      double secondsPerKey = timeSearches();
+      // The key index too: every search reads its pages.
+      SetCopy copy(files, {kDetailIndexFile, kHolderDataFile, kKeyIndexFile});
+      const double searching = secondsPerKey * static_cast<double>(searched.size() - next);
+      if (copy.made() && copiesSet(copy.costs(), searching) && copy.complete())
+        secondsPerKey = timeSearches();  // the copy's costs decide from here
+      readAhead =
+          readsAhead(mediumCosts(files, secondsPerKey), searched.size() - next, kReadAheadStretch);
     }
     std::optional<ReadAlongOrder> readAlong;
     if (readAhead.value_or(false)) {

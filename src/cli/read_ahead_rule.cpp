@@ -28,4 +28,10 @@ bool readsAhead(const MediumCosts& costs, size_t keysLeft, size_t stretchHolders
   return readingAhead < static_cast<double>(keys) * costs.secondsPerKey;
 }
 
+bool copiesSet(const CopyCosts& costs, double secondsLeft) {
+  if (costs.blockBytes <= 0 || costs.secondsToRead <= costs.secondsToCopy) return false;
+  const double blocks = static_cast<double>(costs.setBytes) / static_cast<double>(costs.blockBytes);
+  return blocks * (costs.secondsToRead + costs.secondsToCopy) < secondsLeft;
+}
+
 }  // namespace kv884

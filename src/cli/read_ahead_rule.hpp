@@ -7,9 +7,20 @@
 // putting what they read in place. From the page cache the searches win at any batch up to
 // 100,000 keys; from a share or a disc the passes win from a few thousand or a few dozen keys on
 // (docs/performance.md).
+//
+// Before either, the set may be copied once to the local disc (SetCopy), and everything read
+// from the copy after that. The copy pays where a block read from the medium takes longer than
+// writing the block to the copy and reading it back: every pass after the copy then saves what
+// the medium costs beyond the local disc, and the export and a large batch make more than one.
+// From the page cache a read costs about what the copy's read costs, so nothing is copied. A
+// batch copies only where the copy's one pass also costs less than searching its keys left on the
+// medium, and then decides again by the copy's costs (from a local disc, searching wins).
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
+
+#include "dataset/set_copy.hpp"
 
 namespace kv884 {
 
@@ -22,5 +33,8 @@ struct MediumCosts {
 };
 
 bool readsAhead(const MediumCosts& costs, size_t keysLeft, size_t stretchHolders);
+
+// secondsLeft: what the work left would cost on the medium.
+bool copiesSet(const CopyCosts& costs, double secondsLeft = std::numeric_limits<double>::max());
 
 }  // namespace kv884

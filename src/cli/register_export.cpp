@@ -1,12 +1,14 @@
 #include "cli/register_export.hpp"
 
 #include "cli/progress_meter.hpp"
+#include "cli/read_ahead_rule.hpp"
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/order_stretch.hpp"
 #include "dataset/record_field.hpp"
+#include "dataset/set_copy.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/ascii_text.hpp"
 #include "platform/big5.hpp"
@@ -110,11 +112,17 @@ LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files
 RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
                           ProgressMeter& progress) {
   RegisterWalk walk;
+  // From a slow medium the pass that learns the order copies the detail index file, and the
+  // stretches read the copy.
+  SetCopy copy(source.files, {kDetailIndexFile, kHolderDataFile});
+  const bool copying = copy.made() && copiesSet(copy.costs());
+  if (copying) copy.copyAsRead();
   LearnedOrder learned = learnKeyOrder(source.window, source.ui, source.files, kind);
   if (!learned.order) {
     walk.problems = std::move(learned.problems);
     return walk;
   }
+  if (copying) copy.complete();
   const ChainOrder& order = *learned.order;
   StretchWriter writer(source, row, progress);
   std::vector<uint32_t> stretch;
