@@ -40,8 +40,9 @@ class SetCopy {
   // From here on the blocks a pass reads of the files, in order from their start, go to the copy
   // as well.
   void copyAsRead();
-  // Copies what no pass has; false where the copy failed, the table reading the medium again.
-  // Until then (or this is gone), the table reads what is copied from the copy.
+  // Copies what no pass has; true: the table reads the files from the copy from now on; false:
+  // the copy failed and the table reads the medium. While the copy is being made, the table
+  // reads what it holds already from it; a copy never completed is dropped with this object.
   bool complete();
 
  private:
