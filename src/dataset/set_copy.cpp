@@ -21,15 +21,17 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 SetCopy::SetCopy(FileTable& files, const std::vector<int>& fileNos) : files_(files) {
-  for (int fileNo : fileNos) {
-    parts_.push_back({fileNo, costs_.setBytes, 0});
-    costs_.setBytes += files.length(fileNo);
-  }
-  // Zeroed first, so that the times are the reads' and writes' and not the memory's first touch.
-  std::vector<char> block(
-      static_cast<size_t>(std::min<int64_t>(kTimedBytes, files.length(fileNos.front()))));
-  if (block.empty()) return;
   try {
+    for (int fileNo : fileNos) {
+      const int64_t length = files.length(fileNo);  // throws for a file that is not open
+      parts_.push_back({fileNo, costs_.setBytes, 0});
+      costs_.setBytes += length;
+    }
+    // Zeroed first, so that the times are the reads' and writes' and not the memory's first
+    // touch.
+    std::vector<char> block(
+        static_cast<size_t>(std::min<int64_t>(kTimedBytes, files.length(fileNos.front()))));
+    if (block.empty()) return;
     costs_.secondsToRead = secondsToReadBlock(files, fileNos.front(), block);
     costs_.blockBytes = static_cast<int64_t>(block.size());
     copy_ = std::make_shared<ScratchFile>();
@@ -48,6 +50,7 @@ SetCopy::~SetCopy() {
 }
 
 void SetCopy::copyAsRead() {
+  serve();
   files_.setBlockTap([this](int fileNo, int64_t offset, std::string_view bytes) {
     for (Part& part : parts_)
       if (copy_ && part.fileNo == fileNo) take(part, offset, bytes);
@@ -60,10 +63,16 @@ void SetCopy::take(Part& part, int64_t offset, std::string_view bytes) {
   try {
     copy_->writeAt(part.at + part.copied, bytes.substr(static_cast<size_t>(part.copied - offset)));
     part.copied = end;
-    files_.readFromCopy(part.fileNo, copy_, part.at, part.copied);
+    if (serving_) files_.readFromCopy(part.fileNo, copy_, part.at, part.copied);
   } catch (const FileError&) {
     giveUp();
   }
+}
+
+void SetCopy::serve() {
+  serving_ = copy_ != nullptr;
+  for (const Part& part : parts_)
+    if (serving_) files_.readFromCopy(part.fileNo, copy_, part.at, part.copied);
 }
 
 void SetCopy::giveUp() {
@@ -85,6 +94,7 @@ void SetCopy::copyRest(Part& part) {
 
 bool SetCopy::complete() {
   files_.setBlockTap(nullptr);
+  serve();
   try {
     for (Part& part : parts_) copyRest(part);
   } catch (const FileError&) {

@@ -38,7 +38,7 @@ class SetCopy {
   const CopyCosts& costs() const { return costs_; }
 
   // From here on the blocks a pass reads of the files, in order from their start, go to the copy
-  // as well.
+  // as well; the table reads them from the copy once they are there.
   void copyAsRead();
   // Copies what no pass has; true: the table reads the files from the copy from now on; false:
   // the copy failed and the table reads the medium. While the copy is being made, the table
@@ -54,12 +54,14 @@ class SetCopy {
 
   void take(Part& part, int64_t offset, std::string_view bytes);
   void copyRest(Part& part);
+  void serve();  // the table reads what is copied from the copy from now on
   void giveUp();
 
   FileTable& files_;
   std::shared_ptr<ScratchFile> copy_;
   CopyCosts costs_;
   std::vector<Part> parts_;
+  bool serving_{false};
   bool complete_{false};
 };
 
