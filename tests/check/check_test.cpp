@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "check/check_command.hpp"
 #include "support/command.hpp"
@@ -17,9 +16,7 @@ namespace kv884::test {
 namespace {
 
 CommandResult runCheck(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = runCheckCommand(args, out, err);
-  return {status, out.str(), err.str()};
+  return runInProcess(runCheckCommand, args);
 }
 
 TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadUsage) {

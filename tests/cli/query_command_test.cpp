@@ -20,13 +20,6 @@ namespace {
 
 using Json = nlohmann::json;
 
-// text with every "%t" replaced by folder.
-std::string within(const fs::path& folder, std::string text) {
-  for (size_t at; (at = text.find("%t")) != std::string::npos;)
-    text.replace(at, 2, folder.string());
-  return text;
-}
-
 // kv884-query with args split at blanks, "%t" in each standing for the folder temp.
 CommandResult query(const fs::path& temp, const std::string& args, const std::string& input = {},
                     bool terminal = false) {

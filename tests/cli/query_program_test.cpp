@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unicode/uvernum.h>
 
+#include <algorithm>
+
 #include "support/command.hpp"
 #include "support/fixture_set.hpp"
 #include "support/full_disc.hpp"
@@ -30,7 +32,7 @@ size_t matchEnd(const std::string& text, size_t from, const std::string& pattern
 TEST(QueryProgram, ACopyAwayFromThePdfModuleSaysSoWhenItPrints) {
   FixtureSet set;
   const fs::path& temp = set.temp.path();
-  fs::copy_file(queryBinary(), temp / "kv884-query");
+  fs::copy_file(KV884_QUERY_BIN, temp / "kv884-query");
   CommandResult r = runCommand(
       "./kv884-query " + shellQuote(set.folder) + " --by id B12 --print p.pdf", {}, 60, temp);
   EXPECT_EQ(r.status, 2);
@@ -49,13 +51,13 @@ TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
   FixtureSet set;
   const fs::path& temp = set.temp.path();
   ASSERT_EQ(::mkfifo((temp / "fifo").c_str(), 0600), 0);
-  const std::string query = shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " ";
+  const std::string query = shellQuote(KV884_QUERY_BIN) + " " + shellQuote(set.folder) + " ";
   const std::string full = "標準輸出無法寫入：61 磁碟已滿\n";
   const struct {
     std::string script;  // run by bash in temp
     int status;
     std::string err;  // the end of standard error
-    size_t lines;
+    std::ptrdiff_t lines;
   } kCases[] = {
       {query + "--by id B12 >/dev/full", 2, "kv884-query: " + full, 0},
       {query + "--help >/dev/full", 2, "kv884-query: " + full, 0},
@@ -81,7 +83,7 @@ TEST(QueryProgram, StandardStreamsAreCheckedAndScriptsComeFromPipes) {
     CommandResult r = runCommand("bash -c " + shellQuote(c.script), {}, 20, temp);
     EXPECT_EQ(r.status, c.status);
     EXPECT_TRUE(r.err.ends_with(c.err)) << r.err;
-    EXPECT_EQ(lineCount(r.out), c.lines);
+    EXPECT_EQ(std::ranges::count(r.out, '\n'), c.lines);
   }
 }
 
@@ -108,8 +110,8 @@ TEST(QueryProgram, AWorkbookOrPdfOnAFullDiscGivesOnlyTheMessage) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.args);
     CommandResult r = runCommand(
-        shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " " + c.args + " >/dev/null", {},
-        60, set.temp.path() / "full");
+        shellQuote(KV884_QUERY_BIN) + " " + shellQuote(set.folder) + " " + c.args + " >/dev/null",
+        {}, 60, set.temp.path() / "full");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(contentsOf(set.temp.path() / "full"), before);
@@ -153,7 +155,7 @@ TEST(QueryProgram, PrintsPagesWithEveryLineInOrderInAnEmbeddedTwSung) {
   const std::string pdf = shellQuote((set.temp.path() / "p.pdf").string());
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.mode);
-    CommandResult r = runCommand(shellQuote(queryBinary()) + " " + shellQuote(set.folder) + " " +
+    CommandResult r = runCommand(shellQuote(KV884_QUERY_BIN) + " " + shellQuote(set.folder) + " " +
                                  c.mode + " --print " + pdf);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");  // standard error is for messages only, not for the toolkit's notes

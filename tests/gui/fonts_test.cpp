@@ -106,7 +106,7 @@ TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFold
     const CommandResult r = runCommand(
         "sh -c " + shellQuote("env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" +
                               shellQuote(home.path() / "nobody") + " " + environment + " " +
-                              shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide")) +
+                              shellQuote(KV884_QUERY_BIN) + " " + shellQuote(fixturePath("wide")) +
                               " --by name " + shellQuote("周\uE000") + " --limit 1 --print " + pdf +
                               " && pdffonts " + pdf));
     EXPECT_NE(r.out.find(pdfFont), std::string::npos) << environment << r.out << r.err;

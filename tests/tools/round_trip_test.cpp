@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "check/check_command.hpp"
 #include "mkset/mkset_command.hpp"
@@ -47,9 +45,7 @@ CommandResult mkset(const TempFolder& temp, std::vector<std::string> args) {
       writeFile(temp.path() / std::to_string(i), args[i].substr(5));
       args[i] = (temp.path() / std::to_string(i)).string();
     }
-  std::ostringstream out, err;
-  const int status = mkset::runMkset(args, out, err);
-  return {status, out.str(), err.str()};
+  return runInProcess(mkset::runMkset, args);
 }
 
 // The count report decoded, with every run of blanks made one blank.
@@ -97,10 +93,10 @@ TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOpti
     const CommandResult run = mkset(temp, c.args);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("(run length " + std::to_string(c.runLength) + ";"), std::string::npos);
-    std::ostringstream out, err;
-    EXPECT_EQ(runCheckCommand({(temp.path() / "set").string(), "--json"}, out, err), kCheckSound)
-        << out.str();
-    const auto report = nlohmann::json::parse(out.str());
+    const CommandResult check =
+        runInProcess(runCheckCommand, {(temp.path() / "set").string(), "--json"});
+    EXPECT_EQ(check.status, kCheckSound) << check.out;
+    const auto report = nlohmann::json::parse(check.out);
     EXPECT_EQ(report["files"]["holder_data"]["records"], c.holders);
     EXPECT_EQ(report["files"]["key_index"]["records"], 4 + 4 * c.leafPages);  // none unnamed
     for (const auto& kind : report["kinds"])
@@ -175,8 +171,8 @@ TEST(RoundTrip, ANameOfAnyPrintableAsciiMakesASoundSet) {
   TempFolder temp;
   const CommandResult run = mkset(temp, {"--csv", csv, "--code", "1"});
   ASSERT_EQ(run.status, 0) << run.err;
-  std::ostringstream out, err;
-  EXPECT_EQ(runCheckCommand({(temp.path() / "set").string()}, out, err), kCheckSound) << out.str();
+  const CommandResult check = runInProcess(runCheckCommand, {(temp.path() / "set").string()});
+  EXPECT_EQ(check.status, kCheckSound) << check.out;
   // Found by the key's beginning in the forms it is stored in.
   EXPECT_NE(
       screens(temp.path() / "set", 4, u"\uFF3C\u3015\uFE3F\uFF3F\u2035").find("|\\]^_`a|A92|"),
@@ -282,11 +278,7 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   };
   TempFolder temp;
   const std::string t = temp.path().string();
-  auto within = [&t](std::string text) {
-    for (size_t at; (at = text.find("%t")) != std::string::npos;) text.replace(at, 2, t);
-    return text;
-  };
-  ASSERT_EQ(mkset::runMkset({t + "/old", "--synthetic", "7", "--code", "1"}, std::cout, std::cerr),
+  ASSERT_EQ(runInProcess(mkset::runMkset, {t + "/old", "--synthetic", "7", "--code", "1"}).status,
             0);
   writeFile(temp.path() / "f", "f");
   std::error_code noLinks;  // Wine makes no symbolic links
@@ -301,18 +293,18 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
     SCOPED_TRACE(c.out.substr(0, 40));
     // No right to mount a file system here, or no links.
     if ((c.fullDisc && !disc.mounted()) || (noLinks && c.out.starts_with("%t/loop"))) continue;
-    std::vector<std::string> args{within(c.out), "--synthetic", "3", "--code", "1"};
+    std::vector<std::string> args{within(t, c.out), "--synthetic", "3", "--code", "1"};
     args.insert(args.end(), c.options.begin(), c.options.end());
-    std::ostringstream out, err;
-    EXPECT_EQ(mkset::runMkset(args, out, err), c.status);
-    EXPECT_NE(err.str().find(within(c.message)), std::string::npos) << err.str();
+    const CommandResult run = runInProcess(mkset::runMkset, args);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(within(t, c.message)), std::string::npos) << run.err;
     if (c.status != 0) {
       EXPECT_EQ(contentsOf(temp.path()), before);
     }
   }
-  std::ostringstream out, err;
-  EXPECT_EQ(runCheckCommand({t + "/old", "--json"}, out, err), kCheckSound);
-  EXPECT_EQ(nlohmann::json::parse(out.str())["files"]["holder_data"]["records"], 3);
+  const CommandResult check = runInProcess(runCheckCommand, {t + "/old", "--json"});
+  EXPECT_EQ(check.status, kCheckSound);
+  EXPECT_EQ(nlohmann::json::parse(check.out)["files"]["holder_data"]["records"], 3);
   EXPECT_TRUE(fs::is_directory(temp.path() / std::u8string(chinese.begin(), chinese.end())));
   EXPECT_EQ(fs::directory_iterator(temp.path())->path().filename().string().find(".old.kv884-"),
             std::string::npos);
