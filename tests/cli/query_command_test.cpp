@@ -98,8 +98,7 @@ TEST(QueryOutcome, EachHasItsStatusLinesAndStandardError) {
     else
       EXPECT_NE(r.err.find(within(set.temp.path(), c.err)), std::string::npos) << r.err;
   }
-  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(set.folder), {}),
-            std::distance(fs::recursive_directory_iterator(fixturePath("basic")), {}));
+  EXPECT_EQ(contentsOf(set.folder), contentsOf(fixturePath("basic")));
 }
 
 // Every file kv884-query writes goes through the one writer: a target in the data set's folder
@@ -191,12 +190,7 @@ TEST(FixtureReplay, EveryScriptGivesItsExpectedLinesAndTheSetIsNeverWritten) {
       const fs::path expected = fs::path(entry.path()).replace_extension(".expected.jsonl");
       EXPECT_EQ(jsonLines(r.out), jsonLines(readFile(expected)));
     }
-    for (const auto& entry : fs::recursive_directory_iterator(fixture))
-      EXPECT_TRUE(entry.is_directory() ||
-                  readFile(entry) == readFile(set / fs::relative(entry, fixture)))
-          << entry.path();
-    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(set), {}),
-              std::distance(fs::recursive_directory_iterator(fixture), {}));
+    EXPECT_EQ(contentsOf(set), contentsOf(fixture));
   }
   EXPECT_EQ(scripts, 9);
 }
