@@ -145,8 +145,8 @@ TEST_F(QueryWindowTest, RingKeepsTheLastThousandScreensAndPagingBackStopsAtTheOl
   EXPECT_EQ(ring(), std::make_tuple(1, 1000, 1000));
 }
 
-// The page's whole text is checked through the PDF kv884-query prints; here, that each shown box
-// stands after its caption at the one column, and what a printer's failure leaves.
+// The page's whole text is checked through the Qt printer's table of positions; here, that each
+// shown box stands after its caption at the one column, and what a printer's failure leaves.
 TEST_F(QueryWindowTest, PrintsTheShownBoxesAtTheirColumnOrOneMessageOnFailure) {
   set.search(1, u"B1200003");
   RecordingPrintSurface printer;
