@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "check/check_command.hpp"
 #include "support/command.hpp"
@@ -17,9 +16,7 @@ namespace kv884::test {
 namespace {
 
 CommandResult runCheck(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = runCheckCommand(args, out, err);
-  return {status, out.str(), err.str()};
+  return runInProcess(runCheckCommand, args);
 }
 
 TEST(CheckCommand, StatusZeroForSoundSetsTwoWhenTheSetCannotOpenSixtyFourForBadUsage) {
@@ -174,8 +171,9 @@ TEST(CheckDamage, EachDamageIsFoundUnderItsClassWithTheRecordsThatLeadToIt) {
   }
 }
 
-// The report as JSON: the counts, and the groups in the order of their classes; a number that
-// does not apply is null. A used root entry after an empty one.
+// The report as JSON: the counts (each kind's are read by the mkset round trip), and the groups
+// in the order of their classes; a number that does not apply is null. A used root entry after an
+// empty one.
 TEST(CheckDamage, TheJsonReportHoldsTheCountsAndTheProblems) {
   FixtureSet set;
   fs::resize_file(set.detailIndex(), 29 * 153 + 100);
@@ -186,7 +184,6 @@ TEST(CheckDamage, TheJsonReportHoldsTheCountsAndTheProblems) {
   const auto report = nlohmann::json::parse(run.out);
   EXPECT_EQ(report["files"]["detail_index"]["length"], 4537);
   EXPECT_EQ(report["files"]["detail_index"]["whole_records"], false);
-  EXPECT_EQ(report["kinds"][3]["chain_length"], 30);
   EXPECT_EQ(report["problem_count"], 3);
   const auto& problems = report["problems"];
   EXPECT_EQ(

@@ -107,13 +107,6 @@ class DesktopTest : public ::testing::Test {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
   }
 
-  // A search as a person makes it: kind picked, key typed, 查詢 pressed.
-  void search(const QString& kind, const QString& key) {
-    pick(kind);
-    typeInto(control(query(), "tx_i_01"), key);
-    click(query(), "cmd_1");
-  }
-
   TempFolder temp;
   Desktop desktop;
   RecordingDialogs* dialogs{nullptr};

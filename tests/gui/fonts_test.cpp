@@ -76,7 +76,9 @@ TEST_F(DesktopTest, UserDefinedCharactersAreDrawnFromTheirFontOrAsTheMark) {
   for (const auto& [fontFile, family] : cases) {
     ASSERT_TRUE(installUserDefinedCharacters(fontFile));
     ASSERT_NO_FATAL_FAILURE(openFixture("wide"));
-    search(u"依 中文戶名"_s, u"周\uE000"_s);
+    pick(u"依 中文戶名"_s);
+    typeInto(control(query(), "tx_i_01"), u"周\uE000"_s);
+    click(query(), "cmd_1");
     auto* name = control<QLineEdit>(query(), "tx_o_03");
     ASSERT_TRUE(name->text().startsWith(u"周\uE000倫"_s));
     EXPECT_EQ(drawingFamilies(QString(QChar(0xE000)), name->font()),
@@ -106,7 +108,7 @@ TEST(PdfModule, TakesTheUserDefinedCharacterFontFromTheEnvironmentOrTheUsersFold
     const CommandResult r = runCommand(
         "sh -c " + shellQuote("env -u KV884_EUDC_FONT -u XDG_DATA_HOME HOME=" +
                               shellQuote(home.path() / "nobody") + " " + environment + " " +
-                              shellQuote(queryBinary()) + " " + shellQuote(fixturePath("wide")) +
+                              shellQuote(KV884_QUERY_BIN) + " " + shellQuote(fixturePath("wide")) +
                               " --by name " + shellQuote("周\uE000") + " --limit 1 --print " + pdf +
                               " && pdffonts " + pdf));
     EXPECT_NE(r.out.find(pdfFont), std::string::npos) << environment << r.out << r.err;

@@ -13,13 +13,6 @@ namespace {
 
 using EveryScreen = OpenWindows;
 
-// The control of a window's layout that holds a focused widget (the combo box for its field).
-QWidget* controlOf(QWidget* focused, QWidget* view) {
-  const QWidget* area = view->findChild<QScrollArea*>()->widget();
-  while (focused && focused->parentWidget() != area) focused = focused->parentWidget();
-  return focused;
-}
-
 // Tab pressed in each shown window goes round exactly its stops in their order (disabled ones,
 // 次筆 and the paging buttons at load and the report's query row, skipped, as are the boxes that
 // only show), and each stop scrolls into sight whole, the combo box too, also on a screen too
@@ -38,9 +31,12 @@ TEST_F(EveryScreen, TabGoesRoundTheStopsInOrderAndBringsEachIntoSight) {
     QApplication::setActiveWindow(view);
     control(view, order.front().toLatin1())->setFocus(Qt::TabFocusReason);
     const QWidget* sight = view->findChild<QScrollArea*>()->viewport();
+    const QWidget* area = view->findChild<QScrollArea*>()->widget();
     QStringList stops;
     for (qsizetype press = 0; press <= order.size(); ++press) {
-      QWidget* stop = controlOf(QApplication::focusWidget(), view);
+      // The control of the layout that holds the focused widget (the combo box for its field).
+      QWidget* stop = QApplication::focusWidget();
+      while (stop && stop->parentWidget() != area) stop = stop->parentWidget();
       ASSERT_NE(stop, nullptr) << "the focus left the controls after "
                                << stops.join(' ').toStdString();
       stops << stop->objectName();

@@ -36,7 +36,9 @@ class QueryWindowTest : public ::testing::Test {
 };
 
 // 查詢: the kind's root page, one leaf page, the walk, one holder record, one record read ahead.
-TEST_F(QueryWindowTest, SearchReadsTwoPagesTheWalkOneHolderRecordAndOneRecordAhead) {
+// 次筆 reads the holder record of the record read ahead and the next one; paging reads the slot's
+// two records and puts the search's record back.
+TEST_F(QueryWindowTest, EachClickReadsOnlyItsRecords) {
   for (const auto& [kind, root] : {Read{1, 1}, Read{2, 2}, Read{3, 4}, Read{4, 3}}) {
     SCOPED_TRACE(kind);
     reads.clear();
@@ -50,24 +52,18 @@ TEST_F(QueryWindowTest, SearchReadsTwoPagesTheWalkOneHolderRecordAndOneRecordAhe
     EXPECT_EQ(reads[reads.size() - 2], Read(3, w().m_DataRecNo));
     EXPECT_EQ(reads.back(), Read(2, w().m_SearchRecNo));
   }
-}
-
-// 次筆 reads the holder record of the record read ahead and the next one; paging reads the
-// slot's two records and puts the search's record back.
-TEST_F(QueryWindowTest, NextAndPagingReadOnlyTheirRecords) {
-  set.search(3, u"");
   const int32_t ahead = w().m_SearchRecNo;
   reads.clear();
   w().cmd_2_Click();
   ASSERT_EQ(reads.size(), 2u);
   EXPECT_EQ(reads[0].first, 3);
   EXPECT_EQ(reads[1], Read(2, w().m_SearchRecNo));
-  EXPECT_EQ(w().m_HistIdxd[2], ahead);
+  EXPECT_EQ(w().m_HistIdxd[5], ahead);
   const int32_t searchRec = w().m_SearchRecNo;
   reads.clear();
   w().cmd_5_Click();
   EXPECT_EQ(reads,
-            (std::vector<Read>{{2, w().m_HistIdxd[1]}, {3, w().m_HistData[1]}, {2, searchRec}}));
+            (std::vector<Read>{{2, w().m_HistIdxd[4]}, {3, w().m_HistData[4]}, {2, searchRec}}));
   EXPECT_EQ(w().m_SearchRecNo, searchRec);
 }
 
@@ -119,7 +115,9 @@ TEST_F(QueryWindowTest, WaitPointerIsRestoredOnEveryWayOut) {
   EXPECT_TRUE(set.ui.waiting.empty());
 }
 
-TEST_F(QueryWindowTest, RingKeepsTheLastThousandScreens) {
+// Past a thousand screens the oldest slot gives way; paging back crosses the wrap and stops at the
+// oldest screen kept; a new screen goes after the newest, whatever is on display.
+TEST_F(QueryWindowTest, RingKeepsTheLastThousandScreensAndPagingBackStopsAtTheOldest) {
   pushScreens(1);
   EXPECT_EQ(ring(), std::make_tuple(1, 1, 1));
   EXPECT_EQ(w().tx_o_pnt.text, u"0001 0001 0001 ");
@@ -132,14 +130,6 @@ TEST_F(QueryWindowTest, RingKeepsTheLastThousandScreens) {
   pushScreens(1);
   EXPECT_EQ(ring(), std::make_tuple(2, 1, 1));
   EXPECT_EQ(w().tx_o_pnt.text, u"0002 0001 0001 ");
-  pushScreens(998);
-  EXPECT_EQ(ring(), std::make_tuple(1000, 999, 999));
-  pushScreens(1);
-  EXPECT_EQ(ring(), std::make_tuple(1, 1000, 1000));
-}
-
-TEST_F(QueryWindowTest, PagingBackWrapsAndStopsAtTheOldest) {
-  pushScreens(1001);  // slots 2..1000, then 1 on display
   w().cmd_5_Click();
   EXPECT_EQ(w().m_HistPos, 1000);
   EXPECT_TRUE(w().cmd_6.enabled);
@@ -149,10 +139,14 @@ TEST_F(QueryWindowTest, PagingBackWrapsAndStopsAtTheOldest) {
   EXPECT_EQ(ring(), std::make_tuple(2, 2, 1));
   w().cmd_6_Click();
   EXPECT_TRUE(w().cmd_5.enabled);
+  pushScreens(998);
+  EXPECT_EQ(ring(), std::make_tuple(1000, 999, 999));
+  pushScreens(1);
+  EXPECT_EQ(ring(), std::make_tuple(1, 1000, 1000));
 }
 
-// The page's whole text is checked through the PDF kv884-query prints; here, that each shown box
-// stands after its caption at the one column, and what a printer's failure leaves.
+// The page's whole text is checked through the Qt printer's table of positions; here, that each
+// shown box stands after its caption at the one column, and what a printer's failure leaves.
 TEST_F(QueryWindowTest, PrintsTheShownBoxesAtTheirColumnOrOneMessageOnFailure) {
   set.search(1, u"B1200003");
   RecordingPrintSurface printer;

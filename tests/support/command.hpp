@@ -1,8 +1,10 @@
 #pragma once
-// Runs a command line through the shell and collects its exit status and output.
+// Runs a command, in this process or through the shell, and collects its exit status and output.
 
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace kv884::test {
 
@@ -12,16 +14,26 @@ struct CommandResult {
   std::string err;
 };
 
+// A command's run function (arguments, standard output, standard error) called in this process.
+template <typename Run>
+CommandResult runInProcess(Run run, const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// text with every "%t" replaced by folder, as the argument tables name their temporary folder.
+inline std::string within(const std::filesystem::path& folder, std::string text) {
+  for (size_t at; (at = text.find("%t")) != std::string::npos;)
+    text.replace(at, 2, folder.string());
+  return text;
+}
+
 // stdin is empty unless input is given. The command runs under `timeout`, so a hang fails the
 // test with status 124 instead of stopping the suite; in workingFolder when one is given.
 CommandResult runCommand(const std::string& commandLine, const std::string& input = {},
                          int timeoutSeconds = 60, const std::filesystem::path& workingFolder = {});
 
 std::string shellQuote(const std::string& text);
-
-// The path of kv884-query in the build.
-std::string queryBinary();
-
-size_t lineCount(const std::string& text);
 
 }  // namespace kv884::test

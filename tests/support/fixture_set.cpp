@@ -92,15 +92,10 @@ void FixtureSet::setHolderField(int64_t recNo, RecordField f, std::string_view b
   patchField(holderData(), kHolderRecordLength, recNo, f, bytes);
 }
 
-std::string FixtureSet::detailField(int64_t recNo, RecordField f) const {
+void FixtureSet::dropTrailByte(int64_t recNo, RecordField f) const {
   const std::string record =
       readRange(detailIndex(), recordStart(recNo, kDetailRecordLength), kDetailRecordLength);
-  const size_t from = byteOfCharacter(record, f.position);
-  return record.substr(from, byteOfCharacter(record, f.position + f.length) - from);
-}
-
-void FixtureSet::dropTrailByte(int64_t recNo, RecordField f) const {
-  setDetailField(recNo, f, detailField(recNo, {f.position, 1}).substr(0, 1) + " ");
+  setDetailField(recNo, f, record.substr(byteOfCharacter(record, f.position), 1) + " ");
 }
 
 }  // namespace kv884::test

@@ -48,7 +48,6 @@ class FixtureSet {
   void setEntryKey(int kind, int page, int entry, std::string_view bytes) const;
   void setDetailField(int64_t recNo, RecordField f, std::string_view bytes) const;
   void setHolderField(int64_t recNo, RecordField f, std::string_view bytes) const;
-  std::string detailField(int64_t recNo, RecordField f) const;
   // The first character of a detail field keeps only its lead byte; a blank takes the place of
   // its trail byte, so every later character moves one position.
   void dropTrailByte(int64_t recNo, RecordField f) const;

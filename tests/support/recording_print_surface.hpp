@@ -34,14 +34,13 @@ class RecordingPrintSurface : public PrintSurface {
   void endDocument() override { record("end"); }
 
   std::vector<std::string> calls;
-  // When set, the call with this index (0-based, counted over all calls) throws PrintError with
-  // failReason instead of being recorded.
+  // When set, the call with this index (0-based, counted over all calls) throws PrintError, as an
+  // offline printer does, instead of being recorded.
   std::optional<size_t> failAtCall;
-  std::u16string failReason{u"印表機離線"};
 
  private:
   void record(std::string call) {
-    if (failAtCall && *failAtCall == calls.size()) throw PrintError(failReason);
+    if (failAtCall && *failAtCall == calls.size()) throw PrintError(u"印表機離線");
     calls.push_back(std::move(call));
   }
 };

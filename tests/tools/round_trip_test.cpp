@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "check/check_command.hpp"
 #include "mkset/mkset_command.hpp"
@@ -47,9 +45,7 @@ CommandResult mkset(const TempFolder& temp, std::vector<std::string> args) {
       writeFile(temp.path() / std::to_string(i), args[i].substr(5));
       args[i] = (temp.path() / std::to_string(i)).string();
     }
-  std::ostringstream out, err;
-  const int status = mkset::runMkset(args, out, err);
-  return {status, out.str(), err.str()};
+  return runInProcess(mkset::runMkset, args);
 }
 
 // The count report decoded, with every run of blanks made one blank.
@@ -97,10 +93,10 @@ TEST(RoundTrip, EveryLayoutChecksSoundWithItsRunsAndPagesAndFilesHoldWhatTheOpti
     const CommandResult run = mkset(temp, c.args);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("(run length " + std::to_string(c.runLength) + ";"), std::string::npos);
-    std::ostringstream out, err;
-    EXPECT_EQ(runCheckCommand({(temp.path() / "set").string(), "--json"}, out, err), kCheckSound)
-        << out.str();
-    const auto report = nlohmann::json::parse(out.str());
+    const CommandResult check =
+        runInProcess(runCheckCommand, {(temp.path() / "set").string(), "--json"});
+    EXPECT_EQ(check.status, kCheckSound) << check.out;
+    const auto report = nlohmann::json::parse(check.out);
     EXPECT_EQ(report["files"]["holder_data"]["records"], c.holders);
     EXPECT_EQ(report["files"]["key_index"]["records"], 4 + 4 * c.leafPages);  // none unnamed
     for (const auto& kind : report["kinds"])
@@ -175,8 +171,8 @@ TEST(RoundTrip, ANameOfAnyPrintableAsciiMakesASoundSet) {
   TempFolder temp;
   const CommandResult run = mkset(temp, {"--csv", csv, "--code", "1"});
   ASSERT_EQ(run.status, 0) << run.err;
-  std::ostringstream out, err;
-  EXPECT_EQ(runCheckCommand({(temp.path() / "set").string()}, out, err), kCheckSound) << out.str();
+  const CommandResult check = runInProcess(runCheckCommand, {(temp.path() / "set").string()});
+  EXPECT_EQ(check.status, kCheckSound) << check.out;
   // Found by the key's beginning in the forms it is stored in.
   EXPECT_NE(
       screens(temp.path() / "set", 4, u"\uFF3C\u3015\uFE3F\uFF3F\u2035").find("|\\]^_`a|A92|"),
@@ -186,63 +182,51 @@ TEST(RoundTrip, ANameOfAnyPrintableAsciiMakesASoundSet) {
 // Bad usage exits with 64; input or options that cannot make a set exit with 1, name the line and
 // the column of a bad CSV value, and write nothing. --help lists the CSV columns.
 TEST(Command, EachOutcomeHasItsStatusAndMessage) {
-  const struct {
-    std::vector<std::string> args;
+  struct Case {
     int status;
     const char* message;
-  } cases[] = {
-      {{"--synthetic", "5"}, 64, "kv884-mkset: --code is required"},
-      {{"--code", "1"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "5", "--csv", "file:", "--code", "1"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "0", "--code", "1"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "1000000", "--code", "1"}, 64, "kv884-mkset: "},
-      {{"--synthetic", "5", "--code", "1", "--runs-per-page", "101"}, 64, "kv884-mkset: "},
-      {{"--help"}, 0, ""},
-      {{"--synthetic", "300", "--code", "1", "--run-length", "1", "--runs-per-page", "2"},
-       1,
-       "kv884-mkset: a run length of 1 cannot hold 300 holders"},
-      {{"--synthetic", "201", "--code", "1", "--run-length", "1", "--runs-per-page", "2"},
-       1,
-       "the smallest run length that fits is 2"},
-      {{"--synthetic", "5", "--code", "1", "--name", "a\"b"}, 1, "\"a\"b\" holds a double quote"},
-      {{"--synthetic", "5", "--code", "../1"}, 1, "\"../1\" cannot be part of a file name"},
-      {{"--csv", "file:", "--code", "1"}, 1, "kv884-mkset: the CSV file is empty"},
-      {{"--csv", "file:id_no\n", "--code", "1"}, 1, "kv884-mkset: there are no holders to write"},
-      {{"--csv", "file:account_no,phone\n1,2\n", "--code", "1"},
-       1,
-       "line 1: unknown column \"phone\""},
-      {{"--csv", "file:id_no, id_no\n1,2\n", "--code", "1"},
-       1,
-       "line 1: column \"id_no\" appears twice"},
-      {{"--csv", "file:id_no,holder_no\n\nA1\n", "--code", "1"},
-       1,
-       "line 3: 1 fields, but the header names 2"},
-      {{"--csv", "file:\xEF\xBB\xBFid_no\rA1\r\nA1234567890\n", "--code", "1"},
-       1,
-       "line 3, column id_no: 11 characters, at most 10"},
-      {{"--csv", "file:holder_no\n戶號\n", "--code", "1"},
-       1,
-       "line 2, column holder_no: \"戶\" where only printable ASCII characters are stored"},
-      {{"--csv", "file:holder_name\n12345678901234567890\n", "--code", "1"},
-       1,
-       "column holder_name: 20 characters, at most 19"},
-      {{"--csv", "file:holder_name\nJos\xC3\xA9\n", "--code", "1"},
-       1,
-       "\"\xC3\xA9\" has no Big5 form"},
-      {{"--csv", "file:holder_name\na\tb\n", "--code", "1"}, 1, "a control character"},
-      {{"--csv", "file:holder_name\na\x7F\n", "--code", "1"},
-       1,
-       "line 2, column holder_name: \"\x7F\" among the first six characters has no double-byte"},
-      {{"--csv", "file:\xFF\xFEh\n", "--code", "1"}, 1, "the CSV file is UTF-16, not UTF-8"},
-      {{"--csv", "file:holder_name\n\xB8s\xACP\n", "--code", "1"}, 1, "the CSV file is Big5"},
-      {{"--csv", "file:id_no,holder_name\nA1,ab\xC3(\n", "--code", "1"},
-       1,
-       "line 2, column holder_name: bytes that are not UTF-8"},
-      {{"--csv", "file:a,\"x\ny\"\n\n\"open\nnever closed", "--code", "1"},
-       1,
-       "line 4: a quoted field is never closed"},
-      {{"--csv", "file:\"closed\"text,b", "--code", "1"}, 1, "line 1: text after a closing quote"},
+    std::vector<std::string> args;
   };
+  std::vector<Case> cases{
+      {64, "kv884-mkset: --code is required", {"--synthetic", "5"}},
+      {64, "kv884-mkset: ", {"--code", "1"}},
+      {64, "kv884-mkset: ", {"--synthetic", "5", "--csv", "file:", "--code", "1"}},
+      {64, "kv884-mkset: ", {"--synthetic", "0", "--code", "1"}},
+      {64, "kv884-mkset: ", {"--synthetic", "1000000", "--code", "1"}},
+      {64, "kv884-mkset: ", {"--synthetic", "5", "--code", "1", "--runs-per-page", "101"}},
+      {0, "", {"--help"}},
+      {1,
+       "kv884-mkset: a run length of 1 cannot hold 300 holders",
+       {"--synthetic", "300", "--code", "1", "--run-length", "1", "--runs-per-page", "2"}},
+      {1,
+       "the smallest run length that fits is 2",
+       {"--synthetic", "201", "--code", "1", "--run-length", "1", "--runs-per-page", "2"}},
+      {1, "\"a\"b\" holds a double quote", {"--synthetic", "5", "--code", "1", "--name", "a\"b"}},
+      {1, "\"../1\" cannot be part of a file name", {"--synthetic", "5", "--code", "../1"}}};
+  // Holder files that cannot make a set.
+  for (auto [message, csv] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"kv884-mkset: the CSV file is empty", ""},
+           {"kv884-mkset: there are no holders to write", "id_no\n"},
+           {"line 1: unknown column \"phone\"", "account_no,phone\n1,2\n"},
+           {"line 1: column \"id_no\" appears twice", "id_no, id_no\n1,2\n"},
+           {"line 3: 1 fields, but the header names 2", "id_no,holder_no\n\nA1\n"},
+           {"line 3, column id_no: 11 characters, at most 10",
+            "\xEF\xBB\xBFid_no\rA1\r\nA1234567890\n"},
+           {"line 2, column holder_no: \"戶\" where only printable ASCII characters are stored",
+            "holder_no\n戶號\n"},
+           {"column holder_name: 20 characters, at most 19", "holder_name\n12345678901234567890\n"},
+           {"\"\xC3\xA9\" has no Big5 form", "holder_name\nJos\xC3\xA9\n"},
+           {"a control character", "holder_name\na\tb\n"},
+           {"line 2, column holder_name: \"\x7F\" among the first six characters has no "
+            "double-byte",
+            "holder_name\na\x7F\n"},
+           {"the CSV file is UTF-16, not UTF-8", "\xFF\xFEh\n"},
+           {"the CSV file is Big5", "holder_name\n\xB8s\xACP\n"},
+           {"line 2, column holder_name: bytes that are not UTF-8",
+            "id_no,holder_name\nA1,ab\xC3(\n"},
+           {"line 4: a quoted field is never closed", "a,\"x\ny\"\n\n\"open\nnever closed"},
+           {"line 1: text after a closing quote", "\"closed\"text,b"}})
+    cases.push_back({1, message, {"--csv", std::string("file:") + csv, "--code", "1"}});
   for (const auto& c : cases) {
     TempFolder temp;
     const CommandResult run = mkset(temp, c.args);
@@ -282,11 +266,7 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
   };
   TempFolder temp;
   const std::string t = temp.path().string();
-  auto within = [&t](std::string text) {
-    for (size_t at; (at = text.find("%t")) != std::string::npos;) text.replace(at, 2, t);
-    return text;
-  };
-  ASSERT_EQ(mkset::runMkset({t + "/old", "--synthetic", "7", "--code", "1"}, std::cout, std::cerr),
+  ASSERT_EQ(runInProcess(mkset::runMkset, {t + "/old", "--synthetic", "7", "--code", "1"}).status,
             0);
   writeFile(temp.path() / "f", "f");
   std::error_code noLinks;  // Wine makes no symbolic links
@@ -301,18 +281,18 @@ TEST(Command, OutFolderIsReplacedWholeOrLeftAsItWas) {
     SCOPED_TRACE(c.out.substr(0, 40));
     // No right to mount a file system here, or no links.
     if ((c.fullDisc && !disc.mounted()) || (noLinks && c.out.starts_with("%t/loop"))) continue;
-    std::vector<std::string> args{within(c.out), "--synthetic", "3", "--code", "1"};
+    std::vector<std::string> args{within(t, c.out), "--synthetic", "3", "--code", "1"};
     args.insert(args.end(), c.options.begin(), c.options.end());
-    std::ostringstream out, err;
-    EXPECT_EQ(mkset::runMkset(args, out, err), c.status);
-    EXPECT_NE(err.str().find(within(c.message)), std::string::npos) << err.str();
+    const CommandResult run = runInProcess(mkset::runMkset, args);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(within(t, c.message)), std::string::npos) << run.err;
     if (c.status != 0) {
       EXPECT_EQ(contentsOf(temp.path()), before);
     }
   }
-  std::ostringstream out, err;
-  EXPECT_EQ(runCheckCommand({t + "/old", "--json"}, out, err), kCheckSound);
-  EXPECT_EQ(nlohmann::json::parse(out.str())["files"]["holder_data"]["records"], 3);
+  const CommandResult check = runInProcess(runCheckCommand, {t + "/old", "--json"});
+  EXPECT_EQ(check.status, kCheckSound);
+  EXPECT_EQ(nlohmann::json::parse(check.out)["files"]["holder_data"]["records"], 3);
   EXPECT_TRUE(fs::is_directory(temp.path() / std::u8string(chinese.begin(), chinese.end())));
   EXPECT_EQ(fs::directory_iterator(temp.path())->path().filename().string().find(".old.kv884-"),
             std::string::npos);
