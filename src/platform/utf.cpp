@@ -19,18 +19,21 @@ std::string toUtf8(std::u16string_view text) {
 }
 
 void appendUtf8(std::string& out, std::u16string_view text) {
-  // Most cells of an export are ASCII (numbers, IDs, accounts) and are copied as they stand,
-  // which a million rows feel.
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-    out.append(text.begin(), text.end());
-    return;
-  }
-  const size_t at = out.size();
-  out.resize(at + text.size() * 3);
+  // Most cells of an export are ASCII (numbers, IDs, accounts), or begin with ASCII: that part is
+  // copied as it stands, which a million rows feel, and only the rest goes through ICU. An ASCII
+  // character is never half of a surrogate pair, so the cut splits none.
+  const auto ascii = std::find_if(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; });
+  size_t at = out.size();
+  out.resize(at + static_cast<size_t>(ascii - text.begin()));
+  std::copy(text.begin(), ascii, out.begin() + static_cast<std::ptrdiff_t>(at));
+  const std::u16string_view rest = text.substr(out.size() - at);
+  if (rest.empty()) return;
+  at = out.size();
+  out.resize(at + rest.size() * 3);
   int32_t length = 0;
   UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(text.size() * 3), &length,
-                     reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
+  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(rest.size() * 3), &length,
+                     reinterpret_cast<const UChar*>(rest.data()), static_cast<int32_t>(rest.size()),
                      kReplacement, nullptr, &status);
   out.resize(at + (U_SUCCESS(status) ? static_cast<size_t>(length) : 0));
 }
