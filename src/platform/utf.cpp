@@ -1,8 +1,8 @@
 #include "platform/utf.hpp"
 
 #include <unicode/ustring.h>
-
-#include <algorithm>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 namespace kv884 {
 
@@ -19,23 +19,22 @@ std::string toUtf8(std::u16string_view text) {
 }
 
 void appendUtf8(std::string& out, std::u16string_view text) {
+  const size_t at = out.size();
+  out.resize(at + text.size() * 3);  // the most UTF-8 one UTF-16 code unit becomes
+  char* const to = out.data() + at;
   // Most cells of an export are ASCII (numbers, IDs, accounts), or begin with ASCII: that part is
-  // copied as it stands, which a million rows feel, and only the rest goes through ICU. An ASCII
-  // character is never half of a surrogate pair, so the cut splits none.
-  const auto ascii = std::find_if(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; });
-  size_t at = out.size();
-  out.resize(at + static_cast<size_t>(ascii - text.begin()));
-  std::copy(text.begin(), ascii, out.begin() + static_cast<std::ptrdiff_t>(at));
-  const std::u16string_view rest = text.substr(out.size() - at);
-  if (rest.empty()) return;
-  at = out.size();
-  out.resize(at + rest.size() * 3);
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(rest.size() * 3), &length,
-                     reinterpret_cast<const UChar*>(rest.data()), static_cast<int32_t>(rest.size()),
-                     kReplacement, nullptr, &status);
-  out.resize(at + (U_SUCCESS(status) ? static_cast<size_t>(length) : 0));
+  // copied as it stands. The rest goes through ICU's code point macros, not its string
+  // conversion, whose set-up costs a short cell more than its characters; an unpaired surrogate
+  // becomes U+FFFD, as the conversion makes it.
+  size_t i = 0;
+  for (; i < text.size() && text[i] < 0x80; ++i) to[i] = static_cast<char>(text[i]);
+  size_t written = i;
+  while (i < text.size()) {
+    UChar32 c;
+    U16_NEXT(text, i, text.size(), c);
+    U8_APPEND_UNSAFE(to, written, U_IS_SURROGATE(c) ? kReplacement : c);
+  }
+  out.resize(at + written);
 }
 
 std::u16string fromUtf8(std::string_view utf8) {
