@@ -12,9 +12,9 @@ namespace {
 constexpr size_t kFlushAt = 1 << 20;
 
 // What a spreadsheet takes as the start of a formula in a cell it reads.
+constexpr std::u16string_view kFormulaStarts = u"=+-@\t\r";
 bool startsFormula(std::u16string_view text) {
-  return !text.empty() &&
-         std::u16string_view(u"=+-@\t\r").find(text.front()) != std::u16string_view::npos;
+  return !text.empty() && kFormulaStarts.find(text.front()) != std::u16string_view::npos;
 }
 
 // One comparison a character: find_first_of would search its set for every character of every
