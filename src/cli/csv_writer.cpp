@@ -1,5 +1,7 @@
 #include "cli/csv_writer.hpp"
 
+#include <algorithm>
+
 #include "platform/utf.hpp"
 
 namespace kv884 {
@@ -10,13 +12,16 @@ namespace {
 constexpr size_t kFlushAt = 1 << 20;
 
 // What a spreadsheet takes as the start of a formula in a cell it reads.
+constexpr std::u16string_view kFormulaStarts = u"=+-@\t\r";
 bool startsFormula(std::u16string_view text) {
-  return !text.empty() &&
-         std::u16string_view(u"=+-@\t\r").find(text.front()) != std::u16string_view::npos;
+  return !text.empty() && kFormulaStarts.find(text.front()) != std::u16string_view::npos;
 }
 
+// One comparison a character: find_first_of would search its set for every character of every
+// cell.
 bool needsQuotes(std::u16string_view text) {
-  return text.find_first_of(u",\"\r\n") != std::u16string_view::npos;
+  return std::any_of(text.begin(), text.end(),
+                     [](char16_t c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; });
 }
 
 }  // namespace
@@ -34,9 +39,10 @@ void CsvWriter::writeRow(const ExportRow& row) {
 }
 
 void CsvWriter::line(const ExportRow& fields, bool guarded) {
+  const auto& columns = exportColumns();
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) buffer_ += ',';
-    if (guarded && exportColumns()[i].kind == CellKind::Text && startsFormula(fields[i])) {
+    if (guarded && columns[i].kind == CellKind::Text && startsFormula(fields[i])) {
       guarded_.assign(u"'").append(fields[i]);
       field(guarded_);
     } else {

@@ -99,7 +99,8 @@ void XlsxWriter::setColumnWidths(const ExportRow& firstRow) {
 }
 
 void XlsxWriter::text(int column, std::u16string_view value, lxw_format* format) {
-  utf8_ = toUtf8(value);
+  utf8_.clear();  // its storage kept from cell to cell
+  appendUtf8(utf8_, value);
   check(xlsx_.worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), utf8_.c_str(),
                                      format));
 }

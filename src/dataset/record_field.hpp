@@ -26,8 +26,8 @@ inline std::u16string_view field(std::u16string_view record, RecordField f) {
 // A field's text without the padding that fills it to its width: trailing blanks, and the
 // ideographic spaces that fill a name.
 inline std::u16string_view withoutPadding(std::u16string_view text) {
-  const size_t end = text.find_last_not_of(u" \u3000");
-  return end == std::u16string_view::npos ? std::u16string_view{} : text.substr(0, end + 1);
+  while (!text.empty() && (text.back() == u' ' || text.back() == u'\u3000')) text.remove_suffix(1);
+  return text;
 }
 
 // Writes value over the field's first characters (at most its length); the rest of the record

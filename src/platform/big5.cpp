@@ -1,6 +1,7 @@
 #include "platform/big5.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -27,36 +28,45 @@ bool isTrailByte(unsigned char b) {
 // the number written and leaves at after the last byte taken. Decoding is strictly left to right,
 // so the first k characters never depend on what follows them.
 size_t decodeSome(std::string_view bytes, size_t& at, char16_t* dst, size_t room) {
+  static_assert(std::endian::native == std::endian::little);
+  const auto* const src = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t end = bytes.size();
+  size_t next = at;  // held apart from the caller's, so that no store into dst has to reload it
   size_t written = 0;
-  while (written < room && at < end) {
-    // A run of ASCII bytes (most of every record) eight at a time.
-    while (room - written >= 8 && end - at >= 8) {
-      uint64_t eight;
-      std::memcpy(&eight, bytes.data() + at, 8);
-      if (eight & 0x8080808080808080u) break;
-      for (int i = 0; i < 8; ++i) dst[written + i] = static_cast<char16_t>(bytes[at + i]);
-      written += 8;
-      at += 8;
+  while (written < room && next < end) {
+    // A run of ASCII bytes (most of every record) eight at a time, widened from a copy of its own
+    // that no store into dst can change, which the compiler does in a few vector instructions;
+    // all eight are widened, and those before the first non-ASCII byte are kept (the first byte
+    // is the word's lowest).
+    while (room - written >= 8 && end - next >= 8) {
+      unsigned char eight[8];
+      std::memcpy(eight, src + next, 8);
+      uint64_t word;
+      std::memcpy(&word, eight, 8);
+      std::copy(eight, eight + 8, dst + written);
+      const auto ascii = static_cast<size_t>(std::countr_zero(word & 0x8080808080808080u) / 8);
+      written += ascii;
+      next += ascii;
+      if (ascii < 8) break;
     }
-    if (written == room || at == end) break;
-    auto b = static_cast<unsigned char>(bytes[at]);
+    if (written == room || next == end) break;
+    const unsigned char b = src[next];
     if (b < 0x80) {
-      dst[written++] = static_cast<char16_t>(b);
-      ++at;
-    } else if (isLeadByte(b) && at + 1 < end &&
-               isTrailByte(static_cast<unsigned char>(bytes[at + 1]))) {
-      dst[written++] = kBig5Pair[(b - 0x81) * 256 + static_cast<unsigned char>(bytes[at + 1])];
-      at += 2;
+      dst[written++] = b;
+      ++next;
+    } else if (isLeadByte(b) && next + 1 < end && isTrailByte(src[next + 1])) {
+      dst[written++] = kBig5Pair[(b - 0x81) * 256 + src[next + 1]];
+      next += 2;
     } else if (isLeadByte(b)) {
       dst[written++] =
           kReplacement;  // a lead byte without a trail byte: the next byte stands alone
-      ++at;
+      ++next;
     } else {
       dst[written++] = kBig5Single[b];
-      ++at;
+      ++next;
     }
   }
+  at = next;
   return written;
 }
 

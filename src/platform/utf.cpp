@@ -1,8 +1,8 @@
 #include "platform/utf.hpp"
 
 #include <unicode/ustring.h>
-
-#include <algorithm>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 namespace kv884 {
 
@@ -19,20 +19,22 @@ std::string toUtf8(std::u16string_view text) {
 }
 
 void appendUtf8(std::string& out, std::u16string_view text) {
-  // Most cells of an export are ASCII (numbers, IDs, accounts) and are copied as they stand,
-  // which a million rows feel.
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-    out.append(text.begin(), text.end());
-    return;
-  }
   const size_t at = out.size();
-  out.resize(at + text.size() * 3);
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data() + at, static_cast<int32_t>(text.size() * 3), &length,
-                     reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
-                     kReplacement, nullptr, &status);
-  out.resize(at + (U_SUCCESS(status) ? static_cast<size_t>(length) : 0));
+  out.resize(at + text.size() * 3);  // the most UTF-8 one UTF-16 code unit becomes
+  char* const to = out.data() + at;
+  // Most cells of an export are ASCII (numbers, IDs, accounts), or begin with ASCII: that part is
+  // copied as it stands. The rest goes through ICU's code point macros, not its string
+  // conversion, whose set-up costs a short cell more than its characters; an unpaired surrogate
+  // becomes U+FFFD, as the conversion makes it.
+  size_t i = 0;
+  for (; i < text.size() && text[i] < 0x80; ++i) to[i] = static_cast<char>(text[i]);
+  size_t written = i;
+  while (i < text.size()) {
+    UChar32 c;
+    U16_NEXT(text, i, text.size(), c);
+    U8_APPEND_UNSAFE(to, written, U_IS_SURROGATE(c) ? kReplacement : c);
+  }
+  out.resize(at + written);
 }
 
 std::u16string fromUtf8(std::string_view utf8) {

@@ -18,7 +18,8 @@ void fillRecordBoxes(QueryControls& boxes, std::u16string_view dataRec, std::u16
                      const std::u16string& securityName, const std::u16string& decimalFlag) {
   const HolderRecord data{dataRec};
   const DetailRecord detail{idxdRec};
-  boxes.tx_o_01.text = std::u16string(data.securityCode()) + u"  " + securityName;
+  // Built in the box's own storage, which the next holder of an export reuses.
+  boxes.tx_o_01.text.assign(data.securityCode()).append(u"  ").append(securityName);
   boxes.tx_o_02.text = data.holderNo();
   boxes.tx_o_03.text = detail.holderName();
   boxes.tx_o_04.text = data.idNo();
