@@ -52,7 +52,6 @@ ClickOutcome QueryWindow::cmd_3_Click() {
 }
 
 ClickOutcome QueryWindow::showScreenAtomically(const std::function<ClickOutcome()>& change) {
-  // Handlers never nest, so one snapshot is enough.
   savedControls_ = *this;
   savedState_ = *this;
   const auto restore = [this] {
@@ -64,7 +63,7 @@ ClickOutcome QueryWindow::showScreenAtomically(const std::function<ClickOutcome(
   } catch (const FileError& error) {
     // A record that cannot be read leaves the window exactly as it was before the click.
     restore();
-    showMessage(readErrorMessage(error));
+    host_.ui.programMessage(readErrorMessage(error));
     return ClickOutcome::ReadFailed;
   } catch (const CollationUnavailable&) {
     // So does a name search without its collation; the front end says why.
@@ -85,10 +84,6 @@ void QueryWindow::readDetailRecord(int64_t recNo) {
     host_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
   }
   decodeRecordInto(recordBytes_, kDetailRecordChars, m_IdxdRec);
-}
-
-void QueryWindow::showMessage(const std::u16string& text) {
-  host_.ui.programMessage(text);
 }
 
 }  // namespace kv884

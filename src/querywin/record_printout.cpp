@@ -67,7 +67,7 @@ ClickOutcome QueryWindow::cmd_4_Click() {
     printer.endDocument();
     return ClickOutcome::Done;
   } catch (const PrintError& e) {
-    showMessage(u"MSG_1_09:列印失敗 !\r\n" + e.reason());
+    host_.ui.programMessage(u"MSG_1_09:列印失敗 !\r\n" + e.reason());
     return ClickOutcome::PrintFailed;
   }
 }

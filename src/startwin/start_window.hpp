@@ -71,7 +71,6 @@ class StartWindow {
 
  private:
   void showError(const std::u16string& text);  // kept in m_ErrorText
-  void showMessage(const std::u16string& text);
 
   StartWindowHost host_;
 };
