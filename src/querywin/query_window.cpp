@@ -9,8 +9,6 @@
 
 namespace kv884 {
 
-QueryWindow::QueryWindow(QueryWindowHost host) : host_(std::move(host)) {}
-
 void QueryWindow::Form_Load() {
   tx_o_23.text = host_.g_DataDate;
   cmd_2.enabled = false;
@@ -28,8 +26,7 @@ ClickOutcome QueryWindow::comb_1_Click() {
 }
 
 ClickOutcome QueryWindow::tx_i_01_Click() {
-  cmd_2.enabled = false;
-  return ClickOutcome::Done;
+  return comb_1_Click();
 }
 
 // The next Space or Enter there does only what the clerk can see coming. 前一畫面 and 下一畫面

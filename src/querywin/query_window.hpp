@@ -60,7 +60,7 @@ struct QueryWindowHost {
 
 class QueryWindow : public QueryControls, public QueryState {
  public:
-  explicit QueryWindow(QueryWindowHost host);
+  explicit QueryWindow(QueryWindowHost host) : host_(std::move(host)) {}
 
   void Form_Load();
   ClickOutcome comb_1_Click();   // an item picked from the list

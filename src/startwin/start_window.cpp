@@ -6,8 +6,6 @@
 
 namespace kv884 {
 
-StartWindow::StartWindow(StartWindowHost host) : host_(std::move(host)) {}
-
 ClickOutcome StartWindow::lab_01_Click() {
   std::u16string folder = BrowseForFolder(u"選擇檔案所在資料夾");
   if (!folder.empty()) {
