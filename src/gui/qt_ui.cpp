@@ -63,13 +63,13 @@ std::u16string QtUi::browseForFolder(const std::u16string& prompt) {
 
 void QtUi::setWaitPointer(WindowId window, std::string_view control, bool wait) {
   QWidget* shownView = view(window);
-  QWidget* widget =
-      shownView ? shownView->findChild<QWidget*>(QString::fromLatin1(control)) : nullptr;
-  if (!widget) return;
-  if (wait)
-    widget->setCursor(Qt::WaitCursor);
-  else
-    widget->unsetCursor();
+  if (QWidget* widget =
+          shownView ? shownView->findChild<QWidget*>(QString::fromLatin1(control)) : nullptr) {
+    if (wait)
+      widget->setCursor(Qt::WaitCursor);
+    else
+      widget->unsetCursor();
+  }
 }
 
 void QtUi::repaintNow(WindowId window) {
