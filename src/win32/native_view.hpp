@@ -6,8 +6,6 @@
 // control that has it.
 
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <string_view>
 #include <vector>
 
