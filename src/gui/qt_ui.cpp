@@ -33,10 +33,6 @@ void QtUi::attach(Program& program) {
   shown(WindowId::Start) = new StartView(program, *this);
 }
 
-void QtUi::setDialogs(std::unique_ptr<Dialogs> dialogs) {
-  dialogs_ = std::move(dialogs);
-}
-
 QWidget* QtUi::view(WindowId window) const {
   return views_[static_cast<size_t>(window)];
 }
