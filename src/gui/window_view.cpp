@@ -101,11 +101,6 @@ void WindowView<Window>::run(Handler handler) {
 }
 
 template <typename Window>
-void WindowView<Window>::onRefresh(std::function<void(const Window&)> copy) {
-  copies_.push_back(std::move(copy));
-}
-
-template <typename Window>
 void WindowView<Window>::place(QWidget* widget, std::string_view name) {
   widget->setParent(area_);
   widget->setObjectName(QString::fromLatin1(name));
