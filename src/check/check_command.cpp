@@ -7,7 +7,6 @@
 #include "platform/ascii_text.hpp"
 #include "platform/file_error.hpp"
 #include "platform/host_path.hpp"
-#include "platform/utf.hpp"
 #include "startwin/start_window.hpp"
 
 namespace kv884 {

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "dataset/data_paths.hpp"
+#include "platform/fs_path.hpp"
 #include "platform/host_path.hpp"
-#include "platform/utf.hpp"
 
 namespace kv884 {
 
@@ -33,7 +33,7 @@ std::optional<ExportFormat> exportFormatOf(const std::string& file) {
 std::string dataFolderOnHost(const std::u16string& folderText) {
   // The folder the program reads: the one that holds ntridx, as the paths are formed.
   const fs::path data = fs::path(mapHostPath(indexFolderPath(folderText)).path).parent_path();
-  return data.empty() ? std::string(".") : data.string();
+  return orCurrentFolder(data).string();
 }
 
 }  // namespace kv884

@@ -55,29 +55,16 @@ LineKey keyOfLine(const KeyLine& line) {
 }
 
 std::string escapedKey(std::u16string_view key) {
+  constexpr std::u16string_view kNamed = u"\\\t\r\n", kLetters = u"\\trn";
+  constexpr char16_t kHex[] = u"0123456789ABCDEF";
   std::u16string escaped;
   for (char16_t c : key) {
-    switch (c) {
-      case u'\\':
-        escaped += u"\\\\";
-        break;
-      case u'\t':
-        escaped += u"\\t";
-        break;
-      case u'\r':
-        escaped += u"\\r";
-        break;
-      case u'\n':
-        escaped += u"\\n";
-        break;
-      default:
-        if (c < 0x20 || c == 0x7F) {
-          constexpr char16_t kHex[] = u"0123456789ABCDEF";
-          escaped += {u'\\', u'x', kHex[c >> 4], kHex[c & 0xF]};
-        } else {
-          escaped += c;
-        }
-    }
+    if (const size_t at = kNamed.find(c); at != std::u16string_view::npos)
+      escaped += {u'\\', kLetters[at]};
+    else if (c < 0x20 || c == 0x7F)
+      escaped += {u'\\', u'x', kHex[c >> 4], kHex[c & 0xF]};
+    else
+      escaped += c;
   }
   return toUtf8(escaped);
 }

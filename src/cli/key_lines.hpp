@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <istream>
-#include <optional>
 #include <string>
 
 namespace kv884 {

@@ -1,6 +1,5 @@
 #include "cli/print_files.hpp"
 
-#include <filesystem>
 #include <optional>
 
 #include "cli/loaded_library.hpp"

@@ -124,8 +124,7 @@ std::unique_ptr<RegisterWriter> registerWriter(ExportFormat format, OutputFile& 
 }
 
 void reportWriteError(std::ostream& err, const std::string& file, const FileError& e) {
-  err << "kv884-query: " << file << " 無法寫入：" << e.number() << " " << toUtf8(e.description())
-      << "\n";
+  err << "kv884-query: " << file << " 無法寫入：" << e.what() << "\n";
 }
 
 // The last line of an export that did not complete after its temporary file was made.

@@ -4,12 +4,8 @@
 
 namespace kv884 {
 
-namespace {
-
 // The soname of the libxlsxwriter whose header the program is built against.
 constexpr const char* kLibraryFile = "libxlsxwriter.so.4";
-
-}  // namespace
 
 const XlsxLibrary& xlsxLibrary() {
 #define KV884_XLSX_LOADED(name) \

@@ -76,11 +76,8 @@ inline constexpr std::array<CodeText, 7> kAllotmentTypes{{
     {u'G', u"庫存股解除轉讓"},
 }};
 
-inline constexpr std::array<CodeText, 3> kDataCategories{{
-    {u'1', u"無償配股"},
-    {u'2', u"有償配股"},
-    {u' ', u"其他"},
-}};
+inline constexpr std::array<CodeText, 3> kDataCategories{
+    {{u'1', u"無償配股"}, {u'2', u"有償配股"}, {u' ', u"其他"}}};
 
 // The allotment type's display text; a code outside the table is shown as it stands.
 inline std::u16string allotmentTypeText(std::u16string_view code) {

@@ -5,8 +5,6 @@
 
 namespace kv884 {
 
-namespace {
-
 // The root pages and successor fields follow the field order of the detail record
 // (統一編號, 帳號, 中文戶名, 戶號), not the kinds' numbering.
 constexpr std::array<KeyKind, 4> kKinds{{
@@ -24,8 +22,6 @@ constexpr std::array<KeyKind, 4> kKinds{{
 
 // The windows list the names before the numbers.
 constexpr std::array kListOrder{1, 4, 2, 3};
-
-}  // namespace
 
 const KeyKind& keyKind(int kind) {
   return kKinds.at(static_cast<size_t>(kind - 1));

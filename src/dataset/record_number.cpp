@@ -8,13 +8,9 @@
 
 namespace kv884 {
 
-namespace {
-
 // The query window keeps record numbers in 32-bit values; a number at or above this one names a
 // record beyond every file, and stays that number instead of wrapping into a small one.
 constexpr double kBeyondEveryFile = std::numeric_limits<int32_t>::max();
-
-}  // namespace
 
 int64_t recordNumber(std::u16string_view field) {
   // Six digits, the form of every sound field, read directly.

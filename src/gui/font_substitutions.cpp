@@ -6,14 +6,6 @@
 #include "platform/face_names.hpp"
 
 namespace kv884 {
-namespace {
-
-QString faceName(std::u16string_view face) {
-  return QString::fromUtf16(face.data(), static_cast<qsizetype>(face.size()));
-}
-
-}  // namespace
-
 void installFontSubstitutions() {
   // Taiwan's national standard typefaces (全字庫正宋體, 全字庫正楷體): every character in the
   // standard form, every character of code page 950, half-width Latin letters and digits as
@@ -25,10 +17,10 @@ void installFontSubstitutions() {
   // The Chinese face names and their romanised forms, as data sets and old pages name them.
   for (std::u16string_view name :
        {kMingFace, kNewMingFace, std::u16string_view(u"MingLiU"), std::u16string_view(u"PMingLiU")})
-    QFont::insertSubstitution(faceName(name), ming);
+    QFont::insertSubstitution(QStringView(name).toString(), ming);
   for (std::u16string_view name : {kKaiFace, std::u16string_view(u"DFKai-SB")})
-    QFont::insertSubstitution(faceName(name), kai);
-  QFont::insertSubstitution(faceName(kArialFace), sans);
+    QFont::insertSubstitution(QStringView(name).toString(), kai);
+  QFont::insertSubstitution(QStringView(kArialFace).toString(), sans);
 }
 
 }  // namespace kv884

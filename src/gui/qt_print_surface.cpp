@@ -8,18 +8,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 
 #include "gui/user_defined_characters.hpp"
 
 namespace kv884 {
-
-namespace {
-
-// Half a device pixel: a print position this close to a column stop stands on it.
-constexpr qreal kColumnTolerance = 0.5;
-
-}  // namespace
 
 struct QtPrintSurface::Impl {
   enum class Target { DefaultPrinter, Pdf };
@@ -37,7 +29,7 @@ struct QtPrintSurface::Impl {
   bool documentOpen{false};
   bool pdfHasPage{false};  // the next document of the PDF begins with a new page
   qreal pageHeight{0};
-  qreal x{0};
+  double x{0};
   qreal y{0};  // top of the next line
   TextDrawn textDrawn;
 
@@ -90,13 +82,13 @@ struct QtPrintSurface::Impl {
 
   void endLine() { y += metrics().lineSpacing(); }
 
-  void drawText(const QString& text) {
-    if (text.isEmpty()) return;
+  void drawText(const std::u16string& text) {
+    if (text.empty()) return;
     QFontMetricsF m = metrics();
-    painter.drawText(QPointF(x, y + m.ascent()), text);
-    if (textDrawn)
-      textDrawn(x / printer->resolution(), y / printer->resolution(), text.toStdU16String());
-    x += m.horizontalAdvance(text);
+    const QString shown = QString::fromStdU16String(text);
+    painter.drawText(QPointF(x, y + m.ascent()), shown);
+    if (textDrawn) textDrawn(x / printer->resolution(), y / printer->resolution(), text);
+    x += m.horizontalAdvance(shown);
   }
 };
 
@@ -129,29 +121,15 @@ void QtPrintSurface::setFontName(const std::u16string& name) {
 void QtPrintSurface::printLine(const std::vector<PrintItem>& items) {
   d_->beginDocument();
   d_->startLine();
-  const qreal column = d_->columnWidth();
-  for (const PrintItem& item : items) {
-    if (const Tab* tab = std::get_if<Tab>(&item)) {
-      const qreal stop = (tab->column < 1 ? 0 : tab->column - 1) * column;
-      if (d_->x > stop + kColumnTolerance) {
-        d_->endLine();
-        d_->startLine();
-      }
-      d_->x = stop;
-      continue;
-    }
-    // A line break inside a text (CR LF, CR or LF) starts a new line.
-    const QStringList lines = QString::fromStdU16String(std::get<std::u16string>(item))
-                                  .split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-      if (i > 0) {
-        d_->endLine();
-        d_->startLine();
-      }
-      d_->drawText(lines[i]);
-    }
-  }
-  d_->endLine();
+  Impl& d = *d_;
+  layOutLine(
+      items, d.columnWidth(), d.x,
+      [&d] {
+        d.endLine();
+        d.startLine();
+      },
+      [&d](const std::u16string& text) { d.drawText(text); });
+  d.endLine();
 }
 
 void QtPrintSurface::endDocument() {

@@ -33,10 +33,6 @@ void QtUi::attach(Program& program) {
   shown(WindowId::Start) = new StartView(program, *this);
 }
 
-void QtUi::setDialogs(std::unique_ptr<Dialogs> dialogs) {
-  dialogs_ = std::move(dialogs);
-}
-
 QWidget* QtUi::view(WindowId window) const {
   return views_[static_cast<size_t>(window)];
 }
@@ -63,14 +59,13 @@ std::u16string QtUi::browseForFolder(const std::u16string& prompt) {
 
 void QtUi::setWaitPointer(WindowId window, std::string_view control, bool wait) {
   QWidget* shownView = view(window);
-  QWidget* widget = shownView ? shownView->findChild<QWidget*>(QString::fromLatin1(
-                                    control.data(), static_cast<qsizetype>(control.size())))
-                              : nullptr;
-  if (!widget) return;
-  if (wait)
-    widget->setCursor(Qt::WaitCursor);
-  else
-    widget->unsetCursor();
+  if (QWidget* widget =
+          shownView ? shownView->findChild<QWidget*>(QString::fromLatin1(control)) : nullptr) {
+    if (wait)
+      widget->setCursor(Qt::WaitCursor);
+    else
+      widget->unsetCursor();
+  }
 }
 
 void QtUi::repaintNow(WindowId window) {

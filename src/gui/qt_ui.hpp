@@ -46,7 +46,7 @@ class QtUi : public Ui {
 
   // Creates the start view of the program; call once, right after the program is made.
   void attach(Program& program);
-  void setDialogs(std::unique_ptr<Dialogs> dialogs);
+  void setDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
   // The view of a window; null while the window is not shown.
   QWidget* view(WindowId window) const;

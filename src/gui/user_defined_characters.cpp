@@ -20,10 +20,7 @@ const unsigned char kMarkFont[] = {
 };
 
 // The families behind every font: the user-defined-character font's, then the mark's.
-QStringList& fallbackFamilies() {
-  static QStringList families;
-  return families;
-}
+QStringList fallbackFamilies;
 
 // Far above any font of user-defined characters (an office's EUDC.TTE holds at most 6,217
 // glyphs, a few megabytes).
@@ -58,13 +55,12 @@ QString userDefinedCharacterFontFile(const QString& given) {
 }
 
 bool installUserDefinedCharacters(const QString& fontFile) {
-  QStringList& families = fallbackFamilies();
-  families.clear();
+  fallbackFamilies.clear();
   const QString office = fontFile.isEmpty() ? QString() : loadFontFile(fontFile);
-  if (!office.isEmpty()) families << office;
+  if (!office.isEmpty()) fallbackFamilies << office;
   static const QString mark =
       loadFont(QByteArray::fromRawData(reinterpret_cast<const char*>(kMarkFont), sizeof kMarkFont));
-  families << mark;
+  fallbackFamilies << mark;
   return fontFile.isEmpty() || !office.isEmpty();
 }
 
@@ -83,7 +79,7 @@ QFont withUserDefinedCharacters(QFont font) {
     const QStringList substitutes = QFont::substitutes(family);
     families << (substitutes.isEmpty() ? QStringList{family} : substitutes);
   }
-  families << fallbackFamilies();
+  families << fallbackFamilies;
   font.setFamilies(families);
   return font;
 }

@@ -101,22 +101,16 @@ void WindowView<Window>::run(Handler handler) {
 }
 
 template <typename Window>
-void WindowView<Window>::onRefresh(std::function<void(const Window&)> copy) {
-  copies_.push_back(std::move(copy));
-}
-
-template <typename Window>
 void WindowView<Window>::place(QWidget* widget, std::string_view name) {
   widget->setParent(area_);
-  widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  widget->setObjectName(QString::fromLatin1(name));
   const PixelRect rect = pixelRect(layout_.place(name));
   widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
 }
 
 template <typename Window>
 QWidget* WindowView<Window>::control(std::string_view name) const {
-  return area_->findChild<QWidget*>(
-      QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  return area_->findChild<QWidget*>(QString::fromLatin1(name));
 }
 
 template <typename Window>

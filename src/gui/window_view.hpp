@@ -51,7 +51,7 @@ class WindowView : public View {
   // window may change another (結束 enables the open button).
   void run(Handler handler);
   // Adds a copy of control data into the widgets to every refresh, after those added before.
-  void onRefresh(std::function<void(const Window&)> copy);
+  void onRefresh(std::function<void(const Window&)> copy) { copies_.push_back(std::move(copy)); }
 
   // Widgets at their table place on the layout area, named after their control.
   void place(QWidget* widget, std::string_view name);

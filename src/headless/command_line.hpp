@@ -11,7 +11,6 @@
 
 #include "headless/exit_usage.hpp"
 #include "platform/file_error.hpp"
-#include "platform/utf.hpp"
 
 namespace kv884 {
 
@@ -22,9 +21,7 @@ inline int usageError(const CLI::App& app, std::ostream& err, const std::string&
 // A file named on the command line that cannot be read: a usage error with its file error.
 inline int unreadableFile(const CLI::App& app, std::ostream& err, const std::string& what,
                           const FileError& e) {
-  return usageError(
-      app, err,
-      "cannot read " + what + ": " + std::to_string(e.number()) + " " + toUtf8(e.description()));
+  return usageError(app, err, "cannot read " + what + ": " + e.what());
 }
 
 // Gives a program's CLI11 application its --version flag ("NAME VERSION").

@@ -5,14 +5,13 @@
 #include <new>
 
 #include "platform/key_compare.hpp"
-#include "platform/utf.hpp"
 
 namespace kv884 {
 
 namespace {
 
 void report(std::string_view program, const std::string& what, const FileError& e) {
-  std::cerr << program << ": " << what << e.number() << ' ' << toUtf8(e.description()) << '\n';
+  std::cerr << program << ": " << what << e.what() << '\n';
 }
 
 int runBody(std::string_view program, const std::function<int(const StandardStreams&)>& body,

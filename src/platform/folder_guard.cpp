@@ -12,14 +12,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path orCurrent(const fs::path& folder) {
-  return folder.empty() ? fs::path(".") : folder;
-}
-
 // True when folder, or any folder above it, is the same folder as guarded.
 bool isWithin(const fs::path& folder, const fs::path& guarded) {
   std::error_code error;
-  fs::path at = fs::canonical(orCurrent(folder), error);
+  fs::path at = fs::canonical(orCurrentFolder(folder), error);
   if (error) return false;
   for (;;) {
     if (fs::equivalent(at, guarded, error)) return true;
@@ -31,7 +27,7 @@ bool isWithin(const fs::path& folder, const fs::path& guarded) {
 }  // namespace
 
 bool liesWithin(const std::string& target, const std::string& folder) {
-  const fs::path guarded = orCurrent(fsPathOf(folder));
+  const fs::path guarded = orCurrentFolder(fsPathOf(folder));
   const fs::path written = fsPathOf(target).parent_path();
   const fs::path mapped = fsPathOf(mapHostPath(fromUtf8(target)).path).parent_path();
   return isWithin(written, guarded) || isWithin(mapped, guarded);

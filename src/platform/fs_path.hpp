@@ -12,4 +12,9 @@ inline std::filesystem::path fsPathOf(std::string_view hostPath) {
   return std::u8string_view(reinterpret_cast<const char8_t*>(hostPath.data()), hostPath.size());
 }
 
+// An empty path, as the folder of a bare file name, is the current folder.
+inline std::filesystem::path orCurrentFolder(const std::filesystem::path& folder) {
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 }  // namespace kv884

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/fs_path.hpp"
+
 namespace kv884 {
 
 namespace fs = std::filesystem;
@@ -102,10 +104,6 @@ fs::path walkNames(const std::string& formed, Each each) {
   return current;
 }
 
-std::string pathString(const fs::path& path) {
-  return path.empty() ? "." : path.string();
-}
-
 }  // namespace
 
 HostPath mapHostPath(std::u16string_view formedPath) {
@@ -114,14 +112,14 @@ HostPath mapHostPath(std::u16string_view formedPath) {
   // Nearly always the path is there as written: one look at it then does.
   const fs::path written =
       walkNames(formed, [](fs::path& current, const std::string& name) { current /= name; });
-  if (fs::exists(written, ec)) return {pathString(written)};
+  if (fs::exists(written, ec)) return {orCurrentFolder(written).string()};
   HostPath result;
   const fs::path mapped = walkNames(formed, [&](fs::path& current, std::string name) {
     if (!current.empty() && isMissingFolder(current)) result.folderMissing = true;
     if (!fs::exists(current / name, ec)) name = findIgnoringCase(current, name);
     current /= name;
   });
-  result.path = pathString(mapped);
+  result.path = orCurrentFolder(mapped).string();
   return result;
 }
 

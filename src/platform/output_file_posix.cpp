@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "platform/folder_guard.hpp"
+#include "platform/fs_path.hpp"
 #include "platform/output_file.hpp"
 #include "platform/temporary_names.hpp"
 
@@ -57,11 +58,6 @@ char* rememberPending(const std::string& path) {
     return slot.data();
   }
   return nullptr;
-}
-
-std::string folderOf(const std::string& target) {
-  const std::filesystem::path folder = std::filesystem::path(target).parent_path();
-  return folder.empty() ? std::string(".") : folder.string();
 }
 
 // Refuses a target that exists but is no plain file, or that the user could not open for
@@ -162,7 +158,7 @@ OutputFile::OutputFile(const std::string& target, const std::vector<std::string>
       throw TargetInReadOnlyFolder(target + " lies in " + folder + ", which is only ever read");
   checkReplaceable(target);
   impl_->target = target;
-  impl_->folder = folderOf(target);
+  impl_->folder = orCurrentFolder(std::filesystem::path(target).parent_path()).string();
   sweepStaleTemporaries(target);
   impl_->fd = openUnnamed(impl_->folder);
   impl_->unnamed = impl_->fd >= 0;

@@ -5,7 +5,6 @@
 // through OutputFile. A build folder left by a killed process is swept by the next build of the
 // same target.
 
-#include <memory>
 #include <string>
 
 #include "platform/file_error.hpp"

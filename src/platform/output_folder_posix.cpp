@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/fs_path.hpp"
 #include "platform/output_file.hpp"
 #include "platform/output_folder.hpp"
 #include "platform/temporary_names.hpp"
@@ -14,11 +15,6 @@
 namespace kv884 {
 
 namespace {
-
-std::string folderOf(const std::string& target) {
-  const std::filesystem::path folder = std::filesystem::path(target).parent_path();
-  return folder.empty() ? std::string(".") : folder.string();
-}
 
 void syncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -82,7 +78,7 @@ void OutputFolder::commit(bool replace) {
   } else {
     throw writeError(errno);
   }
-  syncFolder(folderOf(target_));
+  syncFolder(orCurrentFolder(std::filesystem::path(target_).parent_path()).string());
 }
 
 }  // namespace kv884

@@ -29,6 +29,31 @@ class PrintSurface {
   virtual void endDocument() = 0;
 };
 
+// printLine for a printer that draws each text at a position along the line, x: a Tab moves x to
+// its stop, column wide each, or to the stop on the next line when x is past it (by more than half
+// a device pixel); a line break inside a text (CR LF, CR or LF) starts a new line. breakLine()
+// ends the line and starts the next, draw(text) draws at x and moves x past it.
+template <typename BreakLine, typename Draw>
+void layOutLine(const std::vector<PrintItem>& items, double column, double& x, BreakLine breakLine,
+                Draw draw) {
+  for (const PrintItem& item : items) {
+    if (const Tab* tab = std::get_if<Tab>(&item)) {
+      const double stop = (tab->column < 1 ? 0 : tab->column - 1) * column;
+      if (x > stop + 0.5) breakLine();
+      x = stop;
+      continue;
+    }
+    const std::u16string& text = std::get<std::u16string>(item);
+    for (size_t begin = 0;;) {
+      const size_t end = text.find_first_of(u"\r\n", begin);
+      draw(text.substr(begin, end - begin));
+      if (end == std::u16string::npos) break;
+      begin = end + (text.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
+      breakLine();
+    }
+  }
+}
+
 // What a printer reports when the system has no default printer.
 inline constexpr std::u16string_view kNoDefaultPrinter = u"沒有設定預設的印表機";
 

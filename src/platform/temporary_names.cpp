@@ -26,10 +26,6 @@ std::string prefixOf(const fs::path& target) {
   return "." + name.substr(0, kept) + ".kv884-";
 }
 
-fs::path folderOf(const fs::path& target) {
-  return target.parent_path().empty() ? fs::path(".") : target.parent_path();
-}
-
 // True when name is prefix, a process number and "-XXXXXX", and that process is gone.
 bool isStale(std::string_view name, std::string_view prefix) {
   if (!name.starts_with(prefix)) return false;
@@ -63,8 +59,8 @@ void sweepStaleTemporaries(const std::string& target) {
   const fs::path path = fsPathOf(target);
   const std::string prefix = prefixOf(path);
   std::error_code error;
-  for (fs::directory_iterator it(folderOf(path), error), end; !error && it != end;
-       it.increment(error)) {
+  for (fs::directory_iterator it(orCurrentFolder(path.parent_path()), error), end;
+       !error && it != end; it.increment(error)) {
     std::error_code ignored;
     if (isStale(it->path().filename().string(), prefix)) fs::remove_all(it->path(), ignored);
   }

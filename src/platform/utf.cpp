@@ -8,9 +8,7 @@ namespace kv884 {
 
 // Ill-formed input becomes U+FFFD, one for each maximal ill-formed part, as Unicode recommends: a
 // malformed argument or script line can never smuggle in a separator or a lone surrogate.
-namespace {
 constexpr UChar32 kReplacement = 0xFFFD;
-}
 
 std::string toUtf8(std::u16string_view text) {
   std::string out;

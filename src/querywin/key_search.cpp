@@ -19,7 +19,7 @@ ClickOutcome QueryWindow::cmd_1_Click() {
     m_SearchKeyLen = static_cast<int16_t>(tx_i_01.text.size());
     std::optional<int> kindNo = kindOfCaption(comb_1.text);
     if (!kindNo) {
-      showMessage(u"MSG_1_01:查詢條件 不在範圍內 !");
+      host_.ui.programMessage(u"MSG_1_01:查詢條件 不在範圍內 !");
       return ClickOutcome::NoMatch;
     }
     const KeyKind& kind = keyKind(*kindNo);
@@ -34,7 +34,7 @@ ClickOutcome QueryWindow::cmd_1_Click() {
     }
     // 次筆 would otherwise follow the new kind's chain from the old kind's record.
     cmd_2.enabled = false;
-    showMessage(std::u16string(miss));
+    host_.ui.programMessage(std::u16string(miss));
     return ClickOutcome::NoMatch;
   });
 }

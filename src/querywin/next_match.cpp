@@ -2,7 +2,6 @@
 // and the next record of the key order read ahead so 次筆 is offered exactly when one more
 // holder begins with the search key.
 
-#include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "platform/file_error.hpp"

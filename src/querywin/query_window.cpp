@@ -9,8 +9,6 @@
 
 namespace kv884 {
 
-QueryWindow::QueryWindow(QueryWindowHost host) : host_(std::move(host)) {}
-
 void QueryWindow::Form_Load() {
   tx_o_23.text = host_.g_DataDate;
   cmd_2.enabled = false;
@@ -28,8 +26,7 @@ ClickOutcome QueryWindow::comb_1_Click() {
 }
 
 ClickOutcome QueryWindow::tx_i_01_Click() {
-  cmd_2.enabled = false;
-  return ClickOutcome::Done;
+  return comb_1_Click();
 }
 
 // The next Space or Enter there does only what the clerk can see coming. 前一畫面 and 下一畫面
@@ -52,7 +49,6 @@ ClickOutcome QueryWindow::cmd_3_Click() {
 }
 
 ClickOutcome QueryWindow::showScreenAtomically(const std::function<ClickOutcome()>& change) {
-  // Handlers never nest, so one snapshot is enough.
   savedControls_ = *this;
   savedState_ = *this;
   const auto restore = [this] {
@@ -64,7 +60,7 @@ ClickOutcome QueryWindow::showScreenAtomically(const std::function<ClickOutcome(
   } catch (const FileError& error) {
     // A record that cannot be read leaves the window exactly as it was before the click.
     restore();
-    showMessage(readErrorMessage(error));
+    host_.ui.programMessage(readErrorMessage(error));
     return ClickOutcome::ReadFailed;
   } catch (const CollationUnavailable&) {
     // So does a name search without its collation; the front end says why.
@@ -85,10 +81,6 @@ void QueryWindow::readDetailRecord(int64_t recNo) {
     host_.files.readRecordInto(kDetailIndexFile, recNo, recordBytes_);
   }
   decodeRecordInto(recordBytes_, kDetailRecordChars, m_IdxdRec);
-}
-
-void QueryWindow::showMessage(const std::u16string& text) {
-  host_.ui.programMessage(text);
 }
 
 }  // namespace kv884

@@ -60,7 +60,7 @@ struct QueryWindowHost {
 
 class QueryWindow : public QueryControls, public QueryState {
  public:
-  explicit QueryWindow(QueryWindowHost host);
+  explicit QueryWindow(QueryWindowHost host) : host_(std::move(host)) {}
 
   void Form_Load();
   ClickOutcome comb_1_Click();   // an item picked from the list
@@ -98,7 +98,6 @@ class QueryWindow : public QueryControls, public QueryState {
   ClickOutcome showScreenAtomically(const std::function<ClickOutcome()>& change);
   // Detail record recNo into m_IdxdRec; when it cannot be read, m_IdxdRec stays as it was.
   void readDetailRecord(int64_t recNo);
-  void showMessage(const std::u16string& text);
 
   QueryWindowHost host_;
   WalkResume* walkResume_{nullptr};

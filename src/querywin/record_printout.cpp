@@ -30,10 +30,6 @@ void printLabelLine(PrintSurface& printer, const std::u16string& prefixedCaption
   printer.printLine(items);
 }
 
-void printEmptyLine(PrintSurface& printer) {
-  printer.printLine({u""});
-}
-
 }  // namespace
 
 ClickOutcome QueryWindow::cmd_4_Click() {
@@ -43,7 +39,7 @@ ClickOutcome QueryWindow::cmd_4_Click() {
     printLabelLine(printer, alignedCaption(lab_01.caption),
                    {tx_o_01.text, Tab{kAllotmentTypeColumn}, tx_o_19.text});
     printLabelLine(printer, alignedCaption(lab_23.caption), {tx_o_23.text});
-    printEmptyLine(printer);
+    printer.printLine({u""});
     printLabelLine(printer, alignedCaption(lab_02.caption), {tx_o_02.text});
     printLabelLine(printer, alignedCaption(lab_03.caption), {tx_o_03.text});
     printLabelLine(printer, blankCaption(lab_04.caption), {tx_o_04.text, tx_o_04_x.text});
@@ -53,21 +49,21 @@ ClickOutcome QueryWindow::cmd_4_Click() {
     printLabelLine(printer, blankCaption(lab_12.caption), {tx_o_12.text});
     printLabelLine(printer, alignedCaption(lab_09.caption), {tx_o_09.text});
     printLabelLine(printer, alignedCaption(lab_24.caption), {tx_o_24.text});
-    printEmptyLine(printer);
+    printer.printLine({u""});
     printer.setFontSize(8);
     printer.printLine({u"註：＊表示身分證字號不符強迫入帳者　　　 "});
     printer.printLine({u"　　資料類別：１：無償配股 ２：有償配股 空白：其他"});
     printer.setFontSize(14);
-    printEmptyLine(printer);
-    printEmptyLine(printer);
-    printEmptyLine(printer);
+    printer.printLine({u""});
+    printer.printLine({u""});
+    printer.printLine({u""});
     printer.printLine({u"     經                     主"});
     printer.printLine(
         {u"     辦                     管                   製表：" + std::u16string(kOfficeName)});
     printer.endDocument();
     return ClickOutcome::Done;
   } catch (const PrintError& e) {
-    showMessage(u"MSG_1_09:列印失敗 !\r\n" + e.reason());
+    host_.ui.programMessage(u"MSG_1_09:列印失敗 !\r\n" + e.reason());
     return ClickOutcome::PrintFailed;
   }
 }

@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/file_table.hpp"
 #include "platform/print_surface.hpp"

@@ -3,6 +3,7 @@
 // query row is shown but inert.
 
 #include <functional>
+#include <utility>
 
 #include "dataset/key_kind.hpp"
 #include "platform/click_outcome.hpp"
@@ -21,7 +22,7 @@ struct ReportWindowHost {
 
 class ReportWindow {
  public:
-  explicit ReportWindow(ReportWindowHost host);
+  explicit ReportWindow(ReportWindowHost host) : host_(std::move(host)) {}
 
   static constexpr std::u16string_view kCaption = u"帳簿劃撥配發筆數";
 
@@ -37,7 +38,11 @@ class ReportWindow {
   TextBox tx_o_01{u"", true, true};  // the report text
 
   ClickOutcome cmd_1_Click();  // print the report
-  ClickOutcome cmd_2_Click();  // close the window; its text is discarded
+  // Closes the window; its text is discarded.
+  ClickOutcome cmd_2_Click() {
+    host_.close();
+    return ClickOutcome::Done;
+  }
 
  private:
   ReportWindowHost host_;

@@ -6,15 +6,13 @@
 
 namespace kv884 {
 
-StartWindow::StartWindow(StartWindowHost host) : host_(std::move(host)) {}
-
 ClickOutcome StartWindow::lab_01_Click() {
   std::u16string folder = BrowseForFolder(u"選擇檔案所在資料夾");
   if (!folder.empty()) {
     tx_i_01.text = folder;
     CheckIndexFolder(tx_i_01.text);
   } else {
-    showMessage(u"未選擇資料夾或取消選擇資料夾！");
+    host_.ui.programMessage(u"未選擇資料夾或取消選擇資料夾！");
   }
   return ClickOutcome::Done;
 }
@@ -41,10 +39,6 @@ std::string_view StartWindow::focusHeir(std::string_view) const {
   return "cmd_5";
 }
 
-void StartWindow::showMessage(const std::u16string& text) {
-  host_.ui.programMessage(text);
-}
-
 std::u16string fileErrorMessage(std::u16string_view code, std::u16string_view path,
                                 const FileError& error) {
   return std::u16string(code) + shownPath(path) + u" 開檔錯誤 !\r\n" + decimalText(error.number()) +
@@ -68,7 +62,7 @@ std::u16string openingMessage(const DataSetOpening& failure) {
 
 void StartWindow::showError(const std::u16string& text) {
   m_ErrorText = text;
-  showMessage(m_ErrorText);
+  host_.ui.programMessage(m_ErrorText);
 }
 
 }  // namespace kv884

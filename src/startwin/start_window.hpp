@@ -39,7 +39,7 @@ std::u16string openingMessage(const DataSetOpening& failure);
 
 class StartWindow {
  public:
-  explicit StartWindow(StartWindowHost host);
+  explicit StartWindow(StartWindowHost host) : host_(std::move(host)) {}
 
   static constexpr std::u16string_view kCaption = u"帳簿劃撥配發資料 (1040203)";
 
@@ -71,7 +71,6 @@ class StartWindow {
 
  private:
   void showError(const std::u16string& text);  // kept in m_ErrorText
-  void showMessage(const std::u16string& text);
 
   StartWindowHost host_;
 };

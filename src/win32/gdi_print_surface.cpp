@@ -16,9 +16,6 @@ namespace {
 // pages do.
 constexpr int kMeasuringScale = 16;
 
-// Half a device pixel: a print position this close to a column stop stands on it.
-constexpr double kColumnTolerance = 0.5;
-
 std::u16string defaultPrinterName() {
   DWORD length = 0;
   GetDefaultPrinterW(nullptr, &length);
@@ -131,29 +128,13 @@ void GdiPrintSurface::printLine(const std::vector<PrintItem>& items) {
   startLine();
   // A column is half a full-width character: the average character width of 細明體, by which
   // the pages count their column stops.
-  const double column = extent(u"\u3000") / 2;
-  for (const PrintItem& item : items) {
-    if (const Tab* tab = std::get_if<Tab>(&item)) {
-      const double stop = (tab->column < 1 ? 0 : tab->column - 1) * column;
-      if (x_ > stop + kColumnTolerance) {
+  layOutLine(
+      items, extent(u"\u3000") / 2, x_,
+      [this] {
         endLine();
         startLine();
-      }
-      x_ = stop;
-      continue;
-    }
-    // A line break inside a text (CR LF, CR or LF) starts a new line.
-    const std::u16string& text = std::get<std::u16string>(item);
-    size_t begin = 0;
-    while (true) {
-      const size_t end = text.find_first_of(u"\r\n", begin);
-      drawText(text.substr(begin, end - begin));
-      if (end == std::u16string::npos) break;
-      begin = end + (text.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
-      endLine();
-      startLine();
-    }
-  }
+      },
+      [this](const std::u16string& text) { drawText(text); });
   endLine();
 }
 

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "platform/print_surface.hpp"

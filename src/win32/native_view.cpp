@@ -71,11 +71,6 @@ void NativeView<Window>::run(Handler handler) {
 }
 
 template <typename Window>
-void NativeView<Window>::onRefresh(std::function<void(const Window&)> copy) {
-  copies_.push_back(std::move(copy));
-}
-
-template <typename Window>
 void NativeView<Window>::banner() {
   HWND picture =
       form_.add("Image1", WC_STATICW, SS_BITMAP | SS_REALSIZECONTROL, 0, {kArialFace, 9});

@@ -6,8 +6,6 @@
 // control that has it.
 
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -58,7 +56,7 @@ class NativeView : public View {
   // Runs a handler of the loaded window, then refreshes every view, since a handler of one
   // window may change another (結束 enables the open button).
   void run(Handler handler);
-  void onRefresh(std::function<void(const Window&)> copy);
+  void onRefresh(std::function<void(const Window&)> copy) { copies_.push_back(std::move(copy)); }
 
   void banner();
   void line(std::string_view name);

@@ -24,10 +24,6 @@ void Win32Ui::attach(Program& program) {
   shown(WindowId::Start) = std::make_unique<StartView>(program, *this);
 }
 
-void Win32Ui::setDialogs(std::unique_ptr<Dialogs> dialogs) {
-  dialogs_ = std::move(dialogs);
-}
-
 View* Win32Ui::view(WindowId window) const {
   return views_[static_cast<size_t>(window)].get();
 }

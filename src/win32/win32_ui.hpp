@@ -45,7 +45,7 @@ class Win32Ui : public Ui {
 
   // Creates the start view of the program; call once, right after the program is made.
   void attach(Program& program);
-  void setDialogs(std::unique_ptr<Dialogs> dialogs);
+  void setDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
   // The view of a window; null while the window is not shown.
   View* view(WindowId window) const;

@@ -1,6 +1,7 @@
 #include "mkset/data_set_builder.hpp"
 
 #include <algorithm>
+#include <functional>
 
 #include "dataset/count_report.hpp"
 #include "dataset/data_paths.hpp"
@@ -130,9 +131,12 @@ void makeFolder(const fs::path& folder) {
   if (error) throw writeError(error.value());
 }
 
-void writeHolderData(const fs::path& path, const std::vector<Holder>& holders) {
+// The record of each item, in order, as the file at path.
+template <typename Items, typename RecordOf>
+void writeRecords(const fs::path& path, const Items& items, RecordOf recordOf,
+                  std::optional<size_t> recordLength = std::nullopt) {
   RecordFile file(path);
-  for (const Holder& h : holders) file.write(holderRecordOf(h), kHolderRecordLength);
+  for (const auto& item : items) file.write(recordOf(item), recordLength);
   file.close();
 }
 
@@ -148,17 +152,9 @@ void writeDetailIndex(const fs::path& path, const std::vector<Holder>& holders,
   std::vector<uint32_t> holderAt(holders.size());
   for (size_t h = 0; h < holders.size(); ++h)
     holderAt[static_cast<size_t>(detailNo[h] - 1)] = static_cast<uint32_t>(h);
-
-  RecordFile file(path);
-  for (uint32_t h : holderAt) file.write(detailRecordOf(holders[h], links[h]), kDetailRecordLength);
-  file.close();
-}
-
-void writeFile(const fs::path& path, const std::vector<std::u16string>& records,
-               std::optional<size_t> recordLength = std::nullopt) {
-  RecordFile file(path);
-  for (const std::u16string& record : records) file.write(record, recordLength);
-  file.close();
+  writeRecords(
+      path, holderAt, [&](uint32_t h) { return detailRecordOf(holders[h], links[h]); },
+      kDetailRecordLength);
 }
 
 }  // namespace
@@ -195,13 +191,13 @@ BuildSummary buildDataSet(const fs::path& folder, const std::vector<Holder>& hol
   makeFolder(holderData.parent_path());
   makeFolder(inFolder(indexFolderPath(u"")));
 
-  writeHolderData(holderData, holders);
+  writeRecords(holderData, holders, holderRecordOf, kHolderRecordLength);
   writeDetailIndex(inFolder(detailIndexPath(u"", code)), holders, orders, detailNo);
-  writeFile(inFolder(keyIndexPath(u"", code)), pages, kKeyPageLength);
-  writeFile(inFolder(descriptorPath(u"")), {descriptor});
-  writeFile(inFolder(countReportPath(u"", code)),
-            {countReportText(options.reportText ? *options.reportText
-                                                : countReportOf(holders, options.security))});
+  writeRecords(inFolder(keyIndexPath(u"", code)), pages, std::identity(), kKeyPageLength);
+  writeRecords(inFolder(descriptorPath(u"")), std::array{descriptor}, std::identity());
+  const std::u16string report = countReportText(
+      options.reportText ? *options.reportText : countReportOf(holders, options.security));
+  writeRecords(inFolder(countReportPath(u"", code)), std::array{report}, std::identity());
   return summary;
 }
 

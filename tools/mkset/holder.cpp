@@ -4,6 +4,7 @@
 
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
+#include "dataset/key_kind.hpp"
 #include "platform/key_compare.hpp"
 
 namespace kv884::mkset {
@@ -95,16 +96,12 @@ void Holder::set(HolderField field, std::u16string_view value) {
 }
 
 std::u16string keyOf(const Holder& holder, int kind) {
-  switch (kind) {
-    case 1:
-      return upperCaseKey(holder.get(HolderField::IdNo));
-    case 2:
-      return std::u16string(holder.get(HolderField::AccountNo));
-    case 3:
-      return std::u16string(holder.get(HolderField::HolderNo));
-    default:
-      return nameKeyOf(holder.get(HolderField::HolderName));
-  }
+  constexpr HolderField kKeyFields[] = {HolderField::IdNo, HolderField::AccountNo,
+                                        HolderField::HolderNo, HolderField::HolderName};
+  const KeyKind& k = keyKind(kind);
+  const std::u16string_view value = holder.get(kKeyFields[kind - 1]);
+  if (k.byNameCollation) return nameKeyOf(value);
+  return k.upperCasesKey ? upperCaseKey(value) : std::u16string(value);
 }
 
 std::u16string holderRecordOf(const Holder& h) {

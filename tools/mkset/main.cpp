@@ -1,6 +1,4 @@
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "headless/guarded_main.hpp"
 #include "mkset/mkset_command.hpp"

@@ -138,8 +138,7 @@ void build(const CommandLine& line, std::ostream& out) {
 }
 
 int reportWriteError(std::ostream& err, const std::string& folder, const FileError& e) {
-  err << "kv884-mkset: " << folder << " 無法寫入：" << e.number() << " " << toUtf8(e.description())
-      << "\n";
+  err << "kv884-mkset: " << folder << " 無法寫入：" << e.what() << "\n";
   return kExitWriteFailed;
 }
 

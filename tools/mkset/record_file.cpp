@@ -5,12 +5,8 @@
 
 namespace kv884::mkset {
 
-namespace {
-
 // Written in pieces of about this size: few system calls, little memory.
 constexpr size_t kFlushAt = 1 << 20;
-
-}  // namespace
 
 RecordFile::RecordFile(const std::filesystem::path& path) : path_(path), file_(path.string()) {}
 
