@@ -76,9 +76,13 @@ size_t InputFile::read(char* buffer, size_t size) {
 }
 
 size_t InputFile::readAt(int64_t offset, char* buffer, size_t size) {
+  return readAtOffset(handle_, offset, buffer, size);
+}
+
+size_t readAtOffset(int fd, int64_t offset, char* buffer, size_t size) {
   size_t got = 0;
   while (got < size) {
-    ssize_t n = ::pread(handle_, buffer + got, size - got, static_cast<off_t>(offset) + got);
+    ssize_t n = ::pread(fd, buffer + got, size - got, static_cast<off_t>(offset) + got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) throw FileError(FileError::kDeviceIo);
     if (n == 0) break;

@@ -56,6 +56,10 @@ class InputStream : public std::istream {
   Buffer buffer_;
 };
 
+// Up to size bytes of the open file fd from offset on, fewer at its end: the one loop by which a
+// file is read at an offset, an input file's and the temporary file's.
+size_t readAtOffset(int fd, int64_t offset, char* buffer, size_t size);
+
 // Reads what remains of file, refusing it with FileError 59 beyond limit bytes.
 std::string readWhole(InputFile& file, size_t limit);
 

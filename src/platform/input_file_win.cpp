@@ -84,10 +84,14 @@ size_t InputFile::read(char* buffer, size_t size) {
 }
 
 size_t InputFile::readAt(int64_t offset, char* buffer, size_t size) {
+  return readAtOffset(handle_, offset, buffer, size);
+}
+
+size_t readAtOffset(int fd, int64_t offset, char* buffer, size_t size) {
   size_t got = 0;
   while (got < size) {
     const int64_t position = offset + static_cast<int64_t>(got);
-    const size_t n = readOnce(handle_, buffer + got, size - got, &position);
+    const size_t n = readOnce(fd, buffer + got, size - got, &position);
     if (n == 0) break;
     got += n;
   }

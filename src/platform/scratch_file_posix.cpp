@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/file_error.hpp"
+#include "platform/input_file.hpp"
 #include "platform/output_file.hpp"
 #include "platform/scratch_file.hpp"
 
@@ -52,16 +53,7 @@ void ScratchFile::writeAt(int64_t offset, std::string_view bytes) {
 }
 
 size_t ScratchFile::readAt(int64_t offset, char* buffer, size_t size) const {
-  size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::pread(static_cast<int>(handle_), buffer + got, size - got,
-                              static_cast<off_t>(offset) + static_cast<off_t>(got));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw FileError(FileError::kDeviceIo);
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  return got;
+  return readAtOffset(static_cast<int>(handle_), offset, buffer, size);
 }
 
 }  // namespace kv884

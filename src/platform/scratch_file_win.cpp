@@ -2,11 +2,14 @@
 // open while it is open, kept in memory where the system can (FILE_ATTRIBUTE_TEMPORARY) and
 // deleted when its handle closes, which the system does for a process however it ends.
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
 
 #include "platform/file_error.hpp"
+#include "platform/input_file.hpp"
 #include "platform/scratch_file.hpp"
 #include "platform/windows_error.hpp"
 
@@ -14,8 +17,8 @@ namespace kv884 {
 
 namespace {
 
-HANDLE handleOf(intptr_t handle) {
-  return reinterpret_cast<HANDLE>(handle);
+HANDLE handleOf(intptr_t fd) {
+  return reinterpret_cast<HANDLE>(::_get_osfhandle(static_cast<int>(fd)));
 }
 
 OVERLAPPED at(int64_t offset) {
@@ -25,7 +28,7 @@ OVERLAPPED at(int64_t offset) {
   return position;
 }
 
-HANDLE openUnnamed() {
+int openUnnamed() {
   wchar_t folder[MAX_PATH + 1];
   wchar_t name[MAX_PATH + 1];
   if (!::GetTempPathW(MAX_PATH + 1, folder) || !::GetTempFileNameW(folder, L"kv8", 0, name))
@@ -38,15 +41,21 @@ HANDLE openUnnamed() {
     ::DeleteFileW(name);
     throw FileError(fileErrorOf(error));
   }
-  return handle;
+  // A descriptor of the C library, as an input file has, so that both are read by one loop.
+  const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDWR | _O_BINARY);
+  if (fd < 0) {
+    ::CloseHandle(handle);
+    throw FileError(FileError::kPathFileAccess);
+  }
+  return fd;
 }
 
 }  // namespace
 
-ScratchFile::ScratchFile() : handle_(reinterpret_cast<intptr_t>(openUnnamed())) {}
+ScratchFile::ScratchFile() : handle_(openUnnamed()) {}
 
 ScratchFile::~ScratchFile() {
-  ::CloseHandle(handleOf(handle_));
+  ::_close(static_cast<int>(handle_));
 }
 
 void ScratchFile::writeAt(int64_t offset, std::string_view bytes) {
@@ -62,19 +71,7 @@ void ScratchFile::writeAt(int64_t offset, std::string_view bytes) {
 }
 
 size_t ScratchFile::readAt(int64_t offset, char* buffer, size_t size) const {
-  size_t got = 0;
-  while (got < size) {
-    OVERLAPPED position = at(offset + static_cast<int64_t>(got));
-    DWORD n = 0;
-    const auto chunk = static_cast<DWORD>(std::min<size_t>(size - got, 1u << 30));
-    if (!::ReadFile(handleOf(handle_), buffer + got, chunk, &n, &position)) {
-      if (::GetLastError() == ERROR_HANDLE_EOF) break;
-      throw FileError(FileError::kDeviceIo);
-    }
-    if (n == 0) break;
-    got += n;
-  }
-  return got;
+  return readAtOffset(static_cast<int>(handle_), offset, buffer, size);
 }
 
 }  // namespace kv884
