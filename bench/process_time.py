@@ -9,12 +9,12 @@ usage: process_time.py [--warmup N] [--rss] OUT.json RUNS NAME=COMMAND ...
                command alone (the kernel's figure for a child of this script would include the
                size of the Python process it was forked from)
 """
+import argparse
 import json
 import os
 import shlex
 import statistics
 import subprocess
-import sys
 import tempfile
 import time
 
@@ -39,15 +39,16 @@ def run_once(argv, rss):
 
 
 def main():
-    arguments = sys.argv[1:]
-    warmup, rss = 10, False
-    while arguments[0].startswith("--"):
-        if arguments[0] == "--warmup":
-            warmup, arguments = int(arguments[1]), arguments[2:]
-        elif arguments[0] == "--rss":
-            rss, arguments = True, arguments[1:]
-    out, runs = arguments[0], int(arguments[1])
-    commands = [argument.split("=", 1) for argument in arguments[2:]]
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0],
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--warmup", type=int, default=10, metavar="N")
+    parser.add_argument("--rss", action="store_true")
+    parser.add_argument("out", metavar="OUT.json")
+    parser.add_argument("runs", type=int, metavar="RUNS")
+    parser.add_argument("commands", nargs="+", metavar="NAME=COMMAND")
+    options = parser.parse_args()
+    warmup, rss, out, runs = options.warmup, options.rss, options.out, options.runs
+    commands = [argument.split("=", 1) for argument in options.commands]
     samples = {name: {"wall": [], "cpu": [], "rss": [], "exit": set()} for name, _ in commands}
     for round_ in range(runs + warmup):  # the warm-up rounds fill the caches and are not kept
         for name, command in commands:
