@@ -12,9 +12,9 @@
 namespace kv884 {
 namespace {
 
-// Copies a text into a box only when it differs, so the caret of a box being typed into stays
-// where the typing goes on; what the program puts into a box shows from its beginning (a long
-// security name keeps its code in sight).
+// Copies a text into a control only when it differs, so the caret of a box being typed into
+// stays where the typing goes on; what the program puts into a box shows from its beginning (a
+// long security name keeps its code in sight).
 void showText(HWND box, const std::u16string& text, bool fromStart) {
   if (windowText(box) == text) return;
   SetWindowTextW(box, wide(text));
@@ -104,7 +104,7 @@ HWND NativeView<Window>::button(std::string_view name, Button Window::*control,
     });
   onRefresh([button, control](const Window& window) {
     const Button& state = window.*control;
-    if (windowText(button) != state.caption) SetWindowTextW(button, wide(state.caption));
+    showText(button, state.caption, false);
     enable(button, state.enabled);
   });
   return button;
@@ -181,7 +181,7 @@ HWND NativeView<Window>::comboBox(std::string_view name, ComboBox Window::*contr
   });
   onRefresh([combo, control](const Window& window) {
     const ComboBox& state = window.*control;
-    if (windowText(combo) != state.text) SetWindowTextW(combo, wide(state.text));
+    showText(combo, state.text, false);
     enable(combo, state.enabled);
   });
   return combo;
