@@ -197,11 +197,18 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       return spent.count() / static_cast<double>(std::max<size_t>(1, next - from));
     };
     if (!readAhead && searched.size() > kLeastKeysAhead) {
-      double secondsPerKey = timeSearches();
       // The key index too: every search reads its pages.
       SetCopy copy(files, {kDetailIndexFile, kHolderDataFile, kKeyIndexFile});
-      const double searching = secondsPerKey * static_cast<double>(searched.size() - next);
-      if (copy.made() && copiesSet(copy.costs(), searching) && copy.complete())
+      copy.timeRequests();
+      auto copied = [&](size_t keys, double secondsPerKey) {
+        return copy.made() && copiesSet(copy.costs(), secondsPerKey * static_cast<double>(keys)) &&
+               copy.complete();
+      };
+      // A search asks the medium at least once, for the holder it finds if for nothing else: where
+      // the keys' requests alone cost more than the copy, it is made before any search.
+      const bool copiedFirst = copied(searched.size(), copy.costs().secondsToAsk);
+      double secondsPerKey = timeSearches();
+      if (!copiedFirst && copied(searched.size() - next, secondsPerKey))
         secondsPerKey = timeSearches();  // the copy's costs decide from here
       readAhead =
           readsAhead(mediumCosts(files, secondsPerKey), searched.size() - next, kReadAheadStretch);

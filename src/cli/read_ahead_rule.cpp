@@ -1,6 +1,9 @@
 #include "cli/read_ahead_rule.hpp"
 
 #include <algorithm>
+#include <cmath>
+
+#include "dataset/block_reader.hpp"
 
 namespace kv884 {
 
@@ -30,8 +33,14 @@ bool readsAhead(const MediumCosts& costs, size_t keysLeft, size_t stretchHolders
 
 bool copiesSet(const CopyCosts& costs, double secondsLeft) {
   if (costs.blockBytes <= 0 || costs.secondsToRead <= costs.secondsToCopy) return false;
-  const double blocks = static_cast<double>(costs.setBytes) / static_cast<double>(costs.blockBytes);
-  return blocks * (costs.secondsToRead + costs.secondsToCopy) < secondsLeft;
+  // The copy reads the set in blocks of kBlockBytes: a request or a seek each, and every byte at
+  // the rate the timed block had beyond its request, then written and read back locally.
+  const double requests = std::ceil(static_cast<double>(costs.setBytes) / kBlockBytes);
+  const double secondsPerByte =
+      (std::max(0.0, costs.secondsToRead - costs.secondsToAsk) + costs.secondsToCopy) /
+      static_cast<double>(costs.blockBytes);
+  return requests * costs.secondsToAsk + static_cast<double>(costs.setBytes) * secondsPerByte <
+         secondsLeft;
 }
 
 }  // namespace kv884

@@ -14,7 +14,8 @@
 // the medium costs beyond the local disc, and the export and a large batch make more than one.
 // From the page cache a read costs about what the copy's read costs, so nothing is copied. A
 // batch copies only where the copy's one pass also costs less than searching its keys left on the
-// medium, and then decides again by the copy's costs (from a local disc, searching wins).
+// medium (before any search where a request a key already costs more), and then decides again by
+// the copy's costs (from a local disc, searching wins).
 
 #include <cstddef>
 #include <cstdint>

@@ -19,6 +19,7 @@ namespace kv884 {
 
 struct CopyCosts {
   double secondsToRead{0};  // a block of the first file from the medium, the quicker of two reads
+  double secondsToAsk{0};   // a page of it the same way (timeRequests): a request or seek alone
   double secondsToCopy{0};  // the same block written to the copy and read back from it
   int64_t blockBytes{0};    // that block's length
   int64_t setBytes{0};      // the files copied together
@@ -36,6 +37,9 @@ class SetCopy {
 
   bool made() const { return copy_ != nullptr; }
   const CopyCosts& costs() const { return costs_; }
+  // Times a page read from the medium as the block was, for a reader that weighs its own
+  // requests against the copy (a batch's searches).
+  void timeRequests();
 
   // From here on the blocks a pass reads of the files, in order from their start, go to the copy
   // as well; the table reads them from the copy once they are there.

@@ -327,30 +327,33 @@ TEST(BatchLookUp, ReadingAheadAlongTheOrderChangesNoLine) {
 // The medium's costs as a batch measures them, at the points measured on the 999,999-holder set
 // (the page cache, a share) and the 100,000-holder set (a disc): reading ahead where the passes
 // cost less than the searches, and only there; copying the set where a block from the medium
-// costs more than copying it (256 KiB as measured) and the copy's pass less than the searches.
+// costs more than copying it (256 KiB as measured) and the copy's pass less than the searches,
+// before any search where a request a key costs more.
 TEST(BatchLookUp, ReadsAheadOrCopiesWhereThePassesCostLessThanTheSearches) {
   constexpr int64_t k1M = 274999725, k100k = 27500000;
-  // 256 KiB read from the medium, then copied.
-  const CopyCosts cache{22e-6, 60e-6, 256 << 10, k1M}, share{3.1e-3, 60e-6, 256 << 10, k1M},
-      disc{0.125, 60e-6, 256 << 10, k100k};
+  // 256 KiB and 4 KiB read from the medium, then 256 KiB copied.
+  const CopyCosts cache{22e-6, 2e-6, 60e-6, 256 << 10, k1M},
+      share{3.1e-3, 0.55e-3, 60e-6, 256 << 10, k1M}, disc{0.125, 0.1, 60e-6, 256 << 10, k100k};
   const struct {
     const char* medium;
     MediumCosts costs;
     size_t keys;
     bool ahead;
     CopyCosts copy;
-    bool copies;
+    bool copies, first;
   } rows[]{
-      {"page cache, 100,000 keys", {70e-6, 0.32e-3, 4 << 20, k1M, 999999}, 100000, 0, cache, 0},
-      {"share, 100,000 keys", {5e-3, 42e-3, 4 << 20, k1M, 999999}, 100000, 1, share, 1},
-      {"share, 1,000 keys", {35e-3, 42e-3, 4 << 20, k1M, 999999}, 1000, 0, share, 1},
-      {"share, 20 keys", {35e-3, 42e-3, 4 << 20, k1M, 999999}, 20, 0, share, 0},
-      {"disc, 100 keys", {0.8, 0.52, 4 << 20, k100k, 100000}, 100, 1, disc, 1},
+      {"page cache, 100,000 keys", {70e-6, 0.32e-3, 4 << 20, k1M, 999999}, 100000, 0, cache, 0, 0},
+      {"share, 100,000 keys", {5e-3, 42e-3, 4 << 20, k1M, 999999}, 100000, 1, share, 1, 1},
+      {"share, 1,000 keys", {35e-3, 42e-3, 4 << 20, k1M, 999999}, 1000, 0, share, 1, 0},
+      {"share, 20 keys", {35e-3, 42e-3, 4 << 20, k1M, 999999}, 20, 0, share, 0, 0},
+      {"disc, 100 keys", {0.8, 0.52, 4 << 20, k100k, 100000}, 100, 1, disc, 1, 1},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(readsAhead(row.costs, row.keys, 32768), row.ahead) << row.medium;
     const double searching = row.costs.secondsPerKey * static_cast<double>(row.keys);
     EXPECT_EQ(copiesSet(row.copy, searching), row.copies) << row.medium;
+    const double asking = row.copy.secondsToAsk * static_cast<double>(row.keys);
+    EXPECT_EQ(copiesSet(row.copy, asking), row.first) << row.medium;
   }
 }
 
