@@ -201,7 +201,8 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       SetCopy copy(files, {kDetailIndexFile, kHolderDataFile, kKeyIndexFile});
       copy.timeRequests();
       auto copied = [&](size_t keys, double secondsPerKey) {
-        return copy.made() && copiesSet(copy.costs(), secondsPerKey * static_cast<double>(keys)) &&
+        return copy.made() &&
+               shouldCopySet(copy.costs(), secondsPerKey * static_cast<double>(keys)) &&
                copy.complete();
       };
       // A search asks the medium at least once, for the holder it finds if for nothing else: where

@@ -19,15 +19,16 @@ class CsvWriter : public RegisterWriter {
   void writeHeader() override;
   void writeRow(const ExportRow& row) override;
   void finish() override { flush(); }
+  // The row's line.
+  void encodeRow(const ExportRow& row, std::string& bytes) const override;
+  void writeEncoded(std::string_view bytes) override;
 
  private:
-  void line(const ExportRow& fields, bool guarded);
-  void field(std::u16string_view text);
+  void flushWhenFull();
   void flush();
 
   OutputFile& file_;
   std::string buffer_;
-  std::u16string guarded_;  // a text with its apostrophe
 };
 
 }  // namespace kv884

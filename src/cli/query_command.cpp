@@ -135,24 +135,18 @@ void reportNotExported(std::ostream& err, const std::string& file, int64_t writt
 
 // Walks the key order into file, put in place once complete; the status.
 int exportInto(Session& s, const Options& o, OutputFile& file, ProgressMeter& progress) {
-  int64_t written = 0;
+  RegisterWalk walk;
   try {
     std::unique_ptr<RegisterWriter> writer =
         registerWriter(*exportFormatOf(*o.exportFile), file, s.program);
     writer->writeHeader();
     const RegisterSource source{*s.program.queryWindow(), s.ui, s.program.files,
                                 s.program.g_SecurityName, s.program.g_DecimalFlag};
-    RegisterWalk walk = walkRegister(
-        source, kindOf(o),
-        [&](const QueryControls& boxes, std::u16string_view dataRec) {
-          writer->writeRow(exportRow(boxes, dataRec, s.program.g_SecurityName));
-          ++written;
-        },
-        progress);
+    walkRegister(source, kindOf(o), *writer, progress, walk);
     progress.finish();
     if (!walk.problems.empty()) {
       printMessages(s.err, walk.problems);
-      reportNotExported(s.err, *o.exportFile, written);
+      reportNotExported(s.err, *o.exportFile, walk.shown);
       return kExitFailure;
     }
     writer->finish();
@@ -164,7 +158,7 @@ int exportInto(Session& s, const Options& o, OutputFile& file, ProgressMeter& pr
   } catch (const LibraryUnavailable& e) {
     s.err << "kv884-query: 無法載入 Excel 活頁簿程式庫：" << e.what() << "\n";
   }
-  reportNotExported(s.err, *o.exportFile, written);
+  reportNotExported(s.err, *o.exportFile, walk.shown);
   return kExitFailure;
 }
 

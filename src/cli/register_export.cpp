@@ -1,17 +1,17 @@
 #include "cli/register_export.hpp"
 
+#include "cli/holder_row.hpp"
 #include "cli/progress_meter.hpp"
 #include "cli/read_ahead_rule.hpp"
+#include "cli/register_from_copy.hpp"
+#include "cli/register_writer.hpp"
 #include "dataset/data_paths.hpp"
-#include "dataset/detail_record.hpp"
-#include "dataset/holder_record.hpp"
 #include "dataset/key_kind.hpp"
 #include "dataset/order_stretch.hpp"
 #include "dataset/record_field.hpp"
 #include "dataset/set_copy.hpp"
 #include "headless/headless_ui.hpp"
 #include "platform/ascii_text.hpp"
-#include "platform/big5.hpp"
 #include "querywin/query_window.hpp"
 #include "querywin/record_boxes.hpp"
 
@@ -57,8 +57,8 @@ std::vector<std::u16string> endProblems(const ChainOrder& order, int kind, int64
 // cannot be read, after the rows before it.
 class StretchWriter {
  public:
-  StretchWriter(const RegisterSource& source, const RegisterRow& row, ProgressMeter& progress)
-      : source_(source), row_(row), progress_(progress), boxes_(source.window) {}
+  StretchWriter(const RegisterSource& source, RegisterWriter& writer, ProgressMeter& progress)
+      : source_(source), writer_(writer), progress_(progress), row_(source) {}
 
   bool write(const std::vector<uint32_t>& detailNos, RegisterWalk& walk) {
     try {
@@ -72,10 +72,7 @@ class StretchWriter {
         walk.problems = {readErrorMessage(FileError(FileError::kBadRecordNumber))};
         return false;
       }
-      decodeRecordInto(records_.detail(i), kDetailRecordChars, detailText_);
-      decodeRecordInto(records_.data(i), kHolderRecordChars, dataText_);
-      fillRecordBoxes(boxes_, dataText_, detailText_, source_.securityName, source_.decimalFlag);
-      row_(boxes_, dataText_);
+      writer_.writeRow(row_.of(records_.detail(i), records_.data(i)));
       ++walk.shown;
       progress_.advance();
     }
@@ -84,11 +81,10 @@ class StretchWriter {
 
  private:
   const RegisterSource& source_;
-  const RegisterRow& row_;
+  RegisterWriter& writer_;
   ProgressMeter& progress_;
   OrderStretch records_;
-  std::u16string detailText_, dataText_;
-  QueryControls boxes_;  // the window's, for the boxes a record does not fill
+  HolderRow row_;
 };
 
 }  // namespace
@@ -109,31 +105,31 @@ LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files
   return learned;
 }
 
-RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
-                          ProgressMeter& progress) {
-  RegisterWalk walk;
-  // From a slow medium the pass that learns the order copies the detail index file, and the
-  // stretches read the copy.
+void walkRegister(const RegisterSource& source, int kind, RegisterWriter& writer,
+                  ProgressMeter& progress, RegisterWalk& walk) {
+  // From a slow medium the pass that learns the order copies the detail index file; the rows are
+  // then made while the holder data file is copied.
   SetCopy copy(source.files, {kDetailIndexFile, kHolderDataFile});
-  const bool copying = copy.made() && copiesSet(copy.costs());
+  const bool copying = copy.made() && shouldCopySet(copy.costs());
   if (copying) copy.copyAsRead();
   LearnedOrder learned = learnKeyOrder(source.window, source.ui, source.files, kind);
   if (!learned.order) {
     walk.problems = std::move(learned.problems);
-    return walk;
+    return;
   }
-  if (copying) copy.complete();
   const ChainOrder& order = *learned.order;
-  StretchWriter writer(source, row, progress);
-  std::vector<uint32_t> stretch;
-  for (size_t from = 0; from < order.records.size(); from += kHoldersPerStretch) {
-    const size_t to = std::min(order.records.size(), from + kHoldersPerStretch);
-    stretch.assign(order.records.begin() + static_cast<std::ptrdiff_t>(from),
-                   order.records.begin() + static_cast<std::ptrdiff_t>(to));
-    if (!writer.write(stretch, walk)) return walk;
+  if (!copying || !walkFromCopy(copy, source, order, writer, progress, walk)) {
+    StretchWriter stretches(source, writer, progress);
+    std::vector<uint32_t> stretch;
+    for (size_t from = 0; from < order.records.size(); from += kHoldersPerStretch) {
+      const size_t to = std::min(order.records.size(), from + kHoldersPerStretch);
+      stretch.assign(order.records.begin() + static_cast<std::ptrdiff_t>(from),
+                     order.records.begin() + static_cast<std::ptrdiff_t>(to));
+      if (!stretches.write(stretch, walk)) return;
+    }
   }
-  walk.problems = endProblems(order, kind, source.files.recordCount(kDetailIndexFile));
-  return walk;
+  if (walk.problems.empty())
+    walk.problems = endProblems(order, kind, source.files.recordCount(kDetailIndexFile));
 }
 
 }  // namespace kv884

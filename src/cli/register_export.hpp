@@ -12,10 +12,8 @@
 // have shown, as does any message of the window or a record that cannot be read.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "dataset/chain_order.hpp"
@@ -26,15 +24,12 @@ class HeadlessUi;
 class ProgressMeter;
 class QueryWindow;
 class FileTable;
-struct QueryControls;
+class RegisterWriter;
 
 struct RegisterWalk {
-  int64_t shown{0};                      // rows handed over, in order
+  int64_t shown{0};                      // rows written, in order
   std::vector<std::u16string> problems;  // what stopped the walk short; empty: every holder
 };
-
-// What each holder's row is made of: the record area's boxes and the holder data record text.
-using RegisterRow = std::function<void(const QueryControls& boxes, std::u16string_view dataRec)>;
 
 struct RegisterSource {
   QueryWindow& window;  // freshly opened on the set
@@ -52,8 +47,9 @@ struct LearnedOrder {
 };
 LearnedOrder learnKeyOrder(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind);
 
-// Hands each holder's row to row; stops at the first problem.
-RegisterWalk walkRegister(const RegisterSource& source, int kind, const RegisterRow& row,
-                          ProgressMeter& progress);
+// Writes each holder's row with writer, counting them in walk; stops at the first problem. A write
+// that fails throws FileError, the rows written before it counted.
+void walkRegister(const RegisterSource& source, int kind, RegisterWriter& writer,
+                  ProgressMeter& progress, RegisterWalk& walk);
 
 }  // namespace kv884

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <future>
 #include <limits>
 #include <string>
 #include <vector>
@@ -15,12 +16,21 @@ bool RecordFileSize::partial() const {
 RecordFileSize readRecordFile(FileTable& files, int fileNo, const RecordVisitor& visit) {
   RecordFileSize size{files.length(fileNo), 0, files.recordLength(fileNo)};
   const auto length = static_cast<size_t>(size.recordLength);
-  std::vector<char> block((kBlockBytes / length) * length);
+  std::vector<char> block((kBlockBytes / length) * length), next(block.size());
+  auto readAt = [&](int64_t offset, std::vector<char>& into) {
+    const size_t wanted = std::min(into.size(), static_cast<size_t>(size.length - offset));
+    return files.readBytes(fileNo, offset, into.data(), wanted);
+  };
   std::string padded;
-  for (int64_t offset = 0; offset < size.length;) {
-    const size_t wanted = std::min(block.size(), static_cast<size_t>(size.length - offset));
-    const size_t got = files.readBytes(fileNo, offset, block.data(), wanted);
-    if (got == 0) break;  // the file was cut short after it was opened
+  size_t got = size.length > 0 ? readAt(0, block) : 0;
+  for (int64_t offset = 0; got > 0;) {
+    // The next block is read while this one is visited: from a slow medium the visits then cost
+    // no time of their own. The visits read nothing of the table.
+    const int64_t nextOffset = offset + static_cast<int64_t>(got);
+    std::future<size_t> nextGot =
+        nextOffset < size.length
+            ? std::async(std::launch::async, readAt, nextOffset, std::ref(next))
+            : std::async(std::launch::deferred, [] { return size_t{0}; });
     for (size_t at = 0; at < got; at += length) {
       std::string_view bytes(block.data() + at, std::min(length, got - at));
       if (bytes.size() < length) {
@@ -30,7 +40,9 @@ RecordFileSize readRecordFile(FileTable& files, int fileNo, const RecordVisitor&
       }
       visit(++size.records, bytes);
     }
-    offset += static_cast<int64_t>(got);
+    offset = nextOffset;
+    got = nextGot.get();  // 0: the end, or the file was cut short after it was opened
+    block.swap(next);
   }
   return size;
 }

@@ -26,7 +26,7 @@ SetCopy::SetCopy(FileTable& files, const std::vector<int>& fileNos) : files_(fil
   try {
     for (int fileNo : fileNos) {
       const int64_t length = files.length(fileNo);  // throws for a file that is not open
-      parts_.push_back({fileNo, costs_.setBytes, 0});
+      parts_.push_back({fileNo, costs_.setBytes, length, 0});
       costs_.setBytes += length;
     }
     // Zeroed first, so that the times are the reads' and writes' and not the memory's first
@@ -58,6 +58,7 @@ void SetCopy::timeRequests() {
 }
 
 SetCopy::~SetCopy() {
+  if (copier_.joinable()) copier_.join();
   files_.setBlockTap(nullptr);
   if (!complete_) giveUp();
 }
@@ -75,8 +76,12 @@ void SetCopy::take(Part& part, int64_t offset, std::string_view bytes) {
   if (offset > part.copied || end <= part.copied) return;  // not the next bytes of the file
   try {
     copy_->writeAt(part.at + part.copied, bytes.substr(static_cast<size_t>(part.copied - offset)));
-    part.copied = end;
-    if (serving_) files_.readFromCopy(part.fileNo, copy_, part.at, part.copied);
+    {
+      const std::lock_guard lock(progress_);
+      part.copied = end;
+    }
+    progressed_.notify_all();
+    if (serving_ && !copying_) files_.readFromCopy(part.fileNo, copy_, part.at, part.copied);
   } catch (const FileError&) {
     giveUp();
   }
@@ -89,8 +94,15 @@ void SetCopy::serve() {
 }
 
 void SetCopy::giveUp() {
-  for (const Part& part : parts_) files_.readFromCopy(part.fileNo, nullptr, 0, 0);
-  copy_.reset();
+  bool tableLeftAlone = false;
+  {
+    const std::lock_guard lock(progress_);
+    copy_.reset();
+    tableLeftAlone = copying_;
+  }
+  progressed_.notify_all();
+  if (!tableLeftAlone)
+    for (const Part& part : parts_) files_.readFromCopy(part.fileNo, nullptr, 0, 0);
 }
 
 void SetCopy::copyRest(Part& part) {
@@ -105,16 +117,65 @@ void SetCopy::copyRest(Part& part) {
   }
 }
 
-bool SetCopy::complete() {
-  files_.setBlockTap(nullptr);
-  serve();
+void SetCopy::copyRests() {
   try {
     for (Part& part : parts_) copyRest(part);
   } catch (const FileError&) {
     giveUp();  // the reads that follow meet the same error on the medium
   }
+}
+
+bool SetCopy::complete() {
+  files_.setBlockTap(nullptr);
+  serve();
+  copyRests();
   complete_ = copy_ != nullptr;
   return complete_;
+}
+
+void SetCopy::startCompleting() {
+  files_.setBlockTap(nullptr);
+  serve();
+  copying_ = true;
+  copier_ = std::thread([this] {
+    try {
+      copyRests();
+    } catch (...) {  // no memory for a block: the medium is read instead
+      giveUp();
+    }
+    {
+      const std::lock_guard lock(progress_);
+      copying_ = false;
+    }
+    progressed_.notify_all();
+  });
+}
+
+bool SetCopy::finishCompleting() {
+  if (copier_.joinable()) copier_.join();
+  if (copy_) {
+    serve();
+  } else {
+    giveUp();
+  }
+  complete_ = copy_ != nullptr;
+  return complete_;
+}
+
+size_t SetCopy::readCopied(int fileNo, int64_t offset, char* buffer, size_t size) {
+  const auto part =
+      std::find_if(parts_.begin(), parts_.end(), [&](const Part& p) { return p.fileNo == fileNo; });
+  if (part == parts_.end()) throw FileError(FileError::kBadFileNameOrNumber);
+  const int64_t wanted = std::min(offset + static_cast<int64_t>(size), part->length);
+  std::shared_ptr<const ScratchFile> copy;
+  {
+    std::unique_lock lock(progress_);
+    progressed_.wait(lock, [&] { return !copy_ || part->copied >= wanted || !copying_; });
+    if (!copy_ || part->copied < wanted) throw FileError(FileError::kDeviceIo);
+    copy = copy_;
+  }
+  if (offset >= wanted) return 0;
+  return copy->readAt(part->at + offset, buffer, static_cast<size_t>(wanted - offset));
 }
 
 }  // namespace kv884

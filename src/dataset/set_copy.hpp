@@ -8,9 +8,12 @@
 // file cannot be made or written (a full disc), the copy is given up and the table reads the
 // medium.
 
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "platform/file_table.hpp"
@@ -49,10 +52,23 @@ class SetCopy {
   // reads what it holds already from it; a copy never completed is dropped with this object.
   bool complete();
 
+  // complete() on a thread of its own, while the caller goes on with what the copy holds already
+  // and readCopied(): until finishCompleting() has returned, nothing may read the files being
+  // copied through the table. A pass that works through a file while its copy is made, one medium
+  // request after the other, then works while the medium answers.
+  void startCompleting();
+  // Waits for the copy begun by startCompleting(); what complete() returns.
+  bool finishCompleting();
+  // Up to size bytes of fileNo from offset on, from the copy, once the copy holds them: waits for
+  // the copy to reach them. Fewer at the file's end. Throws FileError once the copy has failed (the
+  // medium could not be read, the copy not written): the reader then reads the medium itself.
+  size_t readCopied(int fileNo, int64_t offset, char* buffer, size_t size);
+
  private:
   struct Part {
     int fileNo;
     int64_t at;      // where the file's bytes begin in the copy
+    int64_t length;  // the file's
     int64_t copied;  // its bytes in the copy, from its start
   };
 
@@ -60,6 +76,7 @@ class SetCopy {
   void copyRest(Part& part);
   void serve();  // the table reads what is copied from the copy from now on
   void giveUp();
+  void copyRests();
 
   FileTable& files_;
   std::shared_ptr<ScratchFile> copy_;
@@ -67,6 +84,12 @@ class SetCopy {
   std::vector<Part> parts_;
   bool serving_{false};
   bool complete_{false};
+  // While the rest is copied on copier_: the table is left alone there (the caller may read the
+  // files copied already through it) and told of the copy's end by finishCompleting().
+  std::thread copier_;
+  bool copying_{false};  // on copier_, until its end
+  std::mutex progress_;  // guards the parts' copied bytes, copy_ and copying_ while copier_ runs
+  std::condition_variable progressed_;
 };
 
 }  // namespace kv884

@@ -300,13 +300,16 @@ TEST(BatchLookUp, AnswersEveryLineInTheFilesOrder) {
   }
 }
 
-// A batch long enough to read its records ahead along the key order answers every line as a
-// short batch of the same keys does, on a sound set and on one whose order runs in a cycle.
-TEST(BatchLookUp, ReadingAheadAlongTheOrderChangesNoLine) {
+// A batch long enough to read its records ahead along the key order, or to search a copy of the
+// set, answers every line as a short batch of the same keys does, on a sound set and on one whose
+// order runs in a cycle.
+TEST(BatchLookUp, ReadingAheadOrFromACopyChangesNoLine) {
   const std::vector<std::string> keys{"Y25", "C11", "B120000301", "~~", "A",        "J24",
                                       "Z1",  "T",   "13491643",   "H",  "B12000030"};
-  for (int64_t cycleFrom : {0, 24}) {
-    SCOPED_TRACE(cycleFrom);
+  for (const auto& [cycleFrom, copying] :
+       {std::pair<int64_t, std::string>{0, ""}, {24, ""}, {0, "always"}, {24, "always"}}) {
+    SCOPED_TRACE(std::to_string(cycleFrom) + copying);
+    EnvironmentVariable copySet("KV884_COPY_SET", copying);
     FixtureSet set;
     if (cycleFrom) set.setDetailField(cycleFrom, DetailRecord::kNextById, "000002");
     std::string few, many;
@@ -379,7 +382,8 @@ Json rowOfScreen(const std::string& line) {
 // An export walks the whole key order into a file that, read back as a spreadsheet program reads
 // it (read_export.py), holds the screens 次筆 shows and replaces the old file; a chain that
 // breaks, ends early or runs in a cycle stops it with its message, leaving the old file as it
-// was. Nothing else is left behind.
+// was. Nothing else is left behind. The same from a copy of the set, whose rows are made in the
+// holder data file's order.
 TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
   const std::string text = "s:@ s:@ s:@ s:@ s:@ s:@ s:@ s:@ s:@ ";
   struct Case {
@@ -413,47 +417,53 @@ TEST(RegisterExport, HoldsEveryScreenOfTheWalkOrStopsAtAChainFault) {
        DetailRecord::kDataRecNo, "000999", 7},  // the eighth holder's record is not there
   };
   for (const Case& c : kCases) {
-    SCOPED_TRACE(c.form);
-    FixtureSet set(c.fixture);
-    if (c.record) {
-      set.setDetailField(c.record, c.next, c.successor);
-    } else if (c.fixture == "basic") {  // decimal flag Y, as before
-      // A security name with a double quote; a holder name with a comma, quotes and a line break,
-      // and one that a spreadsheet would take for a formula.
-      writeFile(set.descriptor(), "7701,\xB8s\"\xACP,20150115,Y");  // 群"星
-      set.setDetailField(7, DetailRecord::kHolderName, "a,\"b\"\r\nc");
-      set.setDetailField(8, DetailRecord::kHolderName, "=1+2");
-    }
-    const fs::path file = set.temp.path() / c.file;
-    writeFile(file, "old");  // readable by all
-    CommandResult r =
-        query(set.temp.path(), "%t/" + c.fixture + " --export " + file.string() + " " + c.by);
-    EXPECT_EQ(std::distance(fs::directory_iterator(set.temp.path()), {}), 2);  // the set, the file
-    if (c.record) {
-      EXPECT_EQ(r.status, 2);
-      EXPECT_EQ(r.err, c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " + std::to_string(c.written) +
-                           " 位持有人後已刪除，" + file.string() + " 保持原狀\n");
-      EXPECT_EQ(readFile(file), "old");
-      continue;
-    }
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out + r.err, "");
-    const Json got = Json::parse(
-        runCommand("/usr/bin/python3 " + shellQuote(KV884_SOURCE_DIR "/tests/cli/read_export.py") +
-                   " " + shellQuote(file.string()))
-            .out);
-    EXPECT_EQ(got["form"], c.form);
-    EXPECT_EQ(got["rows"][0], Json::parse(R"(["證券代號", "證券名稱", "配發類別", "資料日期",
+    for (const std::string copying : {"", "always"}) {
+      SCOPED_TRACE(c.form + copying);
+      EnvironmentVariable copySet("KV884_COPY_SET", copying);
+      FixtureSet set(c.fixture);
+      if (c.record) {
+        set.setDetailField(c.record, c.next, c.successor);
+      } else if (c.fixture == "basic") {  // decimal flag Y, as before
+        // A security name with a double quote; a holder name with a comma, quotes and a line break,
+        // and one that a spreadsheet would take for a formula.
+        writeFile(set.descriptor(), "7701,\xB8s\"\xACP,20150115,Y");  // 群"星
+        set.setDetailField(7, DetailRecord::kHolderName, "a,\"b\"\r\nc");
+        set.setDetailField(8, DetailRecord::kHolderName, "=1+2");
+      }
+      const fs::path file = set.temp.path() / c.file;
+      writeFile(file, "old");  // readable by all
+      CommandResult r =
+          query(set.temp.path(), "%t/" + c.fixture + " --export " + file.string() + " " + c.by);
+      EXPECT_EQ(std::distance(fs::directory_iterator(set.temp.path()), {}),
+                2);  // the set, the file
+      if (c.record) {
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, c.form + "\nkv884-query: 匯出中止：暫存檔寫入 " +
+                             std::to_string(c.written) + " 位持有人後已刪除，" + file.string() +
+                             " 保持原狀\n");
+        EXPECT_EQ(readFile(file), "old");
+        continue;
+      }
+      ASSERT_EQ(r.status, 0) << r.err;
+      EXPECT_EQ(r.out + r.err, "");
+      const Json got =
+          Json::parse(runCommand("/usr/bin/python3 " +
+                                 shellQuote(KV884_SOURCE_DIR "/tests/cli/read_export.py") + " " +
+                                 shellQuote(file.string()))
+                          .out);
+      EXPECT_EQ(got["form"], c.form);
+      EXPECT_EQ(got["rows"][0], Json::parse(R"(["證券代號", "證券名稱", "配發類別", "資料日期",
         "戶號", "戶名", "身分證/營利事業統一編號", "強迫入帳", "集保帳號", "劃撥股數",
         "擔保品/全權委託撥轉股數", "擔保品/全權委託撥轉筆數", "資料類別", "逐戶配發"])"));
-    const std::vector<std::string> screens = linesOf(
-        query(set.temp.path(), "%t/" + c.fixture + " --json " + (c.by.empty() ? "--by id" : c.by))
-            .out);
-    ASSERT_EQ(got["rows"].size(), screens.size() + 1);
-    for (size_t i = 0; i < screens.size(); ++i) {
-      Json row = rowOfScreen(screens[i]);
-      if (row[5] == "=1+2" && c.file.ends_with(".csv")) row[5] = "'=1+2";  // as text
-      ASSERT_EQ(got["rows"][i + 1], row) << "row " << i + 1;
+      const std::vector<std::string> screens = linesOf(
+          query(set.temp.path(), "%t/" + c.fixture + " --json " + (c.by.empty() ? "--by id" : c.by))
+              .out);
+      ASSERT_EQ(got["rows"].size(), screens.size() + 1);
+      for (size_t i = 0; i < screens.size(); ++i) {
+        Json row = rowOfScreen(screens[i]);
+        if (row[5] == "=1+2" && c.file.ends_with(".csv")) row[5] = "'=1+2";  // as text
+        ASSERT_EQ(got["rows"][i + 1], row) << "row " << i + 1;
+      }
     }
   }
 }

@@ -12,14 +12,20 @@
 #include "dataset/data_paths.hpp"
 #include "dataset/detail_record.hpp"
 #include "dataset/holder_record.hpp"
+#include "platform/file_error.hpp"
 #include "support/fixture_set.hpp"
 #include "support/full_disc.hpp"
 
 namespace kv884 {
 
 TEST(SetCopy, TheTableReadsTheCopyOrWhereTheCopyFailsTheMedium) {
-  for (const std::string folder : {"tmp", "missing", "full", "full later"}) {
-    SCOPED_TRACE(folder);
+  for (const auto& [folder, behind] : {std::pair<std::string, bool>{"tmp", false},
+                                       {"missing", false},
+                                       {"full", false},
+                                       {"full later", false},
+                                       {"tmp", true},
+                                       {"full later", true}}) {
+    SCOPED_TRACE(folder + (behind ? ", copied behind the reader" : ""));
     test::FixtureSet set;
     const std::filesystem::path temporary = set.temp.path() / folder;
     std::optional<test::FullDisc> disc;
@@ -34,7 +40,17 @@ TEST(SetCopy, TheTableReadsTheCopyOrWhereTheCopyFailsTheMedium) {
     copy.copyAsRead();
     readRecordFile(files, kDetailIndexFile, [](int64_t, std::string_view) {});
     if (folder == "full later") disc->fill();
-    EXPECT_EQ(copy.complete(), folder == "tmp");
+    if (behind) {
+      // The holder data file as its copy reaches it, or nothing once the copy has failed.
+      copy.startCompleting();
+      std::string copied(std::filesystem::file_size(set.holderData()) + 10, '\0');
+      if (folder == "tmp")
+        copied.resize(copy.readCopied(kHolderDataFile, 0, copied.data(), copied.size()));
+      else
+        EXPECT_THROW(copy.readCopied(kHolderDataFile, 0, copied.data(), 1), FileError);
+      EXPECT_EQ(copied == test::readFile(set.holderData()), folder == "tmp");
+    }
+    EXPECT_EQ(behind ? copy.finishCompleting() : copy.complete(), folder == "tmp");
     ::unsetenv("TMPDIR");
     const std::string detail = files.readRecord(kDetailIndexFile, 30);
     const std::string data = files.readRecord(kHolderDataFile, 30);

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a command, in this process or through the shell, and collects its exit status and output.
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -35,5 +36,27 @@ CommandResult runCommand(const std::string& commandLine, const std::string& inpu
                          int timeoutSeconds = 60, const std::filesystem::path& workingFolder = {});
 
 std::string shellQuote(const std::string& text);
+
+// An environment variable set for the life of this object; empty: unset.
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(const char* name, const std::string& value) : name_(name) { set(value); }
+  ~EnvironmentVariable() { set({}); }
+  EnvironmentVariable(const EnvironmentVariable&) = delete;
+  EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+ private:
+  void set(const std::string& value) {
+#ifdef _WIN32
+    ::_putenv_s(name_, value.c_str());  // an empty value removes it
+#else
+    if (value.empty())
+      ::unsetenv(name_);
+    else
+      ::setenv(name_, value.c_str(), 1);
+#endif
+  }
+  const char* name_;
+};
 
 }  // namespace kv884::test

@@ -1,0 +1,112 @@
+#include "cli/register_from_copy.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+#include "cli/holder_row.hpp"
+#include "cli/key_order_rows.hpp"
+#include "cli/progress_meter.hpp"
+#include "cli/register_writer.hpp"
+#include "dataset/block_reader.hpp"
+#include "dataset/chain_order.hpp"
+#include "dataset/data_paths.hpp"
+#include "dataset/scratch_buckets.hpp"
+#include "dataset/set_copy.hpp"
+#include "platform/file_error.hpp"
+
+namespace kv884 {
+
+namespace {
+
+// Holder data records made into rows together: a stretch of the file (4 MB) and the detail
+// records that name them.
+constexpr int64_t kHoldersABucket = 32768;
+// A detail record sorted into its bucket: its place in the order, the holder data record it
+// names, the record.
+constexpr size_t kEntryHead = 2 * sizeof(uint32_t);
+constexpr size_t kEntryBytes = kEntryHead + kDetailRecordLength;
+
+// The detail records of the order sorted into buckets by the holder data record they name. One
+// whose holder data record is not in the file is left out: the walk stops at its place.
+void sortDetails(FileTable& files, const ChainOrder& order, int64_t holders,
+                 ScratchBuckets& buckets) {
+  constexpr uint32_t kOffTheOrder = UINT32_MAX;
+  std::vector<uint32_t> placeOf(static_cast<size_t>(files.recordCount(kDetailIndexFile)) + 1,
+                                kOffTheOrder);
+  for (size_t place = 0; place < order.records.size(); ++place)
+    placeOf[order.records[place]] = static_cast<uint32_t>(place);
+  // Only the characters up to the holder data record's number are decoded.
+  const auto through =
+      static_cast<size_t>(DetailRecord::kDataRecNo.position + DetailRecord::kDataRecNo.length - 1);
+  std::u16string buffer;
+  std::string entry(kEntryBytes, ' ');
+  readRecordFile(files, kDetailIndexFile, [&](int64_t recNo, std::string_view bytes) {
+    const uint32_t place = placeOf[static_cast<size_t>(recNo)];
+    if (place == kOffTheOrder) return;
+    PartialRecordText text(bytes, through, buffer);
+    const int64_t dataNo = DetailRecord{text.upTo(through)}.dataRecNo();
+    if (dataNo < 1 || dataNo > holders) return;
+    const auto named = static_cast<uint32_t>(dataNo);
+    std::memcpy(entry.data(), &place, sizeof place);
+    std::memcpy(entry.data() + sizeof place, &named, sizeof named);
+    std::copy(bytes.begin(), bytes.end(), entry.begin() + kEntryHead);
+    buckets.append(static_cast<size_t>((dataNo - 1) / kHoldersABucket), entry);
+  });
+}
+
+// The row of every place whose detail record names a holder data record, made a bucket at a time
+// along the holder data file as its copy reaches the bucket's records.
+void makeRows(SetCopy& copy, const RegisterSource& source, const ChainOrder& order,
+              const RegisterWriter& writer, KeyOrderRows& rows) {
+  const int64_t holders = source.files.recordCount(kHolderDataFile);
+  const auto bucketCount = static_cast<size_t>((holders + kHoldersABucket - 1) / kHoldersABucket);
+  ScratchBuckets details(bucketCount);
+  sortDetails(source.files, order, holders, details);
+  HolderRow row(source);
+  std::string data, entries, bytes;
+  for (size_t bucket = 0; bucket < bucketCount; ++bucket) {
+    const int64_t first = static_cast<int64_t>(bucket) * kHoldersABucket;  // from 0
+    const int64_t count = std::min(kHoldersABucket, holders - first);
+    data.assign(static_cast<size_t>(count) * kHolderRecordLength, ' ');
+    // Fewer bytes at the end of the file: a partly present last record keeps its blanks.
+    copy.readCopied(kHolderDataFile, first * kHolderRecordLength, data.data(), data.size());
+    details.readBack(bucket, entries);
+    for (size_t at = 0; at < entries.size(); at += kEntryBytes) {
+      uint32_t place = 0, dataNo = 0;
+      std::memcpy(&place, entries.data() + at, sizeof place);
+      std::memcpy(&dataNo, entries.data() + at + sizeof place, sizeof dataNo);
+      const std::string_view detail =
+          std::string_view(entries).substr(at + kEntryHead, kDetailRecordLength);
+      const std::string_view record = std::string_view(data).substr(
+          static_cast<size_t>(dataNo - 1 - first) * kHolderRecordLength, kHolderRecordLength);
+      writer.encodeRow(row.of(detail, record), bytes);
+      rows.put(place, bytes);
+    }
+  }
+}
+
+}  // namespace
+
+bool walkFromCopy(SetCopy& copy, const RegisterSource& source, const ChainOrder& order,
+                  RegisterWriter& writer, ProgressMeter& progress, RegisterWalk& walk) {
+  copy.startCompleting();
+  std::optional<KeyOrderRows> rows;
+  try {
+    rows.emplace(order.records.size());
+    makeRows(copy, source, order, writer, *rows);
+  } catch (const FileError&) {
+    copy.finishCompleting();
+    return false;
+  }
+  copy.finishCompleting();
+  const size_t written = rows->writeInOrder([&](std::string_view row) {
+    writer.writeEncoded(row);
+    ++walk.shown;
+    progress.advance();
+  });
+  if (written < order.records.size())  // the detail record there names no holder data record
+    walk.problems = {readErrorMessage(FileError(FileError::kBadRecordNumber))};
+  return true;
+}
+
+}  // namespace kv884
