@@ -12,6 +12,7 @@
 #include "cli/progress_meter.hpp"
 #include "cli/read_ahead_rule.hpp"
 #include "cli/register_export.hpp"
+#include "cli/screens_behind_copy.hpp"
 #include "cli/spilled_lines.hpp"
 #include "dataset/block_reader.hpp"
 #include "dataset/data_paths.hpp"
@@ -51,12 +52,12 @@ struct Line {
 };
 
 // The line of a key that found a holder: its number and key, then the screen.
-std::string foundLine(const Line& line, const QueryWindow& window, bool json) {
+std::string foundLine(const Line& line, const QueryControls& screen, bool json) {
   if (!json)
     return std::to_string(line.number) + '\t' + escapedKey(line.key.key) + '\t' +
-           screenText(window);
+           screenText(screen);
   nlohmann::ordered_json found{{"line", line.number}, {"key", toUtf8(line.key.key)}};
-  found.update(screenJson(window));
+  found.update(screenJson(screen));
   return jsonLine(found);
 }
 
@@ -69,9 +70,10 @@ bool isExactMatch(const QueryWindow& window, FileTable& files, const KeyKind& ki
                               : key == window.m_SearchKey;
 }
 
-// 查詢 for one key as in a freshly opened window, whose ring shows the one screen; its output line.
-std::string lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
-                   const BatchOptions& options, Line& line) {
+// 查詢 for one key as in a freshly opened window, whose ring shows the one screen: true when it
+// found a holder; else the line that says so.
+bool search(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
+            const BatchOptions& options, Line& line, std::string& missed) {
   window.Form_Load();
   window.comb_1.text = keyKind(kind).caption;
   window.tx_i_01.text = line.key.key;
@@ -82,9 +84,19 @@ std::string lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int ki
     outcome = ClickOutcome::NoMatch;
     messages.emplace_back(keyKind(kind).walkMissMessage);
   }
-  if (outcome == ClickOutcome::Done) return foundLine(line, window, options.json);
+  if (outcome == ClickOutcome::Done) return true;
   line.status = exitStatusOf(outcome);
-  return missLine(line.number, line.key.key, messages.front(), line.status, options.json);
+  missed = missLine(line.number, line.key.key, messages.front(), line.status, options.json);
+  return false;
+}
+
+// The same with its output line.
+std::string lookUp(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind,
+                   const BatchOptions& options, Line& line) {
+  std::string missed;
+  if (search(window, ui, files, kind, options, line, missed))
+    return foundLine(line, window, options.json);
+  return missed;
 }
 
 // The lines to search, in the kind's order of their keys as 查詢 compares them.
@@ -179,8 +191,17 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
   while (readRound(keys, lines)) {
     results.startRound(lines.size());
     const std::vector<size_t> searched = searchOrder(lines, keyKind(kind));
-    auto search = [&](size_t i) {
-      results.put(searched[i], lookUp(window, ui, files, kind, options, lines[searched[i]]));
+    ScreensBehindCopy* behind = nullptr;  // while the copy is made behind the searches
+    std::vector<size_t> again;            // lines whose screens behind it could not be made
+    auto searchAt = [&](size_t i) {
+      const size_t at = searched[i];
+      std::string missed;
+      if (!search(window, ui, files, kind, options, lines[at], missed))
+        results.put(at, missed);
+      else if (!behind)
+        results.put(at, foundLine(lines[at], window, options.json));
+      else if (!behind->keep(at, window))
+        again.push_back(at);
       progress.advance();
     };
     size_t next = 0;
@@ -191,28 +212,47 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       const auto start = std::chrono::steady_clock::now();
       std::chrono::duration<double> spent{};
       while (next < timed && spent < kTimedSearches) {
-        search(next++);
+        searchAt(next++);
         spent = std::chrono::steady_clock::now() - start;
       }
       return spent.count() / static_cast<double>(std::max<size_t>(1, next - from));
     };
     if (!readAhead && searched.size() > kLeastKeysAhead) {
       // The key index too: every search reads its pages.
-      SetCopy copy(files, {kDetailIndexFile, kHolderDataFile, kKeyIndexFile});
+      SetCopy copy(files, {kKeyIndexFile, kDetailIndexFile, kHolderDataFile});
       copy.timeRequests();
-      auto copied = [&](size_t keys, double secondsPerKey) {
+      auto copies = [&](size_t keys, double secondsPerKey) {
         return copy.made() &&
-               shouldCopySet(copy.costs(), secondsPerKey * static_cast<double>(keys)) &&
-               copy.complete();
+               shouldCopySet(copy.costs(), secondsPerKey * static_cast<double>(keys));
       };
       // A search asks the medium at least once, for the holder it finds if for nothing else: where
-      // the keys' requests alone cost more than the copy, it is made before any search.
-      const bool copiedFirst = copied(searched.size(), copy.costs().secondsToAsk);
-      double secondsPerKey = timeSearches();
-      if (!copiedFirst && copied(searched.size() - next, secondsPerKey))
-        secondsPerKey = timeSearches();  // the copy's costs decide from here
-      readAhead =
-          readsAhead(mediumCosts(files, secondsPerKey), searched.size() - next, kReadAheadStretch);
+      // the keys' requests alone cost more than the copy, it is made before any search, and the
+      // searches run while its holder data file is copied.
+      if (copies(searched.size(), copy.costs().secondsToAsk) && copy.copyBefore(kHolderDataFile)) {
+        copy.startCompleting();
+        {
+          ScreensBehindCopy screens(files, copy);
+          behind = &screens;
+          while (next < searched.size()) searchAt(next++);
+          behind = nullptr;
+          std::vector<size_t> unmade = screens.makeScreens(
+              [&](size_t at, const QueryControls& screen) {
+                results.put(at, foundLine(lines[at], screen, options.json));
+              },
+              options.securityName, options.decimalFlag);
+          again.insert(again.end(), unmade.begin(), unmade.end());
+        }
+        copy.finishCompleting();
+        for (size_t at : again)
+          results.put(at, lookUp(window, ui, files, kind, options, lines[at]));
+        readAhead = false;
+      } else {
+        double secondsPerKey = timeSearches();
+        if (copies(searched.size() - next, secondsPerKey) && copy.complete())
+          secondsPerKey = timeSearches();  // the copy's costs decide from here
+        readAhead = readsAhead(mediumCosts(files, secondsPerKey), searched.size() - next,
+                               kReadAheadStretch);
+      }
     }
     std::optional<ReadAlongOrder> readAlong;
     if (readAhead.value_or(false)) {
@@ -225,7 +265,7 @@ int lookUpKeys(QueryWindow& window, HeadlessUi& ui, FileTable& files, int kind, 
       }
       if (order) readAlong.emplace(files, *order);
     }
-    for (; next < searched.size(); ++next) search(next);
+    for (; next < searched.size(); ++next) searchAt(next);
     for (size_t i = 0; i < lines.size(); ++i) {
       Line& line = lines[i];
       if (!line.key.refusal.empty()) {

@@ -24,6 +24,8 @@ struct BatchOptions {
   std::ostream& out;
   bool json;
   bool exact;
+  const std::u16string& securityName;  // the program's, for screens made apart from the window
+  const std::u16string& decimalFlag;
 };
 
 // Returns the exit status: 0 when every key found a holder, 2 when a record could not be read,

@@ -8,19 +8,19 @@ namespace kv884 {
 
 using nlohmann::ordered_json;
 
-ordered_json screenJson(const QueryWindow& window) {
+ordered_json screenJson(const QueryControls& boxes) {
   ordered_json screen = ordered_json::object();
   for (const QueryBox& b : kQueryBoxes)
-    if (!b.field.empty()) screen[std::string(b.field)] = toUtf8((window.*b.box).text);
+    if (!b.field.empty()) screen[std::string(b.field)] = toUtf8((boxes.*b.box).text);
   return screen;
 }
 
-std::string screenText(const QueryWindow& window) {
+std::string screenText(const QueryControls& boxes) {
   std::string line;
   for (const QueryBox& b : kQueryBoxes) {
     if (b.field.empty()) continue;
     if (!line.empty()) line += '\t';
-    line += toUtf8((window.*b.box).text);
+    line += toUtf8((boxes.*b.box).text);
   }
   return line;
 }

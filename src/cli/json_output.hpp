@@ -10,12 +10,13 @@
 namespace kv884 {
 
 class QueryWindow;
+struct QueryControls;
 
-// {"security": ..., ..., "ring": ...}: the screen the query window shows.
-nlohmann::ordered_json screenJson(const QueryWindow& window);
+// {"security": ..., ..., "ring": ...}: the screen the query window's boxes show.
+nlohmann::ordered_json screenJson(const QueryControls& boxes);
 
 // The screen as one line of tab-separated box texts, in the order of screenJson.
-std::string screenText(const QueryWindow& window);
+std::string screenText(const QueryControls& boxes);
 
 // One line of a replay: the action, its messages, and the state of the query window after it
 // (null fields when the window is not loaded).

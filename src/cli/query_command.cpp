@@ -114,7 +114,8 @@ int runBatch(Session& s, const Options& o, std::istream& keys, std::ostream& out
   ProgressMeter progress(terminal, u"筆查詢資料", kBatchProgressFrom);
   KeyLineReader reader(keys);
   return lookUpKeys(*s.program.queryWindow(), s.ui, s.program.files, kindOf(o), reader,
-                    {out, o.json, o.exact}, progress);
+                    {out, o.json, o.exact, s.program.g_SecurityName, s.program.g_DecimalFlag},
+                    progress);
 }
 
 std::unique_ptr<RegisterWriter> registerWriter(ExportFormat format, OutputFile& file,

@@ -19,8 +19,10 @@ namespace kv884 {
 namespace {
 
 // Holder data records made into rows together: a stretch of the file (4 MB) and the detail
-// records that name them.
+// records that name them, sorted together; the stretch is read from the copy in pieces, each as
+// soon as the copy holds it, so that the rows follow the copy closely.
 constexpr int64_t kHoldersABucket = 32768;
+constexpr int64_t kHoldersAPiece = 4096;
 // A detail record sorted into its bucket: its place in the order, the holder data record it
 // names, the record.
 constexpr size_t kEntryHead = 2 * sizeof(uint32_t);
@@ -64,21 +66,38 @@ void makeRows(SetCopy& copy, const RegisterSource& source, const ChainOrder& ord
   sortDetails(source.files, order, holders, details);
   HolderRow row(source);
   std::string data, entries, bytes;
+  std::vector<uint64_t> byRecord;  // holder data record number << 32 | entry
   for (size_t bucket = 0; bucket < bucketCount; ++bucket) {
     const int64_t first = static_cast<int64_t>(bucket) * kHoldersABucket;  // from 0
     const int64_t count = std::min(kHoldersABucket, holders - first);
     data.assign(static_cast<size_t>(count) * kHolderRecordLength, ' ');
-    // Fewer bytes at the end of the file: a partly present last record keeps its blanks.
-    copy.readCopied(kHolderDataFile, first * kHolderRecordLength, data.data(), data.size());
     details.readBack(bucket, entries);
+    byRecord.clear();
     for (size_t at = 0; at < entries.size(); at += kEntryBytes) {
-      uint32_t place = 0, dataNo = 0;
+      uint32_t dataNo = 0;
+      std::memcpy(&dataNo, entries.data() + at + sizeof(uint32_t), sizeof dataNo);
+      byRecord.push_back(uint64_t{dataNo} << 32 | at / kEntryBytes);
+    }
+    std::sort(byRecord.begin(), byRecord.end());
+    int64_t read = 0;  // the bucket's holder data records read from the copy
+    for (const uint64_t entry : byRecord) {
+      const int64_t within = static_cast<int64_t>(entry >> 32) - 1 - first;
+      if (within >= read) {
+        // On to the piece that holds it, as soon as the copy has it; fewer bytes at the end of
+        // the file: a partly present last record keeps its blanks.
+        const int64_t to = std::min(count, (within / kHoldersAPiece + 1) * kHoldersAPiece);
+        copy.readCopied(kHolderDataFile, (first + read) * kHolderRecordLength,
+                        data.data() + read * kHolderRecordLength,
+                        static_cast<size_t>(to - read) * kHolderRecordLength);
+        read = to;
+      }
+      const size_t at = (entry & UINT32_MAX) * kEntryBytes;
+      uint32_t place = 0;
       std::memcpy(&place, entries.data() + at, sizeof place);
-      std::memcpy(&dataNo, entries.data() + at + sizeof place, sizeof dataNo);
       const std::string_view detail =
           std::string_view(entries).substr(at + kEntryHead, kDetailRecordLength);
       const std::string_view record = std::string_view(data).substr(
-          static_cast<size_t>(dataNo - 1 - first) * kHolderRecordLength, kHolderRecordLength);
+          static_cast<size_t>(within) * kHolderRecordLength, kHolderRecordLength);
       writer.encodeRow(row.of(detail, record), bytes);
       rows.put(place, bytes);
     }

@@ -133,6 +133,20 @@ bool SetCopy::complete() {
   return complete_;
 }
 
+bool SetCopy::copyBefore(int fileNo) {
+  files_.setBlockTap(nullptr);
+  serve();
+  try {
+    for (Part& part : parts_) {
+      if (part.fileNo == fileNo) break;
+      copyRest(part);
+    }
+  } catch (const FileError&) {
+    giveUp();
+  }
+  return copy_ != nullptr;
+}
+
 void SetCopy::startCompleting() {
   files_.setBlockTap(nullptr);
   serve();

@@ -52,6 +52,9 @@ class SetCopy {
   // reads what it holds already from it; a copy never completed is dropped with this object.
   bool complete();
 
+  // Copies the files before fileNo (in the order given to the constructor) that no pass has
+  // copied; the table reads them from the copy from now on. False where the copy failed.
+  bool copyBefore(int fileNo);
   // complete() on a thread of its own, while the caller goes on with what the copy holds already
   // and readCopied(): until finishCompleting() has returned, nothing may read the files being
   // copied through the table. A pass that works through a file while its copy is made, one medium
