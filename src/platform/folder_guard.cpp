@@ -30,7 +30,9 @@ bool liesWithin(const std::string& target, const std::string& folder) {
   const fs::path guarded = orCurrentFolder(fsPathOf(folder));
   const fs::path written = fsPathOf(target).parent_path();
   const fs::path mapped = fsPathOf(mapHostPath(fromUtf8(target)).path).parent_path();
-  return isWithin(written, guarded) || isWithin(mapped, guarded);
+  // The mapped path is looked at only where it differs: on a share or a disc every look at the
+  // guarded folder is a request.
+  return isWithin(written, guarded) || (mapped != written && isWithin(mapped, guarded));
 }
 
 }  // namespace kv884
