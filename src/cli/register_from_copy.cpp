@@ -37,16 +37,12 @@ void sortDetails(FileTable& files, const ChainOrder& order, int64_t holders,
                                 kOffTheOrder);
   for (size_t place = 0; place < order.records.size(); ++place)
     placeOf[order.records[place]] = static_cast<uint32_t>(place);
-  // Only the characters up to the holder data record's number are decoded.
-  const auto through =
-      static_cast<size_t>(DetailRecord::kDataRecNo.position + DetailRecord::kDataRecNo.length - 1);
   std::u16string buffer;
   std::string entry(kEntryBytes, ' ');
   readRecordFile(files, kDetailIndexFile, [&](int64_t recNo, std::string_view bytes) {
     const uint32_t place = placeOf[static_cast<size_t>(recNo)];
     if (place == kOffTheOrder) return;
-    PartialRecordText text(bytes, through, buffer);
-    const int64_t dataNo = DetailRecord{text.upTo(through)}.dataRecNo();
+    const int64_t dataNo = dataRecNoOf(bytes, buffer);
     if (dataNo < 1 || dataNo > holders) return;
     const auto named = static_cast<uint32_t>(dataNo);
     std::memcpy(entry.data(), &place, sizeof place);

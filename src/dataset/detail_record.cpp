@@ -1,6 +1,7 @@
 #include "dataset/detail_record.hpp"
 
 #include "dataset/key_kind.hpp"
+#include "platform/big5.hpp"
 
 namespace kv884 {
 
@@ -38,6 +39,13 @@ std::u16string detailRecordText(const DetailValues& values) {
   putField(text, DetailRecord::kCollateralCount, values.collateralCount);
   putField(text, DetailRecord::kHolderName, values.holderName);
   return text;
+}
+
+int64_t dataRecNoOf(std::string_view bytes, std::u16string& buffer) {
+  const auto through =
+      static_cast<size_t>(DetailRecord::kDataRecNo.position + DetailRecord::kDataRecNo.length - 1);
+  PartialRecordText text(bytes, through, buffer);
+  return DetailRecord{text.upTo(through)}.dataRecNo();
 }
 
 }  // namespace kv884

@@ -43,6 +43,10 @@ struct DetailRecord {
   std::u16string_view holderName() const { return field(text, kHolderName); }
 };
 
+// The holder data record number that the bytes of a detail record name, decoding only the
+// characters up to that field: for passes over many records that need no other field.
+int64_t dataRecNoOf(std::string_view bytes, std::u16string& buffer);
+
 // The name key of a holder's name: its first six characters, ASCII ones in their double-byte
 // forms (full-width, U+3000 for a blank), so that a name page keeps its 1800 bytes.
 std::u16string nameKeyOf(std::u16string_view holderName);
