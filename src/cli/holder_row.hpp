@@ -1,6 +1,6 @@
 #pragma once
-// One holder's row of an export, made from its detail and holder data records as the query
-// window's record area shows them.
+// One holder's boxes and export row, made from its detail and holder data records as the query
+// window's record area shows them (fillRecordBoxes), apart from any window.
 
 #include <string>
 #include <string_view>
@@ -17,20 +17,30 @@ namespace kv884 {
 
 class HolderRow {
  public:
-  explicit HolderRow(const RegisterSource& source) : source_(source), boxes_(source.window) {}
+  // boxes: the window's, for the boxes a record does not fill.
+  HolderRow(const QueryControls& boxes, const std::u16string& securityName,
+            const std::u16string& decimalFlag)
+      : boxes_(boxes), securityName_(securityName), decimalFlag_(decimalFlag) {}
+  explicit HolderRow(const RegisterSource& source)
+      : HolderRow(source.window, source.securityName, source.decimalFlag) {}
 
-  // Valid until the next call.
-  ExportRow of(std::string_view detail, std::string_view data) {
+  // Each valid until the next call.
+  const QueryControls& boxesOf(std::string_view detail, std::string_view data) {
     decodeRecordInto(detail, kDetailRecordChars, detailText_);
     decodeRecordInto(data, kHolderRecordChars, dataText_);
-    fillRecordBoxes(boxes_, dataText_, detailText_, source_.securityName, source_.decimalFlag);
-    return exportRow(boxes_, dataText_, source_.securityName);
+    fillRecordBoxes(boxes_, dataText_, detailText_, securityName_, decimalFlag_);
+    return boxes_;
+  }
+  ExportRow of(std::string_view detail, std::string_view data) {
+    const QueryControls& boxes = boxesOf(detail, data);  // before dataText_ is looked at
+    return exportRow(boxes, dataText_, securityName_);
   }
 
  private:
-  const RegisterSource& source_;
+  QueryControls boxes_;
+  const std::u16string& securityName_;
+  const std::u16string& decimalFlag_;
   std::u16string detailText_, dataText_;
-  QueryControls boxes_;  // the window's, for the boxes a record does not fill
 };
 
 }  // namespace kv884

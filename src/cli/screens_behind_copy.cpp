@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
+#include "cli/holder_row.hpp"
 #include "dataset/data_paths.hpp"
-#include "dataset/detail_record.hpp"
-#include "dataset/holder_record.hpp"
 #include "dataset/set_copy.hpp"
-#include "platform/big5.hpp"
 #include "platform/file_error.hpp"
 #include "platform/file_table.hpp"
-#include "querywin/query_window.hpp"
-#include "querywin/record_boxes.hpp"
 
 namespace kv884 {
 
@@ -54,7 +50,7 @@ std::vector<size_t> ScreensBehindCopy::makeScreens(
   std::sort(kept_.begin(), kept_.end(),
             [](const Kept& a, const Kept& b) { return a.dataNo < b.dataNo; });
   std::string data, detail;
-  std::u16string dataText, detailText;
+  HolderRow screen(*first_, securityName, decimalFlag);
   size_t made = 0;
   try {
     int64_t first = 0;  // the record number, from 0, data begins with
@@ -67,13 +63,10 @@ std::vector<size_t> ScreensBehindCopy::makeScreens(
         copy_.readCopied(kHolderDataFile, first * kHolderRecordLength, data.data(), data.size());
       }
       files_.readRecordInto(kDetailIndexFile, kept.detailNo, detail);
-      decodeRecordInto(std::string_view(data).substr(
-                           static_cast<size_t>(kept.dataNo - 1 - first) * kHolderRecordLength,
-                           kHolderRecordLength),
-                       kHolderRecordChars, dataText);
-      decodeRecordInto(detail, kDetailRecordChars, detailText);
-      fillRecordBoxes(*first_, dataText, detailText, securityName, decimalFlag);
-      take(kept.index, *first_);
+      take(kept.index, screen.boxesOf(detail, std::string_view(data).substr(
+                                                  static_cast<size_t>(kept.dataNo - 1 - first) *
+                                                      kHolderRecordLength,
+                                                  kHolderRecordLength)));
     }
   } catch (const FileError&) {
     // the copy failed: the rest is searched for again on the medium
